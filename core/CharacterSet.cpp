@@ -1,0 +1,64 @@
+#include "CharacterSet.h"
+
+#include "Characters.h"
+
+#include <algorithm>
+
+CharacterSet::CharacterSet(std::initializer_list<QString> characters)
+{
+    for (const QString &character : characters)
+        insert(character);
+}
+
+CharacterSet::CharacterSet(const QStringList &characters)
+{
+    for (const QString &character : characters)
+        insert(character);
+}
+
+CharacterSet CharacterSet::fromText(const QString &text)
+{
+    CharacterSet set;
+    for (const QString &character : Characters::graphemes(text))
+        set.insertNormalized(character);
+    return set;
+}
+
+bool CharacterSet::contains(const QString &character) const
+{
+    const QString key = character.normalized(QString::NormalizationForm_C);
+    const auto it = std::lower_bound(members.cbegin(), members.cend(), key, Characters::scalarLess);
+    return it != members.cend() && *it == key;
+}
+
+void CharacterSet::insert(const QString &character)
+{
+    insertNormalized(character.normalized(QString::NormalizationForm_C));
+}
+
+void CharacterSet::insertNormalized(const QString &character)
+{
+    const auto it = std::lower_bound(members.cbegin(), members.cend(), character,
+                                     Characters::scalarLess);
+    if (it != members.cend() && *it == character)
+        return;
+    members.insert(it - members.cbegin(), character);
+}
+
+void CharacterSet::remove(const QString &character)
+{
+    const QString key = character.normalized(QString::NormalizationForm_C);
+    const auto it = std::lower_bound(members.cbegin(), members.cend(), key, Characters::scalarLess);
+    if (it != members.cend() && *it == key)
+        members.removeAt(it - members.cbegin());
+}
+
+CharacterSet CharacterSet::subtracting(const CharacterSet &other) const
+{
+    CharacterSet result;
+    for (const QString &character : members) {
+        if (!other.contains(character))
+            result.members.append(character);
+    }
+    return result;
+}

@@ -1,0 +1,78 @@
+#include "PasswordGenerator.h"
+
+#include "Wordlist.h"
+
+#include <QVarLengthArray>
+
+#include <cmath>
+
+namespace PasswordGenerator {
+
+namespace {
+
+// Pools and word lists are far below 2^32 entries; a 32-bit draw indexes them.
+quint32 drawIndex(RandomSource &random, qsizetype count)
+{
+    Q_ASSERT(count > 0 && quint64(count) <= 0xFFFF'FFFFull);
+    return random.randomIndex(quint32(count));
+}
+
+GeneratedPassword makeRecord(QString text, double bits, qsizetype pool, qint64 units,
+                             GeneratorMode mode)
+{
+    return GeneratedPassword{QUuid::createUuid(), std::move(text), bits, pool, units, mode};
+}
+
+} // namespace
+
+GenerationResult generate(const Settings &settings, RandomSource &random)
+{
+    if (settings.mode == GeneratorMode::words)
+        return generatePassphrase(settings, Wordlist::words(), random);
+    return generateCharacters(settings, random);
+}
+
+GenerationResult generateCharacters(const Settings &settings, RandomSource &random)
+{
+    const QStringList pool = settings.effectivePool();
+    if (pool.size() < 2)
+        return GeneratorError::emptyAlphabet;
+
+    const qint64 length = std::max<qint64>(settings.length, 0);
+    QString text;
+    text.reserve(length * 2);
+    for (qint64 i = 0; i < length; ++i)
+        text += pool.at(drawIndex(random, pool.size()));
+
+    const double bits = std::log2(double(pool.size())) * double(length);
+    return makeRecord(std::move(text), bits, pool.size(), length, settings.mode);
+}
+
+GenerationResult generatePassphrase(const Settings &settings, const QStringList &words,
+                                    RandomSource &random)
+{
+    if (words.size() < 2)
+        return GeneratorError::wordlistUnavailable;
+
+    const qint64 count = std::max<qint64>(settings.wordCount, 0);
+    QVarLengthArray<quint32, 16> picks;
+    for (qint64 i = 0; i < count; ++i)
+        picks.append(drawIndex(random, words.size()));
+
+    const QStringList separators = settings.effectiveSeparators();
+    QString text;
+    for (qsizetype i = 0; i < picks.size(); ++i) {
+        if (i > 0 && !separators.isEmpty()) {
+            text += separators.size() == 1 ? separators.first()
+                                           : separators.at(drawIndex(random, separators.size()));
+        }
+        text += words.at(picks[i]);
+    }
+
+    double bits = std::log2(double(words.size())) * double(count);
+    if (separators.size() >= 2)
+        bits += std::log2(double(separators.size())) * double(std::max<qint64>(count, 1) - 1);
+    return makeRecord(std::move(text), bits, words.size(), count, GeneratorMode::words);
+}
+
+} // namespace PasswordGenerator

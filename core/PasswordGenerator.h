@@ -1,0 +1,30 @@
+#pragma once
+
+#include "GeneratedPassword.h"
+#include "GeneratorError.h"
+#include "RandomSource.h"
+#include "Settings.h"
+
+#include <QStringList>
+
+#include <variant>
+
+using GenerationResult = std::variant<GeneratedPassword, GeneratorError>;
+
+// Turns settings into one password or passphrase, drawing every unit
+// independently and uniformly from the given random source.
+namespace PasswordGenerator {
+
+// Words mode draws a passphrase from the shipped word list; the other two
+// modes draw characters from the effective pool.
+GenerationResult generate(const Settings &settings,
+                          RandomSource &random = RandomSource::system());
+
+GenerationResult generateCharacters(const Settings &settings, RandomSource &random);
+
+// All word indices are drawn first, in word order, then one separator
+// index per join (only when there are two or more separators to choose from).
+GenerationResult generatePassphrase(const Settings &settings, const QStringList &words,
+                                    RandomSource &random);
+
+} // namespace PasswordGenerator

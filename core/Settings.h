@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CharacterSet.h"
+#include "GeneratorMode.h"
+
+#include <QString>
+#include <QStringList>
+
+// Every choice the user makes, as one plain value. A change is made by
+// assigning a whole new record to the model.
+struct Settings
+{
+    static constexpr qint64 minimumLength = 4;
+    static constexpr qint64 maximumLength = 128;
+    static constexpr qint64 minimumWordCount = 3;
+    static constexpr qint64 maximumWordCount = 12;
+
+    GeneratorMode mode = GeneratorMode::basic;
+    qint64 length = 16;
+    qint64 wordCount = 5;
+    CharacterSet enabledCharacters = defaultEnabledCharacters();
+    QString additionalCharacters;
+    CharacterSet separators{QStringLiteral("_")};
+    bool excludeAmbiguous = false;
+    bool autoClearClipboard = true;
+
+    // Upper case, lower case, digits and symbols: 76 characters.
+    static const CharacterSet &defaultEnabledCharacters();
+    // The 20 separators offered for passphrases: the symbols, then punctuation.
+    static const QStringList &separatorChoices();
+
+    // The sorted, distinct characters a password is drawn from.
+    QStringList effectivePool() const;
+    // The sorted, distinct characters that may join passphrase words.
+    QStringList effectiveSeparators() const;
+
+    friend bool operator==(const Settings &, const Settings &) = default;
+};

@@ -1,0 +1,36 @@
+# Shared set-up for scripts/run and scripts/test: install what is missing on
+# a Debian or Ubuntu machine, then configure and build one build folder.
+# Sourced, not run.
+
+TESSELLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Packages every build needs; callers add their own.
+TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev)
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || printf '%s\n' "$package"
+    done
+}
+
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# configure_and_build BUILD_DIR CMAKE_ARGS...
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S "$TESSELLON_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,47 @@
+// Runs one generation with a system random source that fails, to prove that
+// the process stops and shows no password. The getrandom defined here takes
+// the place of the C library's for this program only.
+#include "PasswordGenerator.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/random.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+int interruptionsLeft = 0;
+bool failHard = true;
+} // namespace
+
+extern "C" ssize_t getrandom(void *buffer, size_t length, unsigned int flags)
+{
+    if (interruptionsLeft > 0) {
+        --interruptionsLeft;
+        errno = EINTR;
+        return -1;
+    }
+    if (failHard) {
+        errno = EIO;
+        return -1;
+    }
+    return syscall(SYS_getrandom, buffer, length, flags);
+}
+
+// "fail": every read fails. "interrupted": three reads are interrupted by a
+// signal, then the real source answers; generation must go on.
+int main(int argc, char **argv)
+{
+    const bool interrupted = argc > 1 && std::strcmp(argv[1], "interrupted") == 0;
+    interruptionsLeft = interrupted ? 3 : 0;
+    failHard = !interrupted;
+
+    const GenerationResult result = PasswordGenerator::generate(Settings());
+    if (const auto *password = std::get_if<GeneratedPassword>(&result)) {
+        // The length only: a password never reaches a terminal.
+        std::printf("generated %lld characters\n", static_cast<long long>(password->text.size()));
+        return 0;
+    }
+    return 2;
+}
