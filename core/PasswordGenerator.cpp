@@ -2,7 +2,10 @@
 
 #include "Wordlist.h"
 
+#include <QRandomGenerator>
 #include <QVarLengthArray>
+
+#include <array>
 
 #include <cmath>
 
@@ -17,10 +20,23 @@ quint32 drawIndex(RandomSource &random, qsizetype count)
     return random.randomIndex(quint32(count));
 }
 
+// A record's id only has to be unique, not secret: a version 4 UUID from
+// Qt's securely seeded global generator costs no extra system call, which
+// keeps the system draws the whole cost of a short passphrase.
+QUuid makeRecordId()
+{
+    std::array<quint32, 4> bits;
+    QRandomGenerator::global()->fillRange(bits.data(), bits.size());
+    const auto byte = [&](int i) { return uchar(bits[2 + i / 4] >> (8 * (i % 4))); };
+    return QUuid(bits[0], ushort(bits[1]), ushort((bits[1] >> 16 & 0x0FFF) | 0x4000), // version 4
+                 uchar((byte(0) & 0x3F) | 0x80), // RFC 4122 variant
+                 byte(1), byte(2), byte(3), byte(4), byte(5), byte(6), byte(7));
+}
+
 GeneratedPassword makeRecord(QString text, double bits, qsizetype pool, qint64 units,
                              GeneratorMode mode)
 {
-    return GeneratedPassword{QUuid::createUuid(), std::move(text), bits, pool, units, mode};
+    return GeneratedPassword{makeRecordId(), std::move(text), bits, pool, units, mode};
 }
 
 } // namespace
@@ -60,7 +76,11 @@ GenerationResult generatePassphrase(const Settings &settings, const QStringList 
         picks.append(drawIndex(random, words.size()));
 
     const QStringList separators = settings.effectiveSeparators();
+    qsizetype size = picks.size() * 2;
+    for (quint32 pick : picks)
+        size += words.at(pick).size();
     QString text;
+    text.reserve(size);
     for (qsizetype i = 0; i < picks.size(); ++i) {
         if (i > 0 && !separators.isEmpty()) {
             text += separators.size() == 1 ? separators.first()

@@ -109,7 +109,10 @@ void TestPasswordGenerator::replaysKnownPassword()
     QCOMPARE(password.poolSize, 76);
     QCOMPARE(password.unitCount, 16);
     QCOMPARE(password.mode, GeneratorMode::basic);
-    QVERIFY(!password.id.isNull());
+    QCOMPARE(password.id.version(), QUuid::Random);
+    QCOMPARE(password.id.variant(), QUuid::DCE);
+    const GeneratedPassword again = expectPassword(PasswordGenerator::generate(Settings()));
+    QVERIFY(again.id != password.id);
 }
 
 void TestPasswordGenerator::replaysKnownPassphrase()
