@@ -31,6 +31,8 @@ ensure_packages() {
 configure_and_build() {
     local dir=$1
     shift
-    cmake -S "$TESSELLON_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    # One build at a time on this machine: a second one would only make
+    # both slower on two cores.
+    flock /tmp/tessellon-build.lock cmake -S "$TESSELLON_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    flock /tmp/tessellon-build.lock cmake --build "$dir" --parallel "$(nproc)"
 }
