@@ -1,0 +1,94 @@
+#pragma once
+
+#include "GeneratedPassword.h"
+#include "GeneratorError.h"
+#include "Settings.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class SettingsStore;
+
+// How long a copy stays on the clipboard, and how long the window says
+// "Copied". Tests shorten them.
+struct CopyTimings
+{
+    std::chrono::milliseconds autoClear{60'000};
+    std::chrono::milliseconds acknowledgement{1'600};
+};
+
+// The one shared state of the program: the settings, the password on show,
+// the passwords it replaced and the message shown when generation fails.
+// Every property signals only when its value really changed.
+class GeneratorModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(std::optional<GeneratedPassword> current READ current NOTIFY currentChanged)
+    Q_PROPERTY(QList<GeneratedPassword> history READ history NOTIFY historyChanged)
+    Q_PROPERTY(std::optional<QString> errorMessage READ errorMessage NOTIFY errorMessageChanged)
+    Q_PROPERTY(bool didCopy READ didCopy NOTIFY didCopyChanged)
+    Q_PROPERTY(Settings settings READ settings WRITE setSettings NOTIFY settingsChanged)
+
+public:
+    // Puts text on the clipboard; with a delay, clears it again after that
+    // long unless something else was copied meanwhile.
+    using ClipboardCopy = std::function<void(const QString &text,
+                                             std::optional<std::chrono::milliseconds> autoClearAfter)>;
+
+    static constexpr qsizetype historyLimit = 20;
+
+    // Loads the stored settings and makes the first password, without
+    // writing the store and without history.
+    explicit GeneratorModel(SettingsStore &store, ClipboardCopy copyToClipboard = {},
+                            CopyTimings timings = {}, QObject *parent = nullptr);
+
+    const std::optional<GeneratedPassword> &current() const { return currentValue; }
+    const QList<GeneratedPassword> &history() const { return historyValue; }
+    const std::optional<QString> &errorMessage() const { return errorMessageValue; }
+    bool didCopy() const { return didCopyValue; }
+    const Settings &settings() const { return settingsValue; }
+
+    // A real change is stored and answered with a new password before
+    // settingsChanged is emitted; an equal record changes nothing.
+    void setSettings(const Settings &settings);
+
+    // Only an explicit request (recordingHistory) moves the replaced
+    // password into the history.
+    void regenerate(bool recordingHistory);
+    void clearHistory();
+
+    // Copies the record's text and raises didCopy for a short while.
+    void copy(const GeneratedPassword &password);
+
+    static QString message(GeneratorError error);
+
+signals:
+    void currentChanged();
+    void historyChanged();
+    void errorMessageChanged();
+    void didCopyChanged();
+    void settingsChanged();
+
+private:
+    void setCurrent(const std::optional<GeneratedPassword> &value);
+    void setErrorMessage(const std::optional<QString> &value);
+    void setDidCopy(bool value);
+    void recordInHistory(const GeneratedPassword &replaced);
+
+    std::optional<GeneratedPassword> currentValue;
+    QList<GeneratedPassword> historyValue;
+    std::optional<QString> errorMessageValue;
+    bool didCopyValue = false;
+    Settings settingsValue;
+
+    SettingsStore &store;
+    ClipboardCopy copyToClipboard;
+    CopyTimings timings;
+    QTimer copyResetTimer; // owned, so a reset never outlives the model
+};

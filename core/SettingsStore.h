@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Settings.h"
+
+// Where the user's settings live between runs. The model knows nothing of
+// the file or format behind it.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored settings, or the defaults when nothing readable is stored.
+    // Never writes: an unreadable record stays as it is.
+    virtual Settings load() const = 0;
+
+    // Replaces the stored record; done, on disk, when it returns.
+    virtual void save(const Settings &settings) = 0;
+};
