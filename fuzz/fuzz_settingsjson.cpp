@@ -1,0 +1,20 @@
+// Feeds arbitrary bytes to the settings decoder. A decoded record must lie
+// in range and survive a round trip unchanged.
+#include "SettingsJson.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray json(reinterpret_cast<const char *>(data), qsizetype(size));
+    const std::optional<Settings> settings = SettingsJson::decode(json);
+    if (!settings)
+        return 0;
+    if (settings->length < Settings::minimumLength || settings->length > Settings::maximumLength
+        || settings->wordCount < Settings::minimumWordCount
+        || settings->wordCount > Settings::maximumWordCount)
+        std::abort();
+    if (SettingsJson::decode(SettingsJson::encode(*settings)) != settings)
+        std::abort();
+    return 0;
+}
