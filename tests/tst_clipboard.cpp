@@ -1,5 +1,6 @@
 // The clipboard item and the scheduling of its clearing, in process on the
-// offscreen platform, which reports no ownership.
+// offscreen platform. That platform reports no ownership, so what another
+// program does to the clipboard is tested against Xvfb (tst_clipboard_x11).
 #include "Clipboard.h"
 
 #include <QClipboard>
