@@ -1,6 +1,9 @@
 #include "Clipboard.h"
 
 #include "PendingClear.h"
+#ifdef Q_OS_MACOS
+#include "ConcealedTypeConverter.h"
+#endif
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -57,6 +60,11 @@ PendingClear &pendingClear()
 
 void Clipboard::copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)
 {
+#ifdef Q_OS_MACOS
+    // Once per process, after the application exists; Qt owns converters
+    // and deletes them when it shuts down.
+    [[maybe_unused]] static const auto *converter = new ConcealedTypeConverter;
+#endif
     PendingClear &pending = pendingClear();
     pending.cancel();
     // setMimeData empties the clipboard and writes the item in one step, so
