@@ -43,7 +43,6 @@ private slots:
     void markersPrecedeText();
     void lastCopyDecidesTheClear_data();
     void lastCopyDecidesTheClear();
-    void otherTextIsNotCleared();
 };
 
 void TestClipboard::init()
@@ -65,8 +64,8 @@ void TestClipboard::itemCarriesTextAndMarkers_data()
     QTest::newRow("monitors")
         << R"(application/x-qt-windows-mime;value="ExcludeClipboardContentFromMonitorProcessing")"
         << dwordZero;
-    QTest::newRow("history") << R"(application/x-qt-windows-mime;value="CanIncludeInClipboardHistory")"
-                             << dwordZero;
+    QTest::newRow("history")
+        << R"(application/x-qt-windows-mime;value="CanIncludeInClipboardHistory")" << dwordZero;
     QTest::newRow("cloud") << R"(application/x-qt-windows-mime;value="CanUploadToCloudClipboard")"
                            << dwordZero;
 #elif defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -126,15 +125,6 @@ void TestClipboard::lastCopyDecidesTheClear()
         QTest::qWait(wellPastShortDelay);
         QCOMPARE(clipboard()->text(), sample);
     }
-}
-
-void TestClipboard::otherTextIsNotCleared()
-{
-    Clipboard::copy(sample, shortDelay);
-    clipboard()->setText(QStringLiteral("other sample"));
-    QVERIFY(!Clipboard::isClearPending());
-    QTest::qWait(wellPastShortDelay);
-    QCOMPARE(clipboard()->text(), "other sample");
 }
 
 QTEST_MAIN(TestClipboard)
