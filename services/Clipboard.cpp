@@ -29,14 +29,15 @@ QMimeData *markedItem(const QString &text)
     // concealed type (nspasteboard.org); it says all by being there.
     item->setData(QStringLiteral("org.nspasteboard.ConcealedType"), QByteArray());
 #if defined(Q_OS_WIN)
-    // Windows' clipboard history and cloud sync read the last two as DWORDs;
-    // the first only has to be present, and a zero-sized one may not be.
+    // Windows' clipboard history and cloud sync read the last two as DWORDs.
+    // The first only has to be there; it gets the same four bytes because
+    // Windows may refuse to hand out an empty memory block.
     const QByteArray dwordZero(4, '\0');
     item->setData(windowsFormat("ExcludeClipboardContentFromMonitorProcessing"), dwordZero);
     item->setData(windowsFormat("CanIncludeInClipboardHistory"), dwordZero);
     item->setData(windowsFormat("CanUploadToCloudClipboard"), dwordZero);
 #elif defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    // Klipper and most clipboard managers on X11 and Wayland skip this one.
+    // Klipper, CopyQ and other clipboard histories on X11 and Wayland.
     item->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
 #endif
     item->setText(text);
