@@ -1,0 +1,86 @@
+#include "PendingClear.h"
+
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+QByteArray digest(const QString &text)
+{
+    return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
+}
+
+// Wayland compositors may ignore a selection change from a client without
+// keyboard focus, and a minute after the copy Tessellon rarely has it, so
+// wl-copy (wl-clipboard) clears as well: it does not need our focus, using
+// the compositor's data-control protocol where there is one.
+void clearThroughWlCopy()
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    const QString wlCopy = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
+    if (!wlCopy.isEmpty())
+        QProcess::startDetached(wlCopy, {QStringLiteral("--clear")});
+}
+
+} // namespace
+
+PendingClear::PendingClear(QClipboard *clipboard)
+    : QObject(clipboard)
+    , clipboard(clipboard)
+{
+    timer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; a minute should be a minute.
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, this, &PendingClear::clearIfUnchanged);
+    connect(clipboard, &QClipboard::dataChanged, this, &PendingClear::noteChange);
+}
+
+void PendingClear::cancel()
+{
+    timer.stop();
+    textDigest.clear();
+}
+
+void PendingClear::schedule(const QString &text, std::chrono::milliseconds delay)
+{
+    textDigest = digest(text);
+    // Where the platform cannot tell ownership (offscreen, for one) the
+    // answer is always no; only a fresh copy that reads as ours makes a
+    // later no mean that someone else took the clipboard.
+    ownershipReported = clipboard->ownsClipboard();
+    timer.start(delay);
+}
+
+void PendingClear::noteChange()
+{
+    // Wayland echoes our own copy back as a change, and regaining focus can
+    // announce it again, so only a change that took the text away counts.
+    if (timer.isActive() && !holdsCopiedText())
+        cancel();
+}
+
+void PendingClear::clearIfUnchanged()
+{
+    // Not every platform announces changes as they happen; look again.
+    if (holdsCopiedText()) {
+        clipboard->clear();
+        clearThroughWlCopy();
+    }
+    textDigest.clear();
+}
+
+bool PendingClear::holdsCopiedText() const
+{
+    // Ownership first: reading another program's clipboard is a round trip
+    // that can block, and what it owns is never ours to clear, not even
+    // when it is the same text.
+    if (ownershipReported && !clipboard->ownsClipboard())
+        return false;
+    const QMimeData *data = clipboard->mimeData();
+    return data && data->hasText() && digest(data->text()) == textDigest;
+}

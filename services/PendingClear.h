@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+
+class QClipboard;
+
+// The one scheduled clearing of the clipboard, kept as a child of the
+// application's QClipboard so that it lives and dies with it. Qt offers no
+// change count, so it watches the clipboard instead: a change after which
+// the clipboard no longer holds the copied text, or no longer belongs to
+// this process where the platform reports ownership, gives the clear up.
+class PendingClear : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PendingClear(QClipboard *clipboard);
+
+    // Forgets the clear scheduled so far, if any.
+    void cancel();
+    // Clears after the delay unless the clipboard changes hands or text
+    // first. Call right after writing the text to the clipboard.
+    void schedule(const QString &text, std::chrono::milliseconds delay);
+
+    bool isActive() const { return timer.isActive(); }
+
+private:
+    void noteChange();
+    void clearIfUnchanged();
+    bool holdsCopiedText() const;
+
+    QClipboard *clipboard;
+    QTimer timer;
+    // A digest, so that no second copy of the secret outlives the item.
+    QByteArray textDigest;
+    bool ownershipReported = false;
+};
