@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QTextLayout>
+
+#include <memory>
+
+class QPainter;
+
+// A text laid out within a width, in at most a number of lines. When it
+// needs more, the font shrinks in whole pixels down to a smallest share of
+// its size, and only then is the rest cut off behind an ellipsis.
+class FittedText {
+public:
+    struct Style {
+        QFont font; // sized in pixels
+        QTextOption::WrapMode wrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
+        int maxLines = 0;         // 0: as many as the text needs
+        qreal minimumScale = 1.0; // smallest font size as a share of the font's
+    };
+
+    FittedText(const QString &text, const QList<QTextLayout::FormatRange> &runs,
+               const Style &style);
+    ~FittedText();
+
+    // Lays the text out for a width; asking again for the same width is free.
+    void fit(qreal width) const;
+    // The height of the lines laid out for a width.
+    qreal heightFor(qreal width) const;
+
+    const QString &text() const { return source; }
+    // How much of the text shows: all of it unless it was cut off.
+    qsizetype visibleLength() const { return visible; }
+    bool isTruncated() const { return visible < source.size(); }
+    int pixelSize() const { return size; }
+    int lineCount() const;
+    QSizeF boundingSize() const;
+
+    void draw(QPainter &painter, const QPointF &origin,
+              const QList<QTextLayout::FormatRange> &selections = {}) const;
+    // Text positions between characters, within the visible text.
+    qsizetype positionAt(const QPointF &point) const;
+    qsizetype nextPosition(qsizetype position) const;
+    qsizetype previousPosition(qsizetype position) const;
+    QLineF caretAt(qsizetype position) const;
+
+private:
+    QFont fontOfSize(int pixelSize) const;
+    // Lays out the first kept characters, and an ellipsis after them if elided.
+    void layOut(qsizetype kept, bool elided, int pixelSize, qreal width) const;
+    void truncate(qreal width) const;
+
+    QString source;
+    QList<QTextLayout::FormatRange> runs;
+    Style style;
+    mutable std::unique_ptr<QTextLayout> layout;
+    mutable qreal fittedWidth = -1;
+    mutable int size = 0;
+    mutable qsizetype visible = 0;
+};

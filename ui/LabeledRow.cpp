@@ -1,0 +1,24 @@
+#include "LabeledRow.h"
+
+#include "StyledLabel.h"
+#include "Theme.h"
+
+#include <QHBoxLayout>
+
+LabeledRow::LabeledRow(const QString &title, QWidget *content, QWidget *accessory, QWidget *parent)
+    : QWidget(parent)
+    , label(new StyledLabel(title, Theme::TextStyle::callout, Theme::Foreground::secondary, this))
+    , contentView(content)
+    , accessoryView(accessory) {
+    label->setFixedWidth(Theme::titleColumnWidth);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Screen readers hear the title as the content's label.
+    label->setBuddy(content);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(Theme::titleColumnSpacing);
+    row->addWidget(label, 0, Qt::AlignVCenter);
+    row->addWidget(content, 0, Qt::AlignVCenter);
+    row->addWidget(accessory, 0, Qt::AlignVCenter);
+}

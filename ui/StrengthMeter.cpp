@@ -1,0 +1,103 @@
+#include "StrengthMeter.h"
+
+#include "EaseOutAnimation.h"
+#include "StrengthMeterAccessible.h"
+#include "Theme.h"
+
+#include <QAccessible>
+#include <QPainter>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QColor mix(const QColor &from, const QColor &to, qreal progress) {
+    const auto between = [progress](float a, float b) { return a + (b - a) * float(progress); };
+    return QColor::fromRgbF(between(from.redF(), to.redF()), between(from.greenF(), to.greenF()),
+                            between(from.blueF(), to.blueF()), between(from.alphaF(), to.alphaF()));
+}
+
+} // namespace
+
+StrengthMeter::StrengthMeter(QWidget *parent)
+    : QWidget(parent)
+    , fromColor(fillColor())
+    , animation(new EaseOutAnimation(0.2, this)) {
+    StrengthMeterAccessible::install();
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAccessibleName(QStringLiteral("Strength"));
+    connect(animation, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void StrengthMeter::setBits(double bits) {
+    if (bits == value)
+        return;
+    // Glide on from wherever the bar stands now, even mid-way.
+    const qreal progress = animation->progress();
+    fromFraction = fromFraction + (fraction(value) - fromFraction) * progress;
+    fromColor = mix(fromColor, fillColor(), progress);
+    value = bits;
+    animation->restart();
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, accessibleValue(bits));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+qreal StrengthMeter::fraction(double bits) {
+    const double f = bits * (1.0 / scaleBits);
+    if (f > 1)
+        return 1;
+    if (f > 0)
+        return f;
+    return 0; // zero, negative or not a number
+}
+
+qreal StrengthMeter::fillWidth(double bits, qreal width) {
+    return qMax(minimumFill, fraction(bits) * width);
+}
+
+QString StrengthMeter::accessibleValue(double bits) {
+    const double whole = std::floor(bits);
+    // Out-of-range figures cannot occur in practice; keep the cast defined.
+    const long long power =
+        std::isfinite(whole) && std::abs(whole) < 9.0e18 ? static_cast<long long>(whole) : 0;
+    return Strength(bits).label() + QStringLiteral(", 2 to the ") +
+           QString::asprintf("%lld", power) + QStringLiteral(" power");
+}
+
+QColor StrengthMeter::fillColor() const {
+    return Theme::strength(Strength(value).color(), palette());
+}
+
+bool StrengthMeter::isAnimating() const {
+    return animation->state() == QAbstractAnimation::Running;
+}
+
+QSize StrengthMeter::sizeHint() const {
+    return {160, barHeight};
+}
+
+QSize StrengthMeter::minimumSizeHint() const {
+    return {int(minimumFill), barHeight};
+}
+
+void StrengthMeter::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF track(0, (height() - barHeight) / 2.0, width(), barHeight);
+    const qreal radius = barHeight / 2.0;
+    painter.setBrush(Theme::foreground(Theme::Foreground::quaternary, palette()));
+    painter.drawRoundedRect(track, radius, radius);
+
+    const qreal progress = animation->progress();
+    const qreal shown = fromFraction + (fraction(value) - fromFraction) * progress;
+    const QColor color = mix(fromColor, fillColor(), progress);
+    const QRectF fill(track.topLeft(), QSizeF(qMax(minimumFill, shown * track.width()), barHeight));
+    const qreal fillRadius = qMin(radius, fill.width() / 2);
+    painter.setBrush(color);
+    painter.drawRoundedRect(fill, fillRadius, fillRadius);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// Symbol images by name ("clock.arrow.circlepath", "gearshape", "doc.on.doc",
+// "clock"): the desktop theme's icon of the same meaning when it has one,
+// else the drawing shipped in resources/symbols, tinted like text.
+namespace Symbols {
+
+QIcon icon(const QString &name);
+
+} // namespace Symbols

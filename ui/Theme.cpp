@@ -1,0 +1,157 @@
+#include "Theme.h"
+
+#include "ResourceFiles.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QWidget>
+
+namespace Theme {
+
+namespace {
+
+struct LightDark {
+    QColor light;
+    QColor dark;
+};
+
+QColor pick(const LightDark &pair, const QPalette &palette) {
+    return isDark(palette) ? pair.dark : pair.light;
+}
+
+// The desktop's usual values of these colours, light and dark.
+LightDark standardPair(Standard color) {
+    switch (color) {
+    case Standard::red:
+        return {QColor(0xFF, 0x3B, 0x30), QColor(0xFF, 0x45, 0x3A)};
+    case Standard::orange:
+        return {QColor(0xFF, 0x95, 0x00), QColor(0xFF, 0x9F, 0x0A)};
+    case Standard::yellow:
+        return {QColor(0xFF, 0xCC, 0x00), QColor(0xFF, 0xD6, 0x0A)};
+    case Standard::mint:
+        return {QColor(0x00, 0xC7, 0xBE), QColor(0x63, 0xE6, 0xE2)};
+    case Standard::pink:
+        return {QColor(0xFF, 0x2D, 0x55), QColor(0xFF, 0x37, 0x5F)};
+    }
+    return {}; // not reached: every case returns above
+}
+
+// Read once from the shipped asset; an invalid member stays invalid and the
+// palette's own text-on-highlight colour stands in for it.
+LightDark loadOnAccent() {
+    QFile file(ResourceFiles::locate(QStringLiteral("OnAccent.json")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
+    return {QColor::fromString(object.value(QStringLiteral("light")).toString()),
+            QColor::fromString(object.value(QStringLiteral("dark")).toString())};
+}
+
+int pixelSize(TextStyle style) {
+    switch (style) {
+    case TextStyle::body:
+        return 13;
+    case TextStyle::callout:
+        return 12;
+    case TextStyle::caption:
+    case TextStyle::caption2:
+        return 10;
+    }
+    return 13; // not reached: every case returns above
+}
+
+} // namespace
+
+bool isDark(const QPalette &palette) {
+    return palette.color(QPalette::Window).lightnessF() <
+           palette.color(QPalette::WindowText).lightnessF();
+}
+
+QColor accent(const QPalette &palette) {
+    return palette.color(QPalette::Highlight);
+}
+
+QColor foreground(Foreground level, const QPalette &palette) {
+    const QColor text = palette.color(QPalette::WindowText);
+    switch (level) {
+    case Foreground::primary:
+        return text;
+    case Foreground::secondary:
+        return withOpacity(text, 0.5);
+    case Foreground::tertiary:
+        return withOpacity(text, 0.26);
+    case Foreground::quaternary:
+        return withOpacity(text, 0.1);
+    }
+    return text; // not reached: every case returns above
+}
+
+QColor separator(const QPalette &palette) {
+    return withOpacity(palette.color(QPalette::WindowText), 0.1);
+}
+
+QColor standard(Standard color, const QPalette &palette) {
+    return pick(standardPair(color), palette);
+}
+
+QColor strength(Strength::Color color, const QPalette &palette) {
+    switch (color) {
+    case Strength::Color::red:
+        return standard(Standard::red, palette);
+    case Strength::Color::orange:
+        return standard(Standard::orange, palette);
+    case Strength::Color::yellow:
+        return standard(Standard::yellow, palette);
+    case Strength::Color::yellowGreen:
+        return QColor::fromRgbF(0.62f, 0.85f, 0.16f);
+    case Strength::Color::mint:
+        return standard(Standard::mint, palette);
+    }
+    return standard(Standard::red, palette); // not reached: every case returns above
+}
+
+QColor onAccent(const QPalette &palette) {
+    static const LightDark asset = loadOnAccent();
+    const QColor color = pick(asset, palette);
+    return color.isValid() ? color : palette.color(QPalette::HighlightedText);
+}
+
+QColor withOpacity(QColor color, qreal opacity) {
+    color.setAlphaF(float(color.alphaF() * opacity));
+    return color;
+}
+
+QFont font(TextStyle style) {
+    QFont result = QGuiApplication::font();
+    result.setPixelSize(pixelSize(style));
+    return result;
+}
+
+QFont font(int pixelSize, QFont::Weight weight, bool monospaced) {
+    QFont result =
+        monospaced ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QGuiApplication::font();
+    result.setPixelSize(pixelSize);
+    result.setWeight(weight);
+    return result;
+}
+
+bool showsFocusRing(const QWidget *widget) {
+    return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const QPalette &palette) {
+    constexpr qreal width = 2;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(accent(palette), width));
+    const qreal inset = width / 2;
+    painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset), radius, radius);
+    painter.restore();
+}
+
+} // namespace Theme

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Strength.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+class QPainter;
+class QRectF;
+class QWidget;
+
+// Colours, fonts and shared measures of the interface, by role. Every colour
+// is taken from the palette it is asked with, so a dark desktop gets the
+// dark values and a palette change is followed on the next paint.
+namespace Theme {
+
+enum class Foreground { primary, secondary, tertiary, quaternary };
+enum class Standard { red, orange, yellow, mint, pink };
+enum class TextStyle { body, callout, caption, caption2 };
+
+// The title column shared by labelled rows and chip rows, so that their
+// controls start at one left edge.
+constexpr int titleColumnWidth = 78;
+constexpr int titleColumnSpacing = 10;
+
+// A palette is dark when its window is darker than its text.
+bool isDark(const QPalette &palette);
+
+QColor accent(const QPalette &palette);
+QColor foreground(Foreground level, const QPalette &palette);
+QColor separator(const QPalette &palette);
+QColor standard(Standard color, const QPalette &palette);
+QColor strength(Strength::Color color, const QPalette &palette);
+// The "OnAccent" colour asset: text drawn on an accent-filled control.
+QColor onAccent(const QPalette &palette);
+
+// The colour with its alpha multiplied by opacity.
+QColor withOpacity(QColor color, qreal opacity);
+
+QFont font(TextStyle style);
+QFont font(int pixelSize, QFont::Weight weight, bool monospaced = false);
+
+// Focus is shown only after the keyboard moved it, as Qt's own styles do.
+bool showsFocusRing(const QWidget *widget);
+void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const QPalette &palette);
+
+} // namespace Theme
