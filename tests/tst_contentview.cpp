@@ -1,0 +1,419 @@
+#include "AdvancedControls.h"
+#include "BasicControls.h"
+#include "CharacterChip.h"
+#include "ChipRow.h"
+#include "ChipRowTitle.h"
+#include "ContentView.h"
+#include "GeneratorModel.h"
+#include "GroupToggleButton.h"
+#include "HistoryPanel.h"
+#include "HistoryView.h"
+#include "PasswordDisplay.h"
+#include "PreferencesStore.h"
+#include "StyledLabel.h"
+#include "TemporaryPreferences.h"
+#include "WholeNumberSlider.h"
+#include "WordsControls.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// The real model over preferences in a temporary folder; copies are noted
+// instead of reaching the system clipboard.
+class Window
+{
+public:
+    explicit Window(const Settings &start = Settings(), CopyTimings timings = {})
+    {
+        PreferencesStore().save(start);
+        model = std::make_unique<GeneratorModel>(
+            store, [this](const QString &text, auto) { copied.append(text); }, timings);
+        view = std::make_unique<ContentView>(*model);
+        view->resize(ContentView::idealContentSize);
+        view->show();
+        exposed = QTest::qWaitForWindowExposed(view.get());
+    }
+
+    template <typename T> T *find(const char *name) const
+    {
+        return view->findChild<T *>(QLatin1StringView(name));
+    }
+    template <typename T> T *panel() const
+    {
+        return view->findChild<QScrollArea *>("options")->widget()->findChild<T *>();
+    }
+    QString text() const { return model->current() ? model->current()->text : QString(); }
+
+    TemporaryPreferences preferences;
+    PreferencesStore store;
+    QStringList copied;
+    bool exposed = false;
+    std::unique_ptr<GeneratorModel> model;
+    std::unique_ptr<ContentView> view;
+};
+
+Settings inMode(GeneratorMode mode)
+{
+    Settings settings;
+    settings.mode = mode;
+    return settings;
+}
+
+} // namespace
+
+class TestContentView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void groupTogglesChangeSettingsAndPassword();
+    void chipsAndTurnAllTitles_data();
+    void chipsAndTurnAllTitles();
+    void typingWritesOncePerKeystroke();
+    void separatorHintsFollowTheCount();
+    void modeSwitchSwapsRowAndPanel();
+    void sliderRoundsHalvesAway_data();
+    void sliderRoundsHalvesAway();
+    void copyButtonAcknowledges();
+    void historyButtonEnablesOnlyAfterRegeneration();
+    void historyRowsCopyTheirOwnText();
+    void clearEmptiesTheHistory();
+    void labelsAndSummaries();
+    void smallestWindowScrollsWithoutOverlap();
+    void rendersEveryModeLightAndDark();
+};
+
+void TestContentView::groupTogglesChangeSettingsAndPassword()
+{
+    Window w;
+    QVERIFY(w.exposed);
+    auto *basic = w.panel<BasicControls>();
+    QVERIFY(basic);
+    for (GroupToggleButton *button : basic->groupButtons()) {
+        const QString before = w.text();
+        const CharacterGroup group = button->group();
+        QVERIFY(button->isOn());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!w.model->settings().enabledCharacters.contains(group.characters.first()));
+        QVERIFY(!button->isOn());
+        QVERIFY(w.text() != before);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(w.model->settings().enabledCharacters.contains(group.characters.last()));
+    }
+    // Partly on: one click adds the missing ones and removes none.
+    GroupToggleButton *digits = basic->groupButtons().at(2);
+    QTest::mouseClick(w.panel<ChipRow>()->chips().first(), Qt::LeftButton); // a symbol, not digits
+    Settings partial = w.model->settings();
+    partial.enabledCharacters.remove(QStringLiteral("5"));
+    w.model->setSettings(partial);
+    QVERIFY(digits->isPartial());
+    digits->setFocus();
+    QTest::keyClick(digits, Qt::Key_Space);
+    QVERIFY(w.model->settings().enabledCharacters.contains(QStringLiteral("5")));
+    QVERIFY(digits->isOn());
+}
+
+void TestContentView::chipsAndTurnAllTitles_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("row");
+    QTest::newRow("basic symbols") << int(GeneratorMode::basic) << 0;
+    QTest::newRow("advanced brackets") << int(GeneratorMode::advanced) << 5;
+    QTest::newRow("separators") << int(GeneratorMode::words) << 0;
+}
+
+void TestContentView::chipsAndTurnAllTitles()
+{
+    QFETCH(int, mode);
+    QFETCH(int, row);
+    Window w(inMode(GeneratorMode(mode)));
+    ChipRow *chips = w.view->findChild<QScrollArea *>("options")->widget()->findChildren<ChipRow *>().at(row);
+    const auto selected = [&] {
+        return mode == int(GeneratorMode::words) ? w.model->settings().separators
+                                                 : w.model->settings().enabledCharacters;
+    };
+    CharacterChip *chip = chips->chips().last();
+    const bool wasOn = chip->isChecked();
+    const QString before = w.text();
+    QTest::mouseClick(chip, Qt::LeftButton);
+    QCOMPARE(chip->isChecked(), !wasOn);
+    QVERIFY(w.text() != before);
+
+    // The title turns everything on unless all are on, then everything off.
+    ChipRowTitle *title = chips->titleButton();
+    QTest::mouseClick(title, Qt::LeftButton);
+    QVERIFY(chips->allOn());
+    QTest::mouseClick(title, Qt::LeftButton);
+    QVERIFY(!chips->anyOn());
+    for (CharacterChip *each : chips->chips())
+        QVERIFY(!selected().contains(each->text()));
+}
+
+void TestContentView::typingWritesOncePerKeystroke()
+{
+    Window w(inMode(GeneratorMode::advanced));
+    QLineEdit *field = w.panel<AdvancedControls>()->additionalField();
+    QSignalSpy changes(w.model.get(), &GeneratorModel::settingsChanged);
+    QSignalSpy passwords(w.model.get(), &GeneratorModel::currentChanged);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("a b"));
+    QCOMPARE(changes.size(), 3);
+    QCOMPARE(passwords.size(), 3);
+    QCOMPARE(w.model->settings().additionalCharacters, QStringLiteral("a b"));
+    QCOMPARE(PreferencesStore().load().additionalCharacters, QStringLiteral("a b"));
+}
+
+void TestContentView::separatorHintsFollowTheCount()
+{
+    Window w(inMode(GeneratorMode::words));
+    auto *words = w.panel<WordsControls>();
+    QCOMPARE(words->hintLabel()->text(), QStringLiteral("Words are joined by this character."));
+    QTest::mouseClick(words->separatorRow()->chips().at(1), Qt::LeftButton); // "_" off
+    QCOMPARE(words->hintLabel()->text(), QStringLiteral("No separator \u2014 the words run together."));
+    QTest::mouseClick(words->separatorRow()->chips().at(0), Qt::LeftButton);
+    QTest::mouseClick(words->separatorRow()->chips().at(2), Qt::LeftButton);
+    QCOMPARE(words->hintLabel()->text(),
+             QStringLiteral("Each join picks one at random, which makes it stronger."));
+}
+
+void TestContentView::modeSwitchSwapsRowAndPanel()
+{
+    Window w;
+    auto *picker = w.find<QComboBox>("modePicker");
+    QCOMPARE(picker->accessibleName(), QStringLiteral("Mode"));
+    QVERIFY(w.find<WholeNumberSlider>("lengthSlider")->isVisible());
+    QVERIFY(!w.find<WholeNumberSlider>("wordsSlider")->isVisible());
+
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Down); // to "Advanced"
+    QCOMPARE(w.model->settings().mode, GeneratorMode::advanced);
+    QVERIFY(w.panel<AdvancedControls>());
+
+    picker->setCurrentIndex(2);
+    emit picker->activated(2);
+    QCOMPARE(w.model->settings().mode, GeneratorMode::words);
+    QVERIFY(w.panel<WordsControls>());
+    QVERIFY(!w.panel<AdvancedControls>());
+    QVERIFY(w.find<WholeNumberSlider>("wordsSlider")->isVisible());
+    QVERIFY(!w.find<WholeNumberSlider>("lengthSlider")->isVisible());
+    QCOMPARE(w.model->current()->mode, GeneratorMode::words);
+}
+
+void TestContentView::sliderRoundsHalvesAway_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<double>("position");
+    QTest::addColumn<qint64>("stored");
+    QTest::newRow("length 7.5") << "lengthSlider" << 7.5 << qint64(8);
+    QTest::newRow("length 7.49") << "lengthSlider" << 7.49 << qint64(7);
+    QTest::newRow("words 7.5") << "wordsSlider" << 7.5 << qint64(8);
+    QTest::newRow("words 3.2") << "wordsSlider" << 3.2 << qint64(3);
+}
+
+void TestContentView::sliderRoundsHalvesAway()
+{
+    QFETCH(QString, slider);
+    QFETCH(double, position);
+    QFETCH(qint64, stored);
+    Window w(inMode(slider == "wordsSlider" ? GeneratorMode::words : GeneratorMode::basic));
+    auto *control = w.find<WholeNumberSlider>(qPrintable(slider));
+    control->setExactValue(position);
+    const Settings &settings = w.model->settings();
+    QCOMPARE(slider == "wordsSlider" ? settings.wordCount : settings.length, stored);
+    QCOMPARE(PreferencesStore().load(), settings);
+    // Keys move it too, one whole number a press.
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Right);
+    QCOMPARE(slider == "wordsSlider" ? w.model->settings().wordCount : w.model->settings().length,
+             stored + 1);
+}
+
+void TestContentView::copyButtonAcknowledges()
+{
+    Window w(Settings(), {60'000ms, 300ms});
+    auto *copy = w.find<QPushButton>("copyButton");
+    QCOMPARE(copy->text(), QStringLiteral("Copy"));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(w.copied, QStringList{w.text()});
+    QCOMPARE(copy->text(), QStringLiteral("Copied"));
+    QTRY_COMPARE(copy->text(), QStringLiteral("Copy"));
+
+    // No password, no copy.
+    Settings none;
+    none.enabledCharacters = {};
+    w.model->setSettings(none);
+    QVERIFY(!copy->isEnabled());
+    QCOMPARE(w.find<QLabel>("exponentLabel")->text(), QStringLiteral("\u2014"));
+    QVERIFY(w.find<QLabel>("exponentLabel")->toolTip().isEmpty());
+}
+
+void TestContentView::historyButtonEnablesOnlyAfterRegeneration()
+{
+    Window w;
+    auto *history = w.find<QToolButton>("historyButton");
+    QVERIFY(!history->isEnabled());
+    QCOMPARE(history->toolTip(), QStringLiteral("Recently generated passwords"));
+    QCOMPARE(history->accessibleName(), QStringLiteral("History"));
+    w.find<WholeNumberSlider>("lengthSlider")->setExactValue(20);
+    w.model->setSettings([&] {
+        Settings s = w.model->settings();
+        s.excludeAmbiguous = true;
+        return s;
+    }());
+    QVERIFY(!history->isEnabled());
+    QTest::mouseClick(w.find<QPushButton>("regenerateButton"), Qt::LeftButton);
+    QVERIFY(history->isEnabled());
+    QCOMPARE(w.model->history().size(), 1);
+}
+
+void TestContentView::historyRowsCopyTheirOwnText()
+{
+    Window w;
+    for (int i = 0; i < 3; ++i)
+        w.model->regenerate(true);
+    QTest::mouseClick(w.find<QToolButton>("historyButton"), Qt::LeftButton);
+    QVERIFY(w.view->showingHistory());
+    HistoryView *history = w.view->historyPanel()->view();
+    QListWidget *list = history->list();
+    QCOMPARE(list->count(), 3);
+
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(w.copied, QStringList{w.model->history().at(1).text});
+    QVERIFY(w.model->didCopy());
+    QVERIFY(w.view->historyPanel()->isVisible()); // stays open
+
+    list->setFocus();
+    list->setCurrentRow(2);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(w.copied.last(), w.model->history().at(2).text);
+
+    QTest::keyClick(w.view->historyPanel(), Qt::Key_Escape);
+    QVERIFY(!w.view->historyPanel()->isVisible());
+    QVERIFY(!w.view->showingHistory());
+}
+
+void TestContentView::clearEmptiesTheHistory()
+{
+    Window w;
+    w.model->regenerate(true);
+    HistoryView view(*w.model);
+    QVERIFY(!view.showsEmptyState());
+    QVERIFY(view.clearButton()->isEnabled());
+    QTest::mouseClick(view.clearButton(), Qt::LeftButton);
+    QVERIFY(w.model->history().isEmpty());
+    QVERIFY(view.showsEmptyState());
+    QVERIFY(!view.clearButton()->isEnabled());
+    QVERIFY(view.findChild<QLabel *>()); // the placeholder's texts
+    QStringList texts;
+    for (QLabel *label : view.findChildren<QLabel *>())
+        texts.append(label->text());
+    QVERIFY(texts.contains(QStringLiteral("No history yet")));
+    QVERIFY(texts.contains(QStringLiteral("Passwords you regenerate past will collect here.")));
+    QVERIFY(texts.contains(QStringLiteral("Kept in memory only \u2014 cleared when you quit.")));
+}
+
+void TestContentView::labelsAndSummaries()
+{
+    GeneratedPassword words{QUuid::createUuid(), QString(), 65.0, 12'000, 5, GeneratorMode::words};
+    QCOMPARE(ContentView::poolSummary(words, QLocale(QLocale::English, QLocale::UnitedStates)),
+             QStringLiteral("12,000 words available"));
+    GeneratedPassword characters{QUuid::createUuid(), QString(), 51.7, 94, 8, GeneratorMode::advanced};
+    QCOMPARE(ContentView::poolSummary(characters, QLocale(QLocale::German)),
+             QStringLiteral("94 characters in the pool"));
+    QCOMPARE(ContentView::exponentLabel(characters), QStringLiteral("2\u2075\u00B9"));
+    characters.entropyBits = 0;
+    QCOMPARE(ContentView::exponentLabel(characters), QStringLiteral("2\u2070"));
+    characters.entropyBits = 40;
+    QCOMPARE(ContentView::crackTimeHelp(characters),
+             QStringLiteral("About 5 seconds to crack at 100 billion guesses per second."));
+    QCOMPARE(ContentView::poolSummary(std::nullopt), QString());
+}
+
+void TestContentView::smallestWindowScrollsWithoutOverlap()
+{
+    Window w(inMode(GeneratorMode::advanced));
+    w.view->resize(ContentView::minimumContentSize);
+    QTest::qWait(50);
+    QCOMPARE(w.view->size(), ContentView::minimumContentSize);
+    auto *options = w.find<QScrollArea>("options");
+    QTRY_VERIFY(options->verticalScrollBar()->maximum() > 0);
+
+    // The rows above the options and the bottom bar do not overlap.
+    const QList<QWidget *> stacked{w.view->findChild<PasswordDisplay *>(),
+                                   w.find<QLabel>("exponentLabel"),
+                                   w.find<WholeNumberSlider>("lengthSlider"), options,
+                                   w.find<QPushButton>("regenerateButton")};
+    int bottom = 0;
+    for (QWidget *widget : stacked) {
+        const QRect box(widget->mapTo(w.view.get(), QPoint(0, 0)), widget->size());
+        QVERIFY2(box.top() >= bottom, widget->metaObject()->className());
+        QVERIFY(w.view->rect().contains(box));
+        bottom = box.bottom();
+    }
+
+    // A short panel does not scroll.
+    w.find<QComboBox>("modePicker")->setCurrentIndex(2);
+    emit w.find<QComboBox>("modePicker")->activated(2);
+    QTRY_COMPARE(w.find<QScrollArea>("options")->verticalScrollBar()->maximum(), 0);
+}
+
+void TestContentView::rendersEveryModeLightAndDark()
+{
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("../renders");
+    QDir().mkpath(folder);
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+
+    for (const auto &[name, palette] : {std::pair{"light", light}, std::pair{"dark", dark}}) {
+        QApplication::setPalette(palette);
+        for (GeneratorMode mode : allGeneratorModes) {
+            Window w(inMode(mode));
+            for (int i = 0; i < 4; ++i)
+                w.model->regenerate(true);
+            for (QSize size : {ContentView::idealContentSize, ContentView::minimumContentSize}) {
+                w.view->resize(size);
+                QTest::qWait(250); // let the fade finish
+                const QString file = QStringLiteral("%1/window-%2-%3-%4x%5.png")
+                                         .arg(folder, rawValue(mode), QLatin1StringView(name))
+                                         .arg(size.width())
+                                         .arg(size.height());
+                QVERIFY(w.view->grab().save(file));
+            }
+            if (mode == GeneratorMode::words) {
+                HistoryPanel panel(*w.model);
+                panel.popUp(w.view.get());
+                QTest::qWait(50);
+                QVERIFY(panel.grab().save(
+                    QStringLiteral("%1/history-%2.png").arg(folder, QLatin1StringView(name))));
+            }
+        }
+    }
+    QApplication::setPalette(light);
+}
+
+QTEST_MAIN(TestContentView)
+#include "tst_contentview.moc"

@@ -1,0 +1,62 @@
+#include "BasicControls.h"
+
+#include "Alphabet.h"
+#include "CharacterChipRows.h"
+#include "CharacterSelection.h"
+#include "ChipRow.h"
+#include "GeneratorModel.h"
+#include "GroupToggleButton.h"
+#include "SettingsEditor.h"
+#include "Theme.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+BasicControls::BasicControls(GeneratorModel &model, QWidget *parent)
+    : QWidget(parent)
+    , model(model)
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    column->addWidget(makeToggleRow());
+    for (const CharacterGroup &group : Alphabet::basicChipGroups()) {
+        rows.append(CharacterChipRows::make(model, group, this));
+        column->addWidget(rows.last());
+    }
+    connect(&model, &GeneratorModel::settingsChanged, this, &BasicControls::refresh);
+}
+
+QWidget *BasicControls::makeToggleRow()
+{
+    auto *rowWidget = new QWidget(this);
+    auto *row = new QHBoxLayout(rowWidget);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(toggleSpacing);
+    row->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing); // no spacing follows a spacer
+    const CharacterSet &enabled = model.settings().enabledCharacters;
+    for (const CharacterGroup &group : Alphabet::basicToggleGroups()) {
+        auto *button = new GroupToggleButton(
+            group, CharacterSelection::groupOn(enabled, group),
+            CharacterSelection::groupPartial(enabled, group), [this, group] {
+                editSettings(model, [&](Settings &settings) {
+                    CharacterSelection::toggleGroup(settings.enabledCharacters, group);
+                });
+            },
+            rowWidget);
+        row->addWidget(button, 1);
+        buttons.append(button);
+    }
+    return rowWidget;
+}
+
+void BasicControls::refresh()
+{
+    const CharacterSet &enabled = model.settings().enabledCharacters;
+    for (GroupToggleButton *button : buttons) {
+        button->setState(CharacterSelection::groupOn(enabled, button->group()),
+                         CharacterSelection::groupPartial(enabled, button->group()));
+    }
+    for (ChipRow *row : rows)
+        row->refresh();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class GeneratorModel;
+class HistoryView;
+
+// A transient panel that opens below a window's content with an arrow
+// pointing at it, and closes on a click outside or Escape.
+class HistoryPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize contentSize{340, 320};
+    static constexpr int arrowHeight = 9;
+    static constexpr int arrowHalfWidth = 11;
+    static constexpr qreal cornerRadius = 10;
+
+    explicit HistoryPanel(GeneratorModel &model, QWidget *parent = nullptr);
+
+    // Opens centred under the anchor's bottom edge, or above its top edge
+    // when the screen has no room below.
+    void popUp(const QWidget *anchor);
+
+    HistoryView *view() const { return historyView; }
+    bool arrowOnTop() const { return pointsUp; }
+
+signals:
+    void closed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QPainterPath outline() const;
+    void placeContent();
+
+    HistoryView *historyView;
+    bool pointsUp = true;
+    int arrowX = contentSize.width() / 2;
+};

@@ -1,0 +1,100 @@
+#include "HistoryRowDelegate.h"
+
+#include "MiddleElision.h"
+#include "Strength.h"
+#include "Superscript.h"
+#include "Symbols.h"
+#include "Theme.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
+
+QString HistoryRowDelegate::ratingText(double bits)
+{
+    return Strength(bits).label() + QStringLiteral(" \u00B7 2")
+           + superscripted(QString::number(qint64(std::floor(bits))));
+}
+
+QFont HistoryRowDelegate::textFont()
+{
+    return Theme::font(12, QFont::Normal, true);
+}
+
+qreal HistoryRowDelegate::textWidth(const QStyleOptionViewItem &option)
+{
+    return option.rect.width() - 2 * horizontalPadding;
+}
+
+QSize HistoryRowDelegate::sizeHint(const QStyleOptionViewItem &option,
+                                   const QModelIndex &index) const
+{
+    const QString shown = middleElided(index.data().toString(), textFont(), textWidth(option),
+                                       maxTextLines);
+    const qreal text = wrappedHeight(shown, textFont(), textWidth(option));
+    const int details = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
+    return QSize(option.rect.width(),
+                 int(std::ceil(text)) + lineSpacing + details + 2 * verticalPadding);
+}
+
+void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const
+{
+    QStyleOptionViewItem background = option;
+    initStyleOption(&background, index);
+    background.text.clear();
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
+
+    painter->save();
+    const QRect inner = option.rect.adjusted(horizontalPadding, verticalPadding,
+                                             -horizontalPadding, -verticalPadding);
+    const QString shown =
+        middleElided(index.data().toString(), textFont(), inner.width(), maxTextLines);
+    QTextLayout layout(shown, textFont());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAnywhere);
+    layout.setTextOption(wrap);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(inner.width());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    layout.draw(painter, inner.topLeft());
+
+    const int top = inner.top() + int(std::ceil(y)) + lineSpacing;
+    paintDetails(*painter, QRect(inner.left(), top, inner.width(), inner.bottom() - top + 1),
+                 index.data(EntropyRole).toDouble(), option.palette);
+    painter->restore();
+}
+
+void HistoryRowDelegate::paintDetails(QPainter &painter, const QRect &rect, double bits,
+                                      const QPalette &palette) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF dot(rect.left(), rect.center().y() - dotSize / 2.0 + 0.5, dotSize, dotSize);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Theme::strength(Strength(bits).color(), palette));
+    painter.drawEllipse(dot);
+
+    const QFont caption = Theme::font(Theme::TextStyle::caption2);
+    painter.setFont(caption);
+    painter.setPen(Theme::foreground(Theme::Foreground::secondary, palette));
+    const QRect label = rect.adjusted(dotSize + detailSpacing, 0, 0, 0);
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, ratingText(bits));
+
+    // The copy symbol, the size of the caption text, in the tertiary level.
+    const int side = QFontMetrics(caption).height();
+    const QRect symbol(rect.right() - side + 1, rect.center().y() - side / 2, side, side);
+    const QPixmap pixmap = Symbols::icon(QStringLiteral("doc.on.doc")).pixmap(side, side);
+    painter.setOpacity(Theme::foreground(Theme::Foreground::tertiary, palette).alphaF());
+    painter.drawPixmap(symbol, pixmap);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Draws one history entry: its text in at most two lines, cut in the
+// middle when longer, and below it the rating dot, the rating with its
+// power of two, and a copy symbol.
+class HistoryRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    enum Role { EntropyRole = Qt::UserRole + 1 };
+
+    static constexpr int verticalPadding = 3;
+    static constexpr int horizontalPadding = 8;
+    static constexpr int lineSpacing = 3;
+    static constexpr int detailSpacing = 6;
+    static constexpr int dotSize = 6;
+    static constexpr int maxTextLines = 2;
+
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // "Good · 2⁷¹" for 71.5 bits.
+    static QString ratingText(double bits);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    static QFont textFont();
+    static qreal textWidth(const QStyleOptionViewItem &option);
+    void paintDetails(QPainter &painter, const QRect &rect, double bits,
+                      const QPalette &palette) const;
+};

@@ -1,0 +1,124 @@
+#include "HistoryView.h"
+
+#include "GeneratorModel.h"
+#include "HistoryRowDelegate.h"
+#include "StyledLabel.h"
+#include "Symbols.h"
+#include "Theme.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
+    : QWidget(parent)
+    , model(model)
+    , content(new QStackedWidget(this))
+    , rows(new QListWidget(content))
+    , emptyState(makeEmptyState())
+{
+    setWindowTitle(QStringLiteral("History"));
+    rows->setItemDelegate(new HistoryRowDelegate(rows));
+    rows->setFrameShape(QFrame::NoFrame);
+    rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rows->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    rows->setUniformItemSizes(false);
+    rows->setWordWrap(true);
+    rows->setAccessibleName(QStringLiteral("History"));
+    // Enter and a click both copy; the panel stays open. Some styles already
+    // activate on a single click, and one click must copy once.
+    const auto copyIndex = [this](const QModelIndex &index) { copyRow(index.row()); };
+    connect(rows, &QListWidget::activated, this, copyIndex);
+    if (!rows->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, rows))
+        connect(rows, &QListWidget::clicked, this, copyIndex);
+    content->addWidget(emptyState);
+    content->addWidget(rows);
+
+    auto *divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Plain);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(content, 1);
+    column->addWidget(divider);
+    column->addWidget(makeFooter());
+
+    connect(&model, &GeneratorModel::historyChanged, this, &HistoryView::refresh);
+    refresh();
+}
+
+bool HistoryView::showsEmptyState() const
+{
+    return content->currentWidget() == emptyState;
+}
+
+QWidget *HistoryView::makeEmptyState()
+{
+    auto *placeholder = new QWidget(content);
+    auto *column = new QVBoxLayout(placeholder);
+    column->setSpacing(6);
+    column->addStretch(1);
+    auto *symbol = new QLabel(placeholder);
+    symbol->setPixmap(Symbols::icon(QStringLiteral("clock")).pixmap(32, 32));
+    symbol->setAlignment(Qt::AlignCenter);
+    auto *title = new QLabel(QStringLiteral("No history yet"), placeholder);
+    title->setFont(Theme::font(15, QFont::DemiBold));
+    title->setAlignment(Qt::AlignCenter);
+    auto *description =
+        new StyledLabel(QStringLiteral("Passwords you regenerate past will collect here."),
+                        Theme::TextStyle::callout, Theme::Foreground::secondary, placeholder);
+    description->setAlignment(Qt::AlignCenter);
+    description->setWordWrap(true);
+    for (QWidget *part : {static_cast<QWidget *>(symbol), static_cast<QWidget *>(title),
+                          static_cast<QWidget *>(description)})
+        column->addWidget(part);
+    column->addStretch(1);
+    return placeholder;
+}
+
+QWidget *HistoryView::makeFooter()
+{
+    auto *footer = new QWidget(this);
+    auto *row = new QHBoxLayout(footer);
+    row->setContentsMargins(footerPadding, footerPadding, footerPadding, footerPadding);
+    row->addWidget(new StyledLabel(QStringLiteral("Kept in memory only \u2014 cleared when you quit."),
+                                   Theme::TextStyle::caption, Theme::Foreground::secondary,
+                                   footer));
+    row->addStretch(1);
+    clear = new QPushButton(QStringLiteral("Clear"), footer);
+    // A destructive action: its title in the standard red.
+    QPalette palette = clear->palette();
+    palette.setColor(QPalette::ButtonText, Theme::standard(Theme::Standard::red, palette));
+    clear->setPalette(palette);
+    clear->setAutoDefault(false);
+    connect(clear, &QPushButton::clicked, this, [this] { model.clearHistory(); });
+    row->addWidget(clear);
+    return footer;
+}
+
+void HistoryView::refresh()
+{
+    rows->clear();
+    for (const GeneratedPassword &entry : model.history()) {
+        auto *item = new QListWidgetItem(entry.text, rows);
+        item->setData(HistoryRowDelegate::EntropyRole, entry.entropyBits);
+        item->setToolTip(QString());
+    }
+    const bool empty = model.history().isEmpty();
+    content->setCurrentWidget(empty ? emptyState : rows);
+    clear->setEnabled(!empty);
+    if (!empty)
+        rows->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+void HistoryView::copyRow(int row)
+{
+    if (row >= 0 && row < model.history().size())
+        model.copy(model.history().at(row));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class GeneratorModel;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+
+// The passwords that explicit regenerations replaced, newest first. A
+// click or Enter copies an entry again; "Clear" forgets them all.
+class HistoryView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int footerPadding = 10;
+
+    explicit HistoryView(GeneratorModel &model, QWidget *parent = nullptr);
+
+    QListWidget *list() const { return rows; }
+    QPushButton *clearButton() const { return clear; }
+    bool showsEmptyState() const;
+
+private:
+    QWidget *makeEmptyState();
+    QWidget *makeFooter();
+    void refresh();
+    void copyRow(int row);
+
+    GeneratorModel &model;
+    QStackedWidget *content;
+    QListWidget *rows;
+    QWidget *emptyState;
+    QPushButton *clear = nullptr;
+};

@@ -1,0 +1,10 @@
+#include "SettingsEditor.h"
+
+#include "GeneratorModel.h"
+
+void editSettings(GeneratorModel &model, const std::function<void(Settings &)> &change)
+{
+    Settings settings = model.settings();
+    change(settings);
+    model.setSettings(settings);
+}

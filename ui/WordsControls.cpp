@@ -1,0 +1,52 @@
+#include "WordsControls.h"
+
+#include "CharacterChipRows.h"
+#include "ChipRow.h"
+#include "GeneratorModel.h"
+#include "StyledLabel.h"
+#include "Theme.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
+    : QWidget(parent)
+    , model(model)
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    row = CharacterChipRows::makeSeparators(model, this);
+    column->addWidget(row);
+    column->addWidget(makeHintRow());
+    connect(&model, &GeneratorModel::settingsChanged, this, &WordsControls::refresh);
+}
+
+QString WordsControls::separatorHint(qsizetype separatorCount)
+{
+    if (separatorCount == 0)
+        return QStringLiteral("No separator \u2014 the words run together.");
+    if (separatorCount == 1)
+        return QStringLiteral("Words are joined by this character.");
+    return QStringLiteral("Each join picks one at random, which makes it stronger.");
+}
+
+QWidget *WordsControls::makeHintRow()
+{
+    auto *rowWidget = new QWidget(this);
+    auto *hintRow = new QHBoxLayout(rowWidget);
+    hintRow->setContentsMargins(0, 0, 0, 0);
+    hintRow->setSpacing(Theme::titleColumnSpacing);
+    hintRow->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing); // no spacing follows a spacer
+    hint = new StyledLabel(separatorHint(model.settings().separators.size()),
+                           Theme::TextStyle::caption, Theme::Foreground::secondary, rowWidget);
+    hint->setWordWrap(true); // as many lines as it needs, never cut
+    hintRow->addWidget(hint, 1);
+    return rowWidget;
+}
+
+void WordsControls::refresh()
+{
+    row->refresh();
+    hint->setText(separatorHint(model.settings().separators.size()));
+}
