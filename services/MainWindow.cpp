@@ -1,0 +1,73 @@
+#include "MainWindow.h"
+
+#include "ContentView.h"
+#include "GeneratorModel.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+
+MainWindow::MainWindow(GeneratorModel &model, QWidget *parent)
+    : QMainWindow(parent)
+    , model(model)
+{
+    setCentralWidget(new ContentView(model, this));
+    buildFileMenu();
+    buildEditMenu();
+    // The content gets its full default size; a menu bar inside the window
+    // comes on top of it.
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    resize(defaultContentSize.width(), defaultContentSize.height() + menuHeight);
+}
+
+void MainWindow::buildFileMenu()
+{
+    // A single-window program: no command opens another one.
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *quit = file->addAction(tr("&Quit"), qApp, &QApplication::quit);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+}
+
+void MainWindow::buildEditMenu()
+{
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    addTextCommand(edit, tr("Cu&t"), QKeySequence::Cut, "cut");
+    addTextCommand(edit, tr("&Copy"), QKeySequence::Copy, "copy");
+    addTextCommand(edit, tr("&Paste"), QKeySequence::Paste, "paste");
+    addTextCommand(edit, tr("Select &All"), QKeySequence::SelectAll, "selectAll");
+    edit->addSeparator();
+
+    QAction *regenerate = edit->addAction(QStringLiteral("Regenerate"), this,
+                                          [this] { model.regenerate(true); });
+    regenerate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R)); // Cmd+R on macOS
+    QAction *copyPassword = edit->addAction(QStringLiteral("Copy Password"), this, [this] {
+        if (model.current())
+            model.copy(*model.current());
+    });
+    copyPassword->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    // Both live on the window, so they work wherever the focus is.
+    for (QAction *action : {regenerate, copyPassword})
+        action->setShortcutContext(Qt::WindowShortcut);
+}
+
+// The standard commands act on whatever text has the focus. Text widgets
+// take their own shortcuts first; this serves the menu and widgets that
+// only understand the key.
+void MainWindow::addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key,
+                                const char *slot)
+{
+    QAction *action = menu->addAction(title, this, [key, slot] {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        if (focus->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0) {
+            QMetaObject::invokeMethod(focus, slot);
+            return;
+        }
+        const QKeyCombination combination = QKeySequence(key)[0];
+        QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+        QApplication::sendEvent(focus, &press);
+    });
+    action->setShortcut(key);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMainWindow>
+
+class GeneratorModel;
+
+// The one window: the generator's content under a File and an Edit menu.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize defaultContentSize{620, 430};
+
+    explicit MainWindow(GeneratorModel &model, QWidget *parent = nullptr);
+
+private:
+    void buildFileMenu();
+    void buildEditMenu();
+    void addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key,
+                        const char *slot);
+
+    GeneratorModel &model;
+};

@@ -1,0 +1,17 @@
+#include "TessellonApp.h"
+
+#include "Clipboard.h"
+#include "MainWindow.h"
+
+TessellonApp::TessellonApp()
+    : generatorModel(store, &Clipboard::copy)
+    , window(std::make_unique<MainWindow>(generatorModel))
+{
+}
+
+TessellonApp::~TessellonApp() = default;
+
+void TessellonApp::show()
+{
+    window->show();
+}

@@ -1,0 +1,12 @@
+#include "WordlistPreload.h"
+
+#include "Wordlist.h"
+
+#include <QThread>
+
+void startWordlistPreload()
+{
+    QThread *thread = QThread::create([] { Wordlist::words(); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::LowPriority);
+}
