@@ -4,6 +4,7 @@
 #include "PasswordDisplay.h"
 #include "Theme.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -55,6 +56,7 @@ private slots:
     void longPasswordFitsThreeLines();
     void fadesOnlyForANewId();
     void selectsAndCopies();
+    void copyKeysGoToASelectionFirst();
 };
 
 void TestPasswordDisplay::styledColoursEachCharacter_data() {
@@ -221,6 +223,31 @@ void TestPasswordDisplay::selectsAndCopies() {
     QCOMPARE(display.selectedText(), text);
     display.display(sample(QStringLiteral("other9")), std::nullopt);
     QVERIFY(display.selectedText().isEmpty());
+}
+
+void TestPasswordDisplay::copyKeysGoToASelectionFirst() {
+    QWidget window;
+    auto *display = new PasswordDisplay(&window);
+    display->display(sample(QStringLiteral("Jr5+wd")), std::nullopt);
+    display->resize(300, display->heightForWidth(300));
+    // A window command on the same keys, as a menu's "Copy Password" might be.
+    int commands = 0;
+    auto *command = new QAction(&window);
+    command->setShortcut(QKeySequence::Copy);
+    connect(command, &QAction::triggered, [&] { ++commands; });
+    window.addAction(command);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    display->setFocus();
+    QGuiApplication::clipboard()->clear();
+
+    QTest::keySequence(display, QKeySequence::Copy);
+    QCOMPARE(commands, 1);
+    display->selectAll();
+    QTest::keySequence(display, QKeySequence::Copy);
+    QCOMPARE(commands, 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Jr5+wd"));
+    QGuiApplication::clipboard()->clear();
 }
 
 QTEST_MAIN(TestPasswordDisplay)

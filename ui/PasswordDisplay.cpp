@@ -182,11 +182,12 @@ int PasswordDisplay::heightForWidth(int width) const {
 }
 
 bool PasswordDisplay::event(QEvent *event) {
-    // Copy and Select All belong to the selection while this box has focus,
-    // even when a menu command uses the same keys.
+    // Copy belongs to a selection while this box has focus, even when a
+    // menu command uses the same keys; without one the command keeps them.
     if (event->type() == QEvent::ShortcutOverride && isSelectable()) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+        if ((key->matches(QKeySequence::Copy) && anchor != cursor) ||
+            key->matches(QKeySequence::SelectAll)) {
             event->accept();
             return true;
         }
