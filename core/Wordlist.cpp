@@ -1,21 +1,11 @@
 #include "Wordlist.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "ResourceFiles.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
-
-QString resourcePath()
-{
-    for (const QString &candidate : Wordlist::resourceCandidates()) {
-        if (QFileInfo(candidate).isFile())
-            return candidate;
-    }
-    return {};
-}
 
 // Entries are separated by LF, but a CR directly before it forms one
 // character with it (CR LF is a single grapheme), so that LF separates
@@ -42,19 +32,8 @@ const QStringList &Wordlist::words()
 {
     // Function-local statics initialise once, and other threads block
     // until that has finished.
-    static const QStringList entries = fromFile(resourcePath());
+    static const QStringList entries = fromFile(ResourceFiles::locate(QStringLiteral("wordlist.txt")));
     return entries;
-}
-
-QStringList Wordlist::resourceCandidates()
-{
-    const QDir dir(QCoreApplication::applicationDirPath());
-    const QString name = QStringLiteral("wordlist.txt");
-    return {
-        dir.filePath(name),                                        // build tree, Windows
-        dir.filePath(QStringLiteral("../share/tessellon/") + name), // installed
-        dir.filePath(QStringLiteral("../Resources/") + name),       // macOS bundle
-    };
 }
 
 QStringList Wordlist::fromFile(const QString &path)

@@ -16,9 +16,6 @@ public:
     // call from any thread loads it; concurrent callers wait for that load.
     static const QStringList &words();
 
-    // Where the shipped file is looked for, first match wins.
-    static QStringList resourceCandidates();
-
     // The entries of a word-list file, or none when it cannot be read.
     static QStringList fromFile(const QString &path);
     // The entries of raw file bytes, or none when they are not UTF-8.

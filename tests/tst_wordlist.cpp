@@ -1,3 +1,4 @@
+#include "ResourceFiles.h"
 #include "Wordlist.h"
 
 #include <QCoreApplication>
@@ -70,7 +71,7 @@ void TestWordlist::unreadableFilesGiveNothing()
 void TestWordlist::shippedListIsFound()
 {
     // The build copies the shipped list beside every program, tests included.
-    QFile shipped(Wordlist::resourceCandidates().first());
+    QFile shipped(ResourceFiles::locate("wordlist.txt"));
     QVERIFY2(shipped.open(QIODevice::ReadOnly), qPrintable(shipped.fileName()));
     QCOMPARE(QCryptographicHash::hash(shipped.readAll(), QCryptographicHash::Sha256).toHex(),
              QByteArray("6d557f0693958fb5e650b68b5bee585eb82cf4da32965505c789e924743bc522"));
