@@ -76,13 +76,17 @@ void GeneratorModel::clearHistory()
 
 void GeneratorModel::copy(const GeneratedPassword &password)
 {
-    if (copyToClipboard) {
-        copyToClipboard(password.text, settingsValue.autoClearClipboard
-                                           ? std::optional(timings.autoClear)
-                                           : std::nullopt);
-    }
+    copyText(password.text);
     setDidCopy(true);
     copyResetTimer.start(); // restarting cancels the pending reset
+}
+
+void GeneratorModel::copyText(const QString &text)
+{
+    if (!copyToClipboard)
+        return;
+    copyToClipboard(text, settingsValue.autoClearClipboard ? std::optional(timings.autoClear)
+                                                           : std::nullopt);
 }
 
 void GeneratorModel::setCurrent(const std::optional<GeneratedPassword> &value)

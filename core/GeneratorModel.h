@@ -65,6 +65,9 @@ public:
 
     // Copies the record's text and raises didCopy for a short while.
     void copy(const GeneratedPassword &password);
+    // Copies part of a password, such as a selection: marked and cleared
+    // like any copy, but not acknowledged as a copy of the password.
+    void copyText(const QString &text);
 
     static QString message(GeneratorError error);
 

@@ -266,6 +266,14 @@ void TestGeneratorModel::copyHandsOverTextAndDelay()
              autoClear ? std::optional(60'000ms) : std::nullopt);
     QVERIFY(f.model->didCopy());
     QCOMPARE(f.log, QStringList{"didCopy"});
+
+    // A piece of it goes the same way, without the acknowledgement.
+    f.log.clear();
+    f.model->copyText(record.text.left(3));
+    QCOMPARE(f.copies.size(), 2);
+    QCOMPARE(f.copies.last().text, record.text.left(3));
+    QCOMPARE(f.copies.last().autoClearAfter, f.copies.first().autoClearAfter);
+    QCOMPARE(f.log, QStringList());
 }
 
 void TestGeneratorModel::copiedFlagFallsAfterTheLatestCopy()

@@ -103,6 +103,8 @@ QWidget *ContentView::makePasswordRow()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
     display = new PasswordDisplay(rowWidget);
+    connect(display, &PasswordDisplay::copyRequested, this,
+            [this](const QString &text) { model.copyText(text); });
     row->addWidget(display, 1);
     copyButton = new QPushButton(QStringLiteral("Copy"), rowWidget);
     copyButton->setObjectName(QStringLiteral("copyButton"));

@@ -4,12 +4,10 @@
 #include "FittedText.h"
 #include "Theme.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QTextBoundaryFinder>
 
@@ -143,17 +141,10 @@ void PasswordDisplay::selectAll() {
         select(0, content().visibleLength());
 }
 
-void PasswordDisplay::copySelection() const {
+void PasswordDisplay::copySelection() {
     const QString text = selectedText();
-    if (text.isEmpty())
-        return;
-    auto *data = new QMimeData;
-    data->setText(text);
-    // Clipboard managers that honour these markers keep the secret out of
-    // their history.
-    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
-    data->setData(QStringLiteral("org.nspasteboard.ConcealedType"), QByteArray());
-    QGuiApplication::clipboard()->setMimeData(data);
+    if (!text.isEmpty())
+        emit copyRequested(text);
 }
 
 void PasswordDisplay::select(qsizetype from, qsizetype to) {

@@ -43,13 +43,17 @@ public:
 
     QString selectedText() const;
     void selectAll();
-    // Puts the selection on the clipboard, marked as a secret.
-    void copySelection() const;
+    // Hands the selection on through copyRequested: a piece of a password is
+    // a secret too, so it goes the way of every copy, marked and cleared.
+    void copySelection();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override;
     int heightForWidth(int width) const override;
+
+signals:
+    void copyRequested(const QString &text);
 
 protected:
     bool event(QEvent *event) override;
