@@ -11,7 +11,10 @@
 
 namespace {
 
-Settings defaultPassword() { return Settings(); }
+Settings defaultPassword()
+{
+    return Settings();
+}
 
 Settings ninetyFourCharacters()
 {

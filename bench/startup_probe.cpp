@@ -80,8 +80,7 @@ int main(int argc, char **argv)
         std::fputs("startup_probe: no X display\n", stderr);
         return 2;
     }
-    const xcb_query_extension_reply_t *damage =
-        xcb_get_extension_data(connection, &xcb_damage_id);
+    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(connection, &xcb_damage_id);
     if (!damage || !damage->present) {
         std::fputs("startup_probe: the X server has no DAMAGE extension\n", stderr);
         return 2;

@@ -38,8 +38,8 @@ void CharacterSet::insert(const QString &character)
 
 void CharacterSet::insertNormalized(const QString &character)
 {
-    const auto it = std::lower_bound(members.cbegin(), members.cend(), character,
-                                     Characters::scalarLess);
+    const auto it =
+        std::lower_bound(members.cbegin(), members.cend(), character, Characters::scalarLess);
     if (it != members.cend() && *it == character)
         return;
     members.insert(it - members.cbegin(), character);

@@ -25,8 +25,7 @@ constexpr std::array<YearScale, 6> yearScales{{
 
 QString count(double value, const char *unit)
 {
-    return QString::number(static_cast<qint64>(std::trunc(value))) + u' '
-           + QLatin1StringView(unit);
+    return QString::number(static_cast<qint64>(std::trunc(value))) + u' ' + QLatin1StringView(unit);
 }
 
 QString scaledYears(double years)

@@ -38,8 +38,8 @@ class GeneratorModel : public QObject
 public:
     // Puts text on the clipboard; with a delay, clears it again after that
     // long unless something else was copied meanwhile.
-    using ClipboardCopy = std::function<void(const QString &text,
-                                             std::optional<std::chrono::milliseconds> autoClearAfter)>;
+    using ClipboardCopy = std::function<void(
+        const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)>;
 
     static constexpr qsizetype historyLimit = 20;
 

@@ -17,8 +17,7 @@ namespace PasswordGenerator {
 
 // Words mode draws a passphrase from the shipped word list; the other two
 // modes draw characters from the effective pool.
-GenerationResult generate(const Settings &settings,
-                          RandomSource &random = RandomSource::system());
+GenerationResult generate(const Settings &settings, RandomSource &random = RandomSource::system());
 
 GenerationResult generateCharacters(const Settings &settings, RandomSource &random);
 

@@ -6,7 +6,8 @@
 
 namespace ResourceFiles {
 
-QString locate(const QString &relativePath) {
+QString locate(const QString &relativePath)
+{
     const QDir dir(QCoreApplication::applicationDirPath());
     const QString candidates[] = {
         dir.filePath(relativePath),                                         // build tree, Windows

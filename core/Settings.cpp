@@ -7,9 +7,8 @@ const CharacterSet &Settings::defaultEnabledCharacters()
 {
     static const CharacterSet set = [] {
         CharacterSet result;
-        for (const CharacterGroup *group :
-             {&Alphabet::uppercase(), &Alphabet::lowercase(), &Alphabet::digits(),
-              &Alphabet::symbols()}) {
+        for (const CharacterGroup *group : {&Alphabet::uppercase(), &Alphabet::lowercase(),
+                                            &Alphabet::digits(), &Alphabet::symbols()}) {
             for (const QString &character : group->characters)
                 result.insert(character);
         }
@@ -20,8 +19,8 @@ const CharacterSet &Settings::defaultEnabledCharacters()
 
 const QStringList &Settings::separatorChoices()
 {
-    static const QStringList choices = Alphabet::symbols().characters
-                                       + Alphabet::punctuation().characters;
+    static const QStringList choices =
+        Alphabet::symbols().characters + Alphabet::punctuation().characters;
     return choices;
 }
 

@@ -19,7 +19,9 @@ Strength::Level levelFor(double bits)
 
 } // namespace
 
-Strength::Strength(double bits) : rating(levelFor(bits)) {}
+Strength::Strength(double bits)
+    : rating(levelFor(bits))
+{}
 
 QString Strength::label() const
 {

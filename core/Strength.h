@@ -11,7 +11,9 @@ public:
     enum class Color { red, orange, yellow, yellowGreen, mint };
 
     explicit Strength(double bits);
-    constexpr Strength(Level level) : rating(level) {}
+    constexpr Strength(Level level)
+        : rating(level)
+    {}
 
     Level level() const { return rating; }
     QString label() const;

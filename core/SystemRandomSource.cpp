@@ -8,6 +8,7 @@
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
+// after windows.h, which it needs
 #include <bcrypt.h>
 #elif defined(Q_OS_DARWIN)
 #include <Security/SecRandom.h>

@@ -32,7 +32,8 @@ const QStringList &Wordlist::words()
 {
     // Function-local statics initialise once, and other threads block
     // until that has finished.
-    static const QStringList entries = fromFile(ResourceFiles::locate(QStringLiteral("wordlist.txt")));
+    static const QStringList entries =
+        fromFile(ResourceFiles::locate(QStringLiteral("wordlist.txt")));
     return entries;
 }
 

@@ -50,8 +50,7 @@ QList<QByteArray> ConcealedTypeConverter::convertFromMime(const QString &, const
 
 ConcealedTypeConverter::ConcealedTypeConverter()
     : QMacInternalPasteboardMime(MIME_CLIP)
-{
-}
+{}
 
 QString ConcealedTypeConverter::convertorName()
 {

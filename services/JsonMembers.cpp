@@ -13,7 +13,9 @@ namespace {
 class Scanner
 {
 public:
-    explicit Scanner(const QByteArray &text) : text(text) {}
+    explicit Scanner(const QByteArray &text)
+        : text(text)
+    {}
 
     bool atEnd() { return skipSpace() >= text.size(); }
     bool take(char c)

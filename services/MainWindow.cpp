@@ -38,8 +38,8 @@ void MainWindow::buildEditMenu()
     addTextCommand(edit, tr("Select &All"), QKeySequence::SelectAll, "selectAll");
     edit->addSeparator();
 
-    QAction *regenerate = edit->addAction(QStringLiteral("Regenerate"), this,
-                                          [this] { model.regenerate(true); });
+    QAction *regenerate =
+        edit->addAction(QStringLiteral("Regenerate"), this, [this] { model.regenerate(true); });
     regenerate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R)); // Cmd+R on macOS
     QAction *copyPassword = edit->addAction(QStringLiteral("Copy Password"), this, [this] {
         if (model.current())

@@ -29,8 +29,7 @@ public:
     MemberReader(const QJsonObject &object, const QHash<QString, QByteArray> &rawValues)
         : object(object)
         , rawValues(rawValues)
-    {
-    }
+    {}
 
     bool read(QLatin1StringView key, QString &target) const
     {
@@ -130,7 +129,8 @@ std::optional<Settings> decode(const QByteArray &json)
     const QHash<QString, QByteArray> rawValues = JsonMembers::rawValues(json);
     const MemberReader reader(object, rawValues);
     Settings settings;
-    const bool valid = reader.read(modeKey, settings.mode) && reader.read(lengthKey, settings.length)
+    const bool valid = reader.read(modeKey, settings.mode)
+                       && reader.read(lengthKey, settings.length)
                        && reader.read(wordCountKey, settings.wordCount)
                        && reader.read(enabledKey, settings.enabledCharacters)
                        && reader.read(additionalKey, settings.additionalCharacters)

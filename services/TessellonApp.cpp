@@ -6,8 +6,7 @@
 TessellonApp::TessellonApp()
     : generatorModel(store, &Clipboard::copy)
     , window(std::make_unique<MainWindow>(generatorModel))
-{
-}
+{}
 
 TessellonApp::~TessellonApp() = default;
 

@@ -27,18 +27,21 @@ namespace {
 const QColor accent(0x0A, 0x64, 0xD6);
 const QColor text(0x20, 0x20, 0x20);
 
-CharacterGroup digitsGroup() {
+CharacterGroup digitsGroup()
+{
     return {CharacterGroup::Kind::digits, QStringLiteral("0–9"), {"0", "1", "2"}};
 }
 
 // A row over a set of enabled characters, the way the option panels wire it.
-struct RowModel {
+struct RowModel
+{
     QSet<QString> on;
     QStringList toggled;
     QList<bool> toggledAll;
 
     ChipRow *build(const std::optional<QString> &title, const QStringList &characters,
-                   bool withToggleAll) {
+                   bool withToggleAll)
+    {
         ChipRow::ToggleAll all;
         if (withToggleAll)
             all = [this](bool value) { toggledAll.append(value); };
@@ -56,7 +59,8 @@ struct RowModel {
 
 } // namespace
 
-class TestChips : public QObject {
+class TestChips : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -77,7 +81,8 @@ private slots:
     void accessibility();
 };
 
-void TestChips::chipLook_data() {
+void TestChips::chipLook_data()
+{
     QTest::addColumn<bool>("isOn");
     QTest::addColumn<QColor>("fill");
     QTest::addColumn<QColor>("border");
@@ -90,7 +95,8 @@ void TestChips::chipLook_data() {
                          << alpha(text, 0.5 * 0.45) << int(QFont::Normal);
 }
 
-void TestChips::chipLook() {
+void TestChips::chipLook()
+{
     QFETCH(bool, isOn);
     QFETCH(QColor, fill);
     QFETCH(QColor, border);
@@ -108,7 +114,8 @@ void TestChips::chipLook() {
     QCOMPARE(chip.sizeHint(), QSize(22, 22));
 }
 
-void TestChips::groupLook_data() {
+void TestChips::groupLook_data()
+{
     QTest::addColumn<bool>("isOn");
     QTest::addColumn<bool>("isPartial");
     QTest::addColumn<QColor>("fill");
@@ -126,7 +133,8 @@ void TestChips::groupLook_data() {
                          << alpha(text, 0.5 * 0.5) << true;
 }
 
-void TestChips::groupLook() {
+void TestChips::groupLook()
+{
     QFETCH(bool, isOn);
     QFETCH(bool, isPartial);
     QFETCH(QColor, fill);
@@ -145,14 +153,16 @@ void TestChips::groupLook() {
     QCOMPARE(button.chrome().cornerRadius, 5.0);
 }
 
-void TestChips::clickAndSpaceCallTheAction_data() {
+void TestChips::clickAndSpaceCallTheAction_data()
+{
     QTest::addColumn<QString>("control");
     QTest::newRow("chip") << "chip";
     QTest::newRow("group button") << "group";
     QTest::newRow("row title") << "title";
 }
 
-void TestChips::clickAndSpaceCallTheAction() {
+void TestChips::clickAndSpaceCallTheAction()
+{
     QFETCH(QString, control);
     int calls = 0;
     std::unique_ptr<QAbstractButton> button;
@@ -178,7 +188,8 @@ void TestChips::clickAndSpaceCallTheAction() {
     QCOMPARE(target->isChecked(), checkedBefore);
 }
 
-void TestChips::cornerOutsideTheRoundedShapeDoesNotClick() {
+void TestChips::cornerOutsideTheRoundedShapeDoesNotClick()
+{
     int calls = 0;
     CharacterChip chip(QStringLiteral("a"), false, [&] { ++calls; });
     chip.resize(chip.sizeHint());
@@ -189,7 +200,8 @@ void TestChips::cornerOutsideTheRoundedShapeDoesNotClick() {
     QCOMPARE(calls, 1);
 }
 
-void TestChips::rowTitle_data() {
+void TestChips::rowTitle_data()
+{
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("characters");
     QTest::addColumn<QStringList>("on");
@@ -213,7 +225,8 @@ void TestChips::rowTitle_data() {
                                                << false << true << "Turn on all a–z" << turnOn;
 }
 
-void TestChips::rowTitle() {
+void TestChips::rowTitle()
+{
     QFETCH(QString, title);
     QFETCH(QStringList, characters);
     QFETCH(QStringList, on);
@@ -239,7 +252,8 @@ void TestChips::rowTitle() {
     QCOMPARE(model.toggledAll, QList<bool>{!allOn});
 }
 
-void TestChips::rowWithoutToggleAllHasPlainTitle() {
+void TestChips::rowWithoutToggleAllHasPlainTitle()
+{
     RowModel model;
     std::unique_ptr<ChipRow> row(model.build(QStringLiteral("Brackets"), {"(", ")"}, false));
     QVERIFY(!row->titleButton());
@@ -251,7 +265,8 @@ void TestChips::rowWithoutToggleAllHasPlainTitle() {
     QCOMPARE_COLOR(label->textColor(), alpha(text, 0.5));
 }
 
-void TestChips::chipsFollowThePredicateByPosition() {
+void TestChips::chipsFollowThePredicateByPosition()
+{
     RowModel model;
     model.on = {"y"};
     // A repeated character still makes a chip of its own.
@@ -276,7 +291,8 @@ void TestChips::chipsFollowThePredicateByPosition() {
     QVERIFY(!row->chips().at(1)->isOn());
 }
 
-void TestChips::twentyChipsWrapInThreeHundred() {
+void TestChips::twentyChipsWrapInThreeHundred()
+{
     RowModel model;
     QStringList twenty;
     for (int i = 0; i < 20; ++i)
@@ -292,7 +308,8 @@ void TestChips::twentyChipsWrapInThreeHundred() {
     QCOMPARE(row->chips().at(19)->geometry(), QRect(8 * 27, 27, 22, 22));
 }
 
-void TestChips::arrowKeysMoveAlongTheRow() {
+void TestChips::arrowKeysMoveAlongTheRow()
+{
     RowModel model;
     std::unique_ptr<ChipRow> row(model.build(QStringLiteral("Symbols"), {"!", "#", "$"}, true));
     row->show();
@@ -305,7 +322,8 @@ void TestChips::arrowKeysMoveAlongTheRow() {
     QCOMPARE(QApplication::focusWidget(), row->titleButton());
 }
 
-void TestChips::titleColumnsShareOneEdge() {
+void TestChips::titleColumnsShareOneEdge()
+{
     RowModel model;
     std::unique_ptr<ChipRow> chipRow(model.build(QStringLiteral("Symbols"), {"!", "#"}, true));
     auto *meter = new StrengthMeter;
@@ -333,13 +351,15 @@ void TestChips::titleColumnsShareOneEdge() {
     QCOMPARE(title.top() + ChipRowTitle::ringMargin, ChipRow::titleTopPadding);
 }
 
-void TestChips::accessibility() {
+void TestChips::accessibility()
+{
     CharacterChip on(QStringLiteral("&"), true, {});
     CharacterChip off(QStringLiteral("%"), false, {});
     GroupToggleButton partial(digitsGroup(), false, true, {});
     GroupToggleButton full(digitsGroup(), true, false, {});
 
-    const struct {
+    const struct
+    {
         QWidget *widget;
         QString name;
         bool checked;

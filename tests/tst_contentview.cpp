@@ -144,7 +144,8 @@ void TestContentView::chipsAndTurnAllTitles()
     QFETCH(int, mode);
     QFETCH(int, row);
     Window w(inMode(GeneratorMode(mode)));
-    ChipRow *chips = w.view->findChild<QScrollArea *>("options")->widget()->findChildren<ChipRow *>().at(row);
+    ChipRow *chips =
+        w.view->findChild<QScrollArea *>("options")->widget()->findChildren<ChipRow *>().at(row);
     const auto selected = [&] {
         return mode == int(GeneratorMode::words) ? w.model->settings().separators
                                                  : w.model->settings().enabledCharacters;
@@ -186,7 +187,8 @@ void TestContentView::separatorHintsFollowTheCount()
     auto *words = w.panel<WordsControls>();
     QCOMPARE(words->hintLabel()->text(), QStringLiteral("Words are joined by this character."));
     QTest::mouseClick(words->separatorRow()->chips().at(1), Qt::LeftButton); // "_" off
-    QCOMPARE(words->hintLabel()->text(), QStringLiteral("No separator \u2014 the words run together."));
+    QCOMPARE(words->hintLabel()->text(),
+             QStringLiteral("No separator \u2014 the words run together."));
     QTest::mouseClick(words->separatorRow()->chips().at(0), Qt::LeftButton);
     QTest::mouseClick(words->separatorRow()->chips().at(2), Qt::LeftButton);
     QCOMPARE(words->hintLabel()->text(),
@@ -345,7 +347,8 @@ void TestContentView::labelsAndSummaries()
     GeneratedPassword words{QUuid::createUuid(), QString(), 65.0, 12'000, 5, GeneratorMode::words};
     QCOMPARE(ContentView::poolSummary(words, QLocale(QLocale::English, QLocale::UnitedStates)),
              QStringLiteral("12,000 words available"));
-    GeneratedPassword characters{QUuid::createUuid(), QString(), 51.7, 94, 8, GeneratorMode::advanced};
+    GeneratedPassword characters{QUuid::createUuid(),    QString(), 51.7, 94, 8,
+                                 GeneratorMode::advanced};
     QCOMPARE(ContentView::poolSummary(characters, QLocale(QLocale::German)),
              QStringLiteral("94 characters in the pool"));
     QCOMPARE(ContentView::exponentLabel(characters), QStringLiteral("2\u2075\u00B9"));

@@ -69,7 +69,8 @@ void TestEndToEnd::windowAppearsAtItsDefaultSize()
     QVERIFY(app.start());
     const QSize size = app.windowSize();
     QCOMPARE(size.width(), 620);
-    QVERIFY2(size.height() >= 430 && size.height() < 480, qPrintable(QString::number(size.height())));
+    QVERIFY2(size.height() >= 430 && size.height() < 480,
+             qPrintable(QString::number(size.height())));
 
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(app.windowId().toULongLong());
     QVERIFY(!shot.isNull());
@@ -104,8 +105,8 @@ void TestEndToEnd::startsFromStoredSettings()
     QVERIFY(app.start());
     const QStringList words = copyPassword(app).split(u'-');
     QCOMPARE(words.size(), 7);
-    const QStringList list = Wordlist::fromFile(QCoreApplication::applicationDirPath()
-                                                + "/wordlist.txt");
+    const QStringList list =
+        Wordlist::fromFile(QCoreApplication::applicationDirPath() + "/wordlist.txt");
     for (const QString &word : words)
         QVERIFY2(list.contains(word), qPrintable(word));
 }

@@ -8,10 +8,12 @@ using Indices = QList<QList<qsizetype>>;
 using Rects = QList<QRect>;
 
 // A widget holding one fixed-size child per size in a flow layout.
-class Flow {
+class Flow
+{
 public:
     Flow(const Sizes &sizes, int spacing, int lineSpacing)
-        : layout(new FlowLayout(&container)) {
+        : layout(new FlowLayout(&container))
+    {
         layout->setSpacing(spacing);
         layout->setLineSpacing(lineSpacing);
         for (const QSizeF &size : sizes) {
@@ -27,7 +29,8 @@ public:
     QList<QWidget *> children;
 };
 
-class TestFlowLayout : public QObject {
+class TestFlowLayout : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -39,11 +42,13 @@ private slots:
     void heightForWidthCountsMargins();
 };
 
-static Sizes chips(int count) {
+static Sizes chips(int count)
+{
     return Sizes(count, QSizeF(22, 22));
 }
 
-void TestFlowLayout::measuring_data() {
+void TestFlowLayout::measuring_data()
+{
     QTest::addColumn<Sizes>("sizes");
     QTest::addColumn<int>("spacing");
     QTest::addColumn<int>("lineSpacing");
@@ -77,7 +82,8 @@ void TestFlowLayout::measuring_data() {
         << QSizeF(292, 49);
 }
 
-void TestFlowLayout::measuring() {
+void TestFlowLayout::measuring()
+{
     QFETCH(Sizes, sizes);
     QFETCH(int, spacing);
     QFETCH(int, lineSpacing);
@@ -98,7 +104,8 @@ void TestFlowLayout::measuring() {
         QCOMPARE(flow.layout->sizeHint(), size.toSize());
 }
 
-void TestFlowLayout::placing_data() {
+void TestFlowLayout::placing_data()
+{
     QTest::addColumn<Sizes>("sizes");
     QTest::addColumn<QRect>("bounds");
     QTest::addColumn<Rects>("placed");
@@ -115,7 +122,8 @@ void TestFlowLayout::placing_data() {
     QTest::newRow("no children") << Sizes{} << QRect(0, 0, 100, 100) << Rects{};
 }
 
-void TestFlowLayout::placing() {
+void TestFlowLayout::placing()
+{
     QFETCH(Sizes, sizes);
     QFETCH(QRect, bounds);
     QFETCH(Rects, placed);
@@ -128,7 +136,8 @@ void TestFlowLayout::placing() {
     QCOMPARE(geometries, placed);
 }
 
-void TestFlowLayout::hiddenChildTakesNoPlace() {
+void TestFlowLayout::hiddenChildTakesNoPlace()
+{
     Flow flow(chips(3), 5, 5);
     flow.children.at(1)->hide();
     QCOMPARE(flow.layout->sizeThatFits(), QSizeF(49, 22));
@@ -136,7 +145,8 @@ void TestFlowLayout::hiddenChildTakesNoPlace() {
     QCOMPARE(flow.children.at(2)->geometry(), QRect(27, 0, 22, 22));
 }
 
-void TestFlowLayout::heightForWidthCountsMargins() {
+void TestFlowLayout::heightForWidthCountsMargins()
+{
     Flow flow(chips(7), 5, 5);
     flow.layout->setContentsMargins(4, 3, 6, 2);
     // 110 less 10 of side margins leaves the 100 that hold three a row.

@@ -18,7 +18,9 @@ namespace {
 class LoggingStore final : public SettingsStore
 {
 public:
-    explicit LoggingStore(QStringList &log) : log(log) {}
+    explicit LoggingStore(QStringList &log)
+        : log(log)
+    {}
     Settings load() const override { return store.load(); }
     void save(const Settings &settings) override
     {
@@ -190,8 +192,9 @@ void TestGeneratorModel::failureShowsMessageAndKeepsHistory()
     f.log.clear();
     f.edit([](Settings &s) { s.enabledCharacters = CharacterSet::fromText("x"); });
     QVERIFY(!f.model->current());
-    QCOMPARE(f.model->errorMessage(),
-             std::optional(QStringLiteral("Turn on at least one character to generate a password.")));
+    QCOMPARE(
+        f.model->errorMessage(),
+        std::optional(QStringLiteral("Turn on at least one character to generate a password.")));
     QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
 
     f.model->regenerate(true); // nothing on show, so nothing to record
@@ -255,15 +258,13 @@ void TestGeneratorModel::copyHandsOverTextAndDelay()
     Fixture f;
     f.edit([&](Settings &s) { s.autoClearClipboard = autoClear; });
     f.model->regenerate(true);
-    const GeneratedPassword record = fromHistory ? f.model->history().first()
-                                                 : *f.model->current();
+    const GeneratedPassword record = fromHistory ? f.model->history().first() : *f.model->current();
     f.log.clear();
     f.model->copy(record);
 
     QCOMPARE(f.copies.size(), 1);
     QCOMPARE(f.copies.first().text, record.text);
-    QCOMPARE(f.copies.first().autoClearAfter,
-             autoClear ? std::optional(60'000ms) : std::nullopt);
+    QCOMPARE(f.copies.first().autoClearAfter, autoClear ? std::optional(60'000ms) : std::nullopt);
     QVERIFY(f.model->didCopy());
     QCOMPARE(f.log, QStringList{"didCopy"});
 

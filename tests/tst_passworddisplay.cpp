@@ -5,10 +5,10 @@
 #include "Theme.h"
 
 #include <QAction>
-#include <QSignalSpy>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -17,13 +17,15 @@ using Palettes::sameColor;
 
 namespace {
 
-struct Run {
+struct Run
+{
     qsizetype start;
     qsizetype length;
     QColor color;
 };
 
-GeneratedPassword sample(const QString &text) {
+GeneratedPassword sample(const QString &text)
+{
     GeneratedPassword password;
     password.id = QUuid::createUuid();
     password.text = text;
@@ -31,7 +33,8 @@ GeneratedPassword sample(const QString &text) {
 }
 
 // 128 made-up characters of every class.
-QString longSample() {
+QString longSample()
+{
     const QString pattern = QStringLiteral("k7#Qm2-Vx9!pR4");
     QString text;
     while (text.size() < 128)
@@ -43,7 +46,8 @@ QString longSample() {
 
 Q_DECLARE_METATYPE(QList<Run>)
 
-class TestPasswordDisplay : public QObject {
+class TestPasswordDisplay : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -59,7 +63,8 @@ private slots:
     void copyKeysGoToASelectionFirst();
 };
 
-void TestPasswordDisplay::styledColoursEachCharacter_data() {
+void TestPasswordDisplay::styledColoursEachCharacter_data()
+{
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<Run>>("runs");
@@ -89,7 +94,8 @@ void TestPasswordDisplay::styledColoursEachCharacter_data() {
     QTest::newRow("empty") << light << "" << QList<Run>{};
 }
 
-void TestPasswordDisplay::styledColoursEachCharacter() {
+void TestPasswordDisplay::styledColoursEachCharacter()
+{
     QFETCH(QPalette, palette);
     QFETCH(QString, text);
     QFETCH(QList<Run>, runs);
@@ -107,7 +113,8 @@ void TestPasswordDisplay::styledColoursEachCharacter() {
     QCOMPARE(joined, text);
 }
 
-void TestPasswordDisplay::errorMessageWins() {
+void TestPasswordDisplay::errorMessageWins()
+{
     PasswordDisplay display;
     display.setPalette(Palettes::light());
     const QString message = QStringLiteral("Choose at least two characters.");
@@ -119,7 +126,8 @@ void TestPasswordDisplay::errorMessageWins() {
     QVERIFY(display.selectedText().isEmpty());
 }
 
-void TestPasswordDisplay::absentPasswordKeepsOneLine() {
+void TestPasswordDisplay::absentPasswordKeepsOneLine()
+{
     PasswordDisplay display;
     display.display(std::nullopt, std::nullopt);
     display.resize(400, display.heightForWidth(400));
@@ -129,7 +137,8 @@ void TestPasswordDisplay::absentPasswordKeepsOneLine() {
     QCOMPARE(display.heightForWidth(400), int(std::ceil(line)) + 2 * 8);
 }
 
-void TestPasswordDisplay::emptyPasswordShowsNothing() {
+void TestPasswordDisplay::emptyPasswordShowsNothing()
+{
     PasswordDisplay display;
     display.display(sample(QString()), std::nullopt);
     display.resize(400, display.heightForWidth(400));
@@ -139,7 +148,8 @@ void TestPasswordDisplay::emptyPasswordShowsNothing() {
     QCOMPARE(display.focusPolicy(), Qt::NoFocus);
 }
 
-void TestPasswordDisplay::longPasswordFitsThreeLines_data() {
+void TestPasswordDisplay::longPasswordFitsThreeLines_data()
+{
     QTest::addColumn<int>("width");
     QTest::addColumn<bool>("shrunk");
     QTest::addColumn<bool>("truncated");
@@ -149,7 +159,8 @@ void TestPasswordDisplay::longPasswordFitsThreeLines_data() {
     QTest::newRow("far too narrow: shrinks, then cuts") << 140 << true << true;
 }
 
-void TestPasswordDisplay::longPasswordFitsThreeLines() {
+void TestPasswordDisplay::longPasswordFitsThreeLines()
+{
     QFETCH(int, width);
     QFETCH(bool, shrunk);
     QFETCH(bool, truncated);
@@ -169,7 +180,8 @@ void TestPasswordDisplay::longPasswordFitsThreeLines() {
         QCOMPARE(content.pixelSize(), 8);
 }
 
-void TestPasswordDisplay::fadesOnlyForANewId() {
+void TestPasswordDisplay::fadesOnlyForANewId()
+{
     PasswordDisplay display;
     auto *fade = display.findChild<EaseOutAnimation *>();
     QVERIFY(fade);
@@ -191,7 +203,8 @@ void TestPasswordDisplay::fadesOnlyForANewId() {
     QVERIFY(display.isFading());
 }
 
-void TestPasswordDisplay::selectsAndCopies() {
+void TestPasswordDisplay::selectsAndCopies()
+{
     PasswordDisplay display;
     const QString text = QStringLiteral("Tm4-pz");
     display.display(sample(text), std::nullopt);
@@ -222,7 +235,8 @@ void TestPasswordDisplay::selectsAndCopies() {
     QVERIFY(display.selectedText().isEmpty());
 }
 
-void TestPasswordDisplay::copyKeysGoToASelectionFirst() {
+void TestPasswordDisplay::copyKeysGoToASelectionFirst()
+{
     QWidget window;
     auto *display = new PasswordDisplay(&window);
     display->display(sample(QStringLiteral("Jr5+wd")), std::nullopt);

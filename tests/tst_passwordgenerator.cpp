@@ -77,10 +77,10 @@ void TestPasswordGenerator::randomIndexRejection_data()
     QTest::newRow("76 rejects below 44") << 76u << QList<quint32>{43, 0, 44} << 44u << qsizetype(3);
     QTest::newRow("7776 rejects below 2560")
         << 7776u << QList<quint32>{2559, 2560} << (2560u % 7776u) << qsizetype(2);
-    QTest::newRow("top of the range") << 7776u << QList<quint32>{0xFFFF'FFFFu}
-                                      << (0xFFFF'FFFFu % 7776u) << qsizetype(1);
-    QTest::newRow("largest count") << 0xFFFF'FFFFu << QList<quint32>{0, 0xFFFF'FFFEu}
-                                   << 0xFFFF'FFFEu << qsizetype(2);
+    QTest::newRow("top of the range")
+        << 7776u << QList<quint32>{0xFFFF'FFFFu} << (0xFFFF'FFFFu % 7776u) << qsizetype(1);
+    QTest::newRow("largest count")
+        << 0xFFFF'FFFFu << QList<quint32>{0, 0xFFFF'FFFEu} << 0xFFFF'FFFEu << qsizetype(2);
 }
 
 void TestPasswordGenerator::randomIndexRejection()
@@ -103,7 +103,8 @@ void TestPasswordGenerator::replaysKnownPassword()
         script.append(76 * 1000 + index);
     ScriptedRandomSource random(script);
 
-    const GeneratedPassword password = expectPassword(PasswordGenerator::generate(Settings(), random));
+    const GeneratedPassword password =
+        expectPassword(PasswordGenerator::generate(Settings(), random));
     QCOMPARE(password.text, QStringLiteral("Aa0~#\\Bz9@_Zb1/^"));
     QCOMPARE(random.draws(), 17);
     QCOMPARE(password.poolSize, 76);
@@ -121,7 +122,8 @@ void TestPasswordGenerator::replaysKnownPassphrase()
     settings.mode = GeneratorMode::words;
     // The shipped list: abacus, abdomen, abdominal, ... zoom; 2559 is rejected.
     ScriptedRandomSource random({2559, 7776, 7776 + 7775, 7776 + 1, 7776 + 2, 7776});
-    const GeneratedPassword password = expectPassword(PasswordGenerator::generate(settings, random));
+    const GeneratedPassword password =
+        expectPassword(PasswordGenerator::generate(settings, random));
     QCOMPARE(password.text, QStringLiteral("abacus_zoom_abdomen_abdominal_abacus"));
     QCOMPARE(random.draws(), 6);
     QCOMPARE(password.poolSize, 7776);
@@ -164,13 +166,15 @@ void TestPasswordGenerator::entropyFigures_data()
     advanced.mode = GeneratorMode::advanced;
     advanced.additionalCharacters = QStringLiteral("cd");
 
-    QTest::newRow("pool of two") << withCharacters("xy", 16) << 16.0 << qint64(2) << qint64(16) << 0;
-    QTest::newRow("defaults") << Settings() << 16 * std::log2(76.0) << qint64(76) << qint64(16) << 0;
+    QTest::newRow("pool of two") << withCharacters("xy", 16) << 16.0 << qint64(2) << qint64(16)
+                                 << 0;
+    QTest::newRow("defaults") << Settings() << 16 * std::log2(76.0) << qint64(76) << qint64(16)
+                              << 0;
     QTest::newRow("length zero") << withCharacters("xy", 0) << 0.0 << qint64(2) << qint64(0) << 0;
     QTest::newRow("advanced adds extras") << advanced << 20.0 << qint64(4) << qint64(10) << 0;
     QTest::newRow("five words, one separator") << words << 10.0 << qint64(4) << qint64(5) << 4;
-    QTest::newRow("five words, two separators") << twoSeparators << 14.0 << qint64(4) << qint64(5)
-                                                << 4;
+    QTest::newRow("five words, two separators")
+        << twoSeparators << 14.0 << qint64(4) << qint64(5) << 4;
     QTest::newRow("five words, no separator") << noSeparator << 10.0 << qint64(4) << qint64(5) << 0;
     QTest::newRow("one word") << oneWord << 2.0 << qint64(4) << qint64(1) << 0;
 }
@@ -193,8 +197,8 @@ void TestPasswordGenerator::entropyFigures()
     QCOMPARE(password.unitCount, unitCount);
     QCOMPARE(password.mode, settings.mode);
     if (settings.mode == GeneratorMode::words) {
-        const qsizetype joins = password.text.count(u'-') + password.text.count(u'.')
-                                + password.text.count(u'_');
+        const qsizetype joins =
+            password.text.count(u'-') + password.text.count(u'.') + password.text.count(u'_');
         QCOMPARE(joins, separatorCount);
     } else {
         QCOMPARE(password.text.size(), unitCount);
@@ -215,16 +219,17 @@ void TestPasswordGenerator::failuresDrawNothing()
     Settings words;
     words.mode = GeneratorMode::words;
     for (const QStringList &list : {QStringList{}, QStringList{"only"}}) {
-        QCOMPARE(std::get<GeneratorError>(PasswordGenerator::generatePassphrase(words, list, random)),
-                 GeneratorError::wordlistUnavailable);
+        QCOMPARE(
+            std::get<GeneratorError>(PasswordGenerator::generatePassphrase(words, list, random)),
+            GeneratorError::wordlistUnavailable);
     }
     QCOMPARE(random.draws(), 0);
 }
 
 void TestPasswordGenerator::excludingAmbiguousWorksBothWays()
 {
-    Settings settings = withCharacters("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
-                                       128);
+    Settings settings =
+        withCharacters("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", 128);
     QString off;
     QString on;
     // 6,400 draws from 62 characters: a fair source misses a given one with

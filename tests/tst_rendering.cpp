@@ -22,7 +22,8 @@
 
 // Renders every building block, light and dark, to PNG files in the build
 // folder for a look by eye, and checks that the drawing follows the palette.
-class TestRendering : public QObject {
+class TestRendering : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -32,21 +33,24 @@ private slots:
 
 namespace {
 
-GeneratedPassword sample(const QString &text) {
+GeneratedPassword sample(const QString &text)
+{
     GeneratedPassword password;
     password.id = QUuid::createUuid();
     password.text = text;
     return password;
 }
 
-QString longSample() {
+QString longSample()
+{
     QString text;
     while (text.size() < 128)
         text += QStringLiteral("Wq4!zP7-rK2#vN9");
     return text.left(128);
 }
 
-QWidget *readout(const QString &text) {
+QWidget *readout(const QString &text)
+{
     auto *label = new StyledLabel(text, Theme::TextStyle::body, Theme::Foreground::primary);
     label->setFont(Theme::font(13, QFont::Medium));
     label->setFixedWidth(52);
@@ -54,9 +58,11 @@ QWidget *readout(const QString &text) {
     return label;
 }
 
-class Gallery : public QWidget {
+class Gallery : public QWidget
+{
 public:
-    Gallery() {
+    Gallery()
+    {
         setAutoFillBackground(true);
         column = new QVBoxLayout(this);
         column->setContentsMargins(14, 14, 14, 14);
@@ -74,7 +80,8 @@ public:
     QSet<QString> on{"!", "#", "$", "%", "(", ")", "_", "-", ".", "A", "B"};
 
 private:
-    void addPasswords() {
+    void addPasswords()
+    {
         auto *row = new QHBoxLayout;
         row->setSpacing(8);
         auto *display = addDisplay(sample(QStringLiteral("vR7#kq2-Lm9x!Tz4")), std::nullopt);
@@ -99,15 +106,18 @@ private:
     }
 
     PasswordDisplay *addDisplay(const std::optional<GeneratedPassword> &password,
-                                const std::optional<QString> &message) {
+                                const std::optional<QString> &message)
+    {
         auto *display = new PasswordDisplay;
         display->display(password, message);
         displays.append(display);
         return display;
     }
 
-    void addMeters() {
-        const struct {
+    void addMeters()
+    {
+        const struct
+        {
             QString title;
             double bits;
         } rows[] = {{"Strength", 95.3}, {"0 bits", 0},   {"52 bits", 52},
@@ -126,7 +136,8 @@ private:
         column->addWidget(new LabeledRow(QStringLiteral("Length"), slider, readout("16")));
     }
 
-    void addToggles() {
+    void addToggles()
+    {
         auto *groups = new QHBoxLayout;
         groups->setSpacing(6);
         // A spacer takes no spacing after it in a box layout.
@@ -159,7 +170,8 @@ private:
         focusedChip = brackets->chips().at(1);
     }
 
-    void addSymbols() {
+    void addSymbols()
+    {
         auto *symbols = new QHBoxLayout;
         symbols->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing);
         for (const char *name : {"clock.arrow.circlepath", "gearshape", "doc.on.doc", "clock"}) {
@@ -183,14 +195,16 @@ private:
 
 } // namespace
 
-void TestRendering::gallery_data() {
+void TestRendering::gallery_data()
+{
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QColor>("excellent");
     QTest::newRow("light") << Palettes::light() << QColor(0x00, 0xC7, 0xBE);
     QTest::newRow("dark") << Palettes::dark() << QColor(0x63, 0xE6, 0xE2);
 }
 
-void TestRendering::gallery() {
+void TestRendering::gallery()
+{
     QFETCH(QPalette, palette);
     QFETCH(QColor, excellent);
 

@@ -4,8 +4,8 @@
 #include "Settings.h"
 
 #include <QSet>
-#include <functional>
 #include <QTest>
+#include <functional>
 
 class TestSettings : public QObject
 {
@@ -58,8 +58,7 @@ void TestSettings::defaultsAndConstants()
     QVERIFY(settings.additionalCharacters.isEmpty());
     QVERIFY(!settings.excludeAmbiguous);
     QVERIFY(settings.autoClearClipboard);
-    QCOMPARE(Settings::separatorChoices().join(QString()),
-             QStringLiteral("-_=+*^~/\\@#$%&!?,.:;"));
+    QCOMPARE(Settings::separatorChoices().join(QString()), QStringLiteral("-_=+*^~/\\@#$%&!?,.:;"));
 }
 
 void TestSettings::defaultPoolIsSortedByCode()
@@ -77,26 +76,27 @@ void TestSettings::effectivePool_data()
     QTest::addColumn<bool>("excludeAmbiguous");
     QTest::addColumn<QString>("pool");
 
-    QTest::newRow("basic ignores additional")
-        << GeneratorMode::basic << "ab" << "xyz" << false << "ab";
-    QTest::newRow("words ignores additional")
-        << GeneratorMode::words << "ab" << "xyz" << false << "ab";
-    QTest::newRow("advanced drops whitespace and repeats")
-        << GeneratorMode::advanced << "" << " a a\tb " << false << "ab";
-    QTest::newRow("advanced drops no-break space and CR LF")
-        << GeneratorMode::advanced << "" << "c\u00A0d\r\ne" << false << "cde";
-    QTest::newRow("advanced adds to enabled")
-        << GeneratorMode::advanced << "ba" << "\"'`|c" << false << "\"'`abc|";
-    QTest::newRow("exclusion also removes typed extras")
-        << GeneratorMode::advanced << "" << "0O1lIx" << true << "x";
-    QTest::newRow("exclusion removes enabled ambiguous")
-        << GeneratorMode::basic << "0123lmn" << "" << true << "23mn";
-    QTest::newRow("empty basic") << GeneratorMode::basic << "" << "" << false << "";
-    QTest::newRow("tilde then exclamation sorts") << GeneratorMode::basic << "~!" << "" << false
-                                                  << "!~";
+    QTest::newRow("basic ignores additional") << GeneratorMode::basic << "ab"
+                                              << "xyz" << false << "ab";
+    QTest::newRow("words ignores additional") << GeneratorMode::words << "ab"
+                                              << "xyz" << false << "ab";
+    QTest::newRow("advanced drops whitespace and repeats") << GeneratorMode::advanced << ""
+                                                           << " a a\tb " << false << "ab";
+    QTest::newRow("advanced drops no-break space and CR LF") << GeneratorMode::advanced << ""
+                                                             << "c\u00A0d\r\ne" << false << "cde";
+    QTest::newRow("advanced adds to enabled") << GeneratorMode::advanced << "ba"
+                                              << "\"'`|c" << false << "\"'`abc|";
+    QTest::newRow("exclusion also removes typed extras") << GeneratorMode::advanced << ""
+                                                         << "0O1lIx" << true << "x";
+    QTest::newRow("exclusion removes enabled ambiguous") << GeneratorMode::basic << "0123lmn"
+                                                         << "" << true << "23mn";
+    QTest::newRow("empty basic") << GeneratorMode::basic << ""
+                                 << "" << false << "";
+    QTest::newRow("tilde then exclamation sorts") << GeneratorMode::basic << "~!"
+                                                  << "" << false << "!~";
     QTest::newRow("above U+FFFF sorts after U+FFxx")
-        << GeneratorMode::advanced << "\uFF01" << "\U0001F600a" << false
-        << "a\uFF01\U0001F600";
+        << GeneratorMode::advanced << "\uFF01"
+        << "\U0001F600a" << false << "a\uFF01\U0001F600";
 }
 
 void TestSettings::effectivePool()

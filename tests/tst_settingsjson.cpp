@@ -40,20 +40,20 @@ void TestSettingsJson::decodes_data()
     QTest::newRow("empty object") << QByteArray("{}") << Settings();
     QTest::newRow("only mode") << QByteArray(R"({"mode":"words"})")
                                << expected([](Settings &s) { s.mode = GeneratorMode::words; });
-    QTest::newRow("length below range") << QByteArray(R"({"length":2})")
-                                        << expected([](Settings &s) { s.length = 4; });
-    QTest::newRow("length above range") << QByteArray(R"({"length":500})")
-                                        << expected([](Settings &s) { s.length = 128; });
+    QTest::newRow("length below range")
+        << QByteArray(R"({"length":2})") << expected([](Settings &s) { s.length = 4; });
+    QTest::newRow("length above range")
+        << QByteArray(R"({"length":500})") << expected([](Settings &s) { s.length = 128; });
     QTest::newRow("negative length") << QByteArray(R"({"length":-9223372036854775808})")
                                      << expected([](Settings &s) { s.length = 4; });
     QTest::newRow("largest integer") << QByteArray(R"({"wordCount":9223372036854775807})")
                                      << expected([](Settings &s) { s.wordCount = 12; });
     QTest::newRow("word count 0") << QByteArray(R"({"wordCount":0})")
                                   << expected([](Settings &s) { s.wordCount = 3; });
-    QTest::newRow("word count 40") << QByteArray(R"({"wordCount":40})")
-                                   << expected([](Settings &s) { s.wordCount = 12; });
-    QTest::newRow("empty separators") << QByteArray(R"({"separators":""})")
-                                      << expected([](Settings &s) { s.separators = {}; });
+    QTest::newRow("word count 40")
+        << QByteArray(R"({"wordCount":40})") << expected([](Settings &s) { s.wordCount = 12; });
+    QTest::newRow("empty separators")
+        << QByteArray(R"({"separators":""})") << expected([](Settings &s) { s.separators = {}; });
     QTest::newRow("repeats collapse")
         << QByteArray(R"({"enabledCharacters":"aab"})")
         << expected([](Settings &s) { s.enabledCharacters = CharacterSet::fromText("ab"); });
@@ -92,7 +92,8 @@ void TestSettingsJson::invalidDocuments_data()
 {
     QTest::addColumn<QByteArray>("json");
 
-    QTest::newRow("unknown mode spoils a valid length") << QByteArray(R"({"mode":"fancy","length":8})");
+    QTest::newRow("unknown mode spoils a valid length")
+        << QByteArray(R"({"mode":"fancy","length":8})");
     QTest::newRow("capitalised mode") << QByteArray(R"({"mode":"Words"})");
     QTest::newRow("mode as number") << QByteArray(R"({"mode":1})");
     QTest::newRow("length as string") << QByteArray(R"({"length":"16"})");
@@ -165,8 +166,15 @@ void TestSettingsJson::mutatedDocumentsNeverEscapeTheRanges()
 {
     std::mt19937_64 random(20261206);
     const auto pick = [&](auto n) { return decltype(n)(random() % quint64(n)); };
-    const QList<QByteArray> values{"null", "true", "-0", "1e400", "9223372036854775807",
-                                   "-9223372036854775809", "\"\\ud800\"", "[]", "{}",
+    const QList<QByteArray> values{"null",
+                                   "true",
+                                   "-0",
+                                   "1e400",
+                                   "9223372036854775807",
+                                   "-9223372036854775809",
+                                   "\"\\ud800\"",
+                                   "[]",
+                                   "{}",
                                    QByteArray(5000, '[') + QByteArray(5000, ']'),
                                    '"' + QByteArray(2'000, 'x') + '"'};
     const QByteArray valid = SettingsJson::encode(Settings());

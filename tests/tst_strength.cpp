@@ -113,13 +113,18 @@ void TestStrength::superscript_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("128") << "128" << "\u00B9\u00B2\u2078";
+    QTest::newRow("128") << "128"
+                         << "\u00B9\u00B2\u2078";
     QTest::newRow("all digits") << "0123456789"
                                 << "\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("minus kept") << "-5" << "-\u2075";
-    QTest::newRow("letters and spaces kept") << "a 1" << "a \u00B9";
-    QTest::newRow("keycap digit is another character") << "1\uFE0F\u20E3" << "1\uFE0F\u20E3";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("minus kept") << "-5"
+                                << "-\u2075";
+    QTest::newRow("letters and spaces kept") << "a 1"
+                                             << "a \u00B9";
+    QTest::newRow("keycap digit is another character") << "1\uFE0F\u20E3"
+                                                       << "1\uFE0F\u20E3";
 }
 
 void TestStrength::superscript()

@@ -9,7 +9,8 @@
 
 using Palettes::sameColor;
 
-class TestStrengthMeter : public QObject {
+class TestStrengthMeter : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -20,7 +21,8 @@ private slots:
     void changesGlideOnlyWhenBitsChange();
 };
 
-void TestStrengthMeter::fillWidthAndColour_data() {
+void TestStrengthMeter::fillWidthAndColour_data()
+{
     QTest::addColumn<double>("bits");
     QTest::addColumn<qreal>("width");
     QTest::addColumn<QColor>("color");
@@ -39,7 +41,8 @@ void TestStrengthMeter::fillWidthAndColour_data() {
     QTest::newRow("300 bits: full") << 300.0 << 200.0 << mint;
 }
 
-void TestStrengthMeter::fillWidthAndColour() {
+void TestStrengthMeter::fillWidthAndColour()
+{
     QFETCH(double, bits);
     QFETCH(qreal, width);
     QFETCH(QColor, color);
@@ -63,7 +66,8 @@ void TestStrengthMeter::fillWidthAndColour() {
     }
 }
 
-void TestStrengthMeter::accessibleValue_data() {
+void TestStrengthMeter::accessibleValue_data()
+{
     QTest::addColumn<double>("bits");
     QTest::addColumn<QString>("value");
 
@@ -75,7 +79,8 @@ void TestStrengthMeter::accessibleValue_data() {
     QTest::newRow("300") << 300.0 << "Excellent, 2 to the 300 power";
 }
 
-void TestStrengthMeter::accessibleValue() {
+void TestStrengthMeter::accessibleValue()
+{
     QFETCH(double, bits);
     QFETCH(QString, value);
 
@@ -88,7 +93,8 @@ void TestStrengthMeter::accessibleValue() {
     QCOMPARE(iface->text(QAccessible::Value), value);
 }
 
-void TestStrengthMeter::changesGlideOnlyWhenBitsChange() {
+void TestStrengthMeter::changesGlideOnlyWhenBitsChange()
+{
     StrengthMeter meter;
     auto *animation = meter.findChild<EaseOutAnimation *>();
     QVERIFY(animation);

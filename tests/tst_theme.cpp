@@ -12,7 +12,8 @@
 using Palettes::alpha;
 using Palettes::sameColor;
 
-class TestTheme : public QObject {
+class TestTheme : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -28,13 +29,15 @@ private slots:
     void easeOutCurve();
 };
 
-void TestTheme::initTestCase() {
+void TestTheme::initTestCase()
+{
     // No desktop theme: the shipped drawings must stand in.
     QIcon::setThemeSearchPaths({});
     QIcon::setFallbackSearchPaths({});
 }
 
-void TestTheme::foregroundLevels_data() {
+void TestTheme::foregroundLevels_data()
+{
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<bool>("dark");
     QTest::addColumn<QColor>("text");
@@ -42,7 +45,8 @@ void TestTheme::foregroundLevels_data() {
     QTest::newRow("dark") << Palettes::dark() << true << QColor(0xE8, 0xE8, 0xE8);
 }
 
-void TestTheme::foregroundLevels() {
+void TestTheme::foregroundLevels()
+{
     QFETCH(QPalette, palette);
     QFETCH(bool, dark);
     QFETCH(QColor, text);
@@ -57,7 +61,8 @@ void TestTheme::foregroundLevels() {
     QCOMPARE(Theme::accent(palette), palette.color(QPalette::Highlight));
 }
 
-void TestTheme::coloursFollowThePalettesDarkness() {
+void TestTheme::coloursFollowThePalettesDarkness()
+{
     const QPalette light = Palettes::light();
     const QPalette dark = Palettes::dark();
     QCOMPARE(Theme::standard(Theme::Standard::pink, light), QColor(0xFF2D55));
@@ -70,7 +75,8 @@ void TestTheme::coloursFollowThePalettesDarkness() {
     QCOMPARE(Theme::strength(Strength::Color::yellowGreen, dark), yellowGreen);
 }
 
-void TestTheme::onAccentComesFromTheAsset() {
+void TestTheme::onAccentComesFromTheAsset()
+{
     // The palette would say black; the shipped asset says white.
     QPalette palette = Palettes::light();
     palette.setColor(QPalette::HighlightedText, Qt::black);
@@ -80,7 +86,8 @@ void TestTheme::onAccentComesFromTheAsset() {
     QCOMPARE(Theme::onAccent(palette), QColor(Qt::white));
 }
 
-void TestTheme::fonts_data() {
+void TestTheme::fonts_data()
+{
     QTest::addColumn<QFont>("font");
     QTest::addColumn<int>("pixelSize");
     QTest::addColumn<int>("weight");
@@ -95,7 +102,8 @@ void TestTheme::fonts_data() {
                               << true;
 }
 
-void TestTheme::fonts() {
+void TestTheme::fonts()
+{
     QFETCH(QFont, font);
     QFETCH(int, pixelSize);
     QFETCH(int, weight);
@@ -105,7 +113,8 @@ void TestTheme::fonts() {
     QCOMPARE(QFontInfo(font).fixedPitch(), fixedPitch);
 }
 
-void TestTheme::symbolsAreTintedLikeText_data() {
+void TestTheme::symbolsAreTintedLikeText_data()
+{
     QTest::addColumn<QString>("name");
     QTest::newRow("clock.arrow.circlepath") << "clock.arrow.circlepath";
     QTest::newRow("gearshape") << "gearshape";
@@ -113,7 +122,8 @@ void TestTheme::symbolsAreTintedLikeText_data() {
     QTest::newRow("clock") << "clock";
 }
 
-void TestTheme::symbolsAreTintedLikeText() {
+void TestTheme::symbolsAreTintedLikeText()
+{
     QFETCH(QString, name);
     const QPalette original = QGuiApplication::palette();
     for (const QPalette &palette : {Palettes::light(), Palettes::dark()}) {
@@ -139,7 +149,8 @@ void TestTheme::symbolsAreTintedLikeText() {
     QVERIFY(Symbols::icon(QStringLiteral("no.such.symbol")).isNull());
 }
 
-void TestTheme::easeOutCurve() {
+void TestTheme::easeOutCurve()
+{
     // The cubic Bézier (0, 0), (0.58, 1), (1, 1), solved for x by bisection.
     const auto bezier = [](double a, double b, double t) {
         const double u = 1 - t;

@@ -28,13 +28,16 @@ void TestWordlist::splitting_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QStringList>("entries");
 
-    QTest::newRow("plain") << QByteArray("alpha\nbeta\ngamma") << QStringList{"alpha", "beta", "gamma"};
-    QTest::newRow("final LF adds nothing") << QByteArray("alpha\nbeta\n") << QStringList{"alpha", "beta"};
+    QTest::newRow("plain") << QByteArray("alpha\nbeta\ngamma")
+                           << QStringList{"alpha", "beta", "gamma"};
+    QTest::newRow("final LF adds nothing")
+        << QByteArray("alpha\nbeta\n") << QStringList{"alpha", "beta"};
     QTest::newRow("blank lines add nothing")
         << QByteArray("\n\nalpha\n\n\nbeta\n\n") << QStringList{"alpha", "beta"};
     QTest::newRow("CR LF is no separator")
         << QByteArray("alpha\r\nbeta\r\n") << QStringList{"alpha\r\nbeta\r\n"};
-    QTest::newRow("stray CR kept") << QByteArray("alpha\r\n\nbeta") << QStringList{"alpha\r\n", "beta"};
+    QTest::newRow("stray CR kept")
+        << QByteArray("alpha\r\n\nbeta") << QStringList{"alpha\r\n", "beta"};
     QTest::newRow("spaces kept") << QByteArray("  \n lead\ntrail \n")
                                  << QStringList{"  ", " lead", "trail "};
     QTest::newRow("duplicates count") << QByteArray("same\nsame\n") << QStringList{"same", "same"};

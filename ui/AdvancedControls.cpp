@@ -32,7 +32,8 @@ QWidget *AdvancedControls::makeFieldRow()
     auto *row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(Theme::titleColumnSpacing);
-    row->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing); // no spacing follows a spacer
+    row->addSpacing(Theme::titleColumnWidth
+                    + Theme::titleColumnSpacing); // no spacing follows a spacer
 
     field = new QLineEdit(model.settings().additionalCharacters, rowWidget);
     field->setPlaceholderText(QStringLiteral("Additional characters"));

@@ -33,12 +33,14 @@ QWidget *BasicControls::makeToggleRow()
     auto *row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(toggleSpacing);
-    row->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing); // no spacing follows a spacer
+    row->addSpacing(Theme::titleColumnWidth
+                    + Theme::titleColumnSpacing); // no spacing follows a spacer
     const CharacterSet &enabled = model.settings().enabledCharacters;
     for (const CharacterGroup &group : Alphabet::basicToggleGroups()) {
         auto *button = new GroupToggleButton(
             group, CharacterSelection::groupOn(enabled, group),
-            CharacterSelection::groupPartial(enabled, group), [this, group] {
+            CharacterSelection::groupPartial(enabled, group),
+            [this, group] {
                 editSettings(model, [&](Settings &settings) {
                     CharacterSelection::toggleGroup(settings.enabledCharacters, group);
                 });

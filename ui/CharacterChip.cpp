@@ -8,7 +8,8 @@
 CharacterChip::CharacterChip(const QString &character, bool isOn, std::function<void()> action,
                              QWidget *parent)
     : QAbstractButton(parent)
-    , shown(character) {
+    , shown(character)
+{
     setCheckable(true);
     setChecked(isOn);
     setFocusPolicy(Qt::StrongFocus);
@@ -22,25 +23,30 @@ CharacterChip::CharacterChip(const QString &character, bool isOn, std::function<
     });
 }
 
-ToggleChrome CharacterChip::chrome() const {
+ToggleChrome CharacterChip::chrome() const
+{
     return {isOn(), false, cornerRadius};
 }
 
-QColor CharacterChip::textColor() const {
+QColor CharacterChip::textColor() const
+{
     if (isOn())
         return Theme::accent(palette());
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette()), 0.45);
 }
 
-QFont CharacterChip::labelFont() const {
+QFont CharacterChip::labelFont() const
+{
     return Theme::font(12, isOn() ? QFont::DemiBold : QFont::Normal, true);
 }
 
-QSize CharacterChip::sizeHint() const {
+QSize CharacterChip::sizeHint() const
+{
     return {side, side};
 }
 
-void CharacterChip::paintEvent(QPaintEvent *) {
+void CharacterChip::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     if (isDown())
         painter.setOpacity(0.7);
@@ -53,7 +59,8 @@ void CharacterChip::paintEvent(QPaintEvent *) {
         Theme::paintFocusRing(painter, bounds, cornerRadius, palette());
 }
 
-bool CharacterChip::hitButton(const QPoint &pos) const {
+bool CharacterChip::hitButton(const QPoint &pos) const
+{
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
     return shape.contains(QPointF(pos));

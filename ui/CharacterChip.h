@@ -9,7 +9,8 @@
 // A small square toggle for one character. It shows the on state it is
 // given and calls its action when clicked or pressed with Space; whoever
 // built it decides what changes and sets the new state.
-class CharacterChip : public QAbstractButton {
+class CharacterChip : public QAbstractButton
+{
     Q_OBJECT
 
 public:

@@ -41,8 +41,8 @@ ChipRow *makeSeparators(GeneratorModel &model, QWidget *parent)
         },
         [m](bool on) {
             editSettings(*m, [&](Settings &settings) {
-                settings.separators = on ? CharacterSet(Settings::separatorChoices())
-                                         : CharacterSet();
+                settings.separators =
+                    on ? CharacterSet(Settings::separatorChoices()) : CharacterSet();
             });
         },
         parent);

@@ -18,7 +18,8 @@ ChipRow::ChipRow(const std::optional<QString> &title, const QStringList &charact
     , characters(characters)
     , isOn(std::move(isOn))
     , toggle(std::move(toggle))
-    , toggleAll(std::move(toggleAll)) {
+    , toggleAll(std::move(toggleAll))
+{
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     // The title views keep a margin for their focus ring; the column gives
@@ -48,7 +49,8 @@ ChipRow::ChipRow(const std::optional<QString> &title, const QStringList &charact
     refresh();
 }
 
-QWidget *ChipRow::makeTitleColumn(const QString &title) {
+QWidget *ChipRow::makeTitleColumn(const QString &title)
+{
     constexpr int margin = ChipRowTitle::ringMargin;
     auto *titleColumn = new QWidget(this);
     titleColumn->setFixedWidth(Theme::titleColumnWidth + margin);
@@ -69,7 +71,8 @@ QWidget *ChipRow::makeTitleColumn(const QString &title) {
     return titleColumn;
 }
 
-void ChipRow::refresh() {
+void ChipRow::refresh()
+{
     for (qsizetype position = 0; position < chipWidgets.size(); ++position)
         chipWidgets.at(position)->setOn(isOn(characters.at(position)));
     if (titleToggle)
@@ -77,17 +80,20 @@ void ChipRow::refresh() {
 }
 
 // Both scans stop at the first chip that decides them.
-bool ChipRow::allOn() const {
+bool ChipRow::allOn() const
+{
     return std::all_of(characters.cbegin(), characters.cend(),
                        [this](const QString &character) { return isOn(character); });
 }
 
-bool ChipRow::anyOn() const {
+bool ChipRow::anyOn() const
+{
     return std::any_of(characters.cbegin(), characters.cend(),
                        [this](const QString &character) { return isOn(character); });
 }
 
-void ChipRow::chipClicked(qsizetype position) {
+void ChipRow::chipClicked(qsizetype position)
+{
     // The callback may well rebuild the panel this row belongs to.
     const QPointer<ChipRow> self(this);
     if (toggle)
@@ -96,7 +102,8 @@ void ChipRow::chipClicked(qsizetype position) {
         refresh();
 }
 
-void ChipRow::titleClicked() {
+void ChipRow::titleClicked()
+{
     const QPointer<ChipRow> self(this);
     toggleAll(!allOn());
     if (self)

@@ -13,7 +13,8 @@ class ChipRowTitle;
 // row keeps no state of its own: it asks isOn for every chip whenever it
 // refreshes, and a click hands the chip's character (or the new state of
 // the whole row, through the title) to the callbacks it was built with.
-class ChipRow : public QWidget {
+class ChipRow : public QWidget
+{
     Q_OBJECT
 
 public:

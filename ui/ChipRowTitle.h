@@ -4,7 +4,8 @@
 
 // The title of a chip row that turns the whole row on or off. It shows in
 // the primary colour while any chip is on, and says what a click will do.
-class ChipRowTitle : public QAbstractButton {
+class ChipRowTitle : public QAbstractButton
+{
     Q_OBJECT
 
 public:

@@ -17,11 +17,13 @@ FittedText::FittedText(const QString &text, const QList<QTextLayout::FormatRange
     , runs(runs)
     , style(style)
     , size(style.font.pixelSize())
-    , visible(text.size()) {}
+    , visible(text.size())
+{}
 
 FittedText::~FittedText() = default;
 
-void FittedText::fit(qreal width) const {
+void FittedText::fit(qreal width) const
+{
     if (layout && width == fittedWidth)
         return;
     fittedWidth = width;
@@ -36,16 +38,19 @@ void FittedText::fit(qreal width) const {
     truncate(width);
 }
 
-qreal FittedText::heightFor(qreal width) const {
+qreal FittedText::heightFor(qreal width) const
+{
     fit(width);
     return boundingSize().height();
 }
 
-int FittedText::lineCount() const {
+int FittedText::lineCount() const
+{
     return layout ? layout->lineCount() : 0;
 }
 
-QSizeF FittedText::boundingSize() const {
+QSizeF FittedText::boundingSize() const
+{
     if (!layout)
         return {};
     qreal width = 0;
@@ -59,35 +64,40 @@ QSizeF FittedText::boundingSize() const {
 }
 
 void FittedText::draw(QPainter &painter, const QPointF &origin,
-                      const QList<QTextLayout::FormatRange> &selections) const {
+                      const QList<QTextLayout::FormatRange> &selections) const
+{
     if (layout)
         layout->draw(&painter, origin, selections);
 }
 
-qsizetype FittedText::positionAt(const QPointF &point) const {
+qsizetype FittedText::positionAt(const QPointF &point) const
+{
     if (!layout || layout->lineCount() == 0)
         return 0;
     int index = 0;
-    while (index + 1 < layout->lineCount() &&
-           point.y() >= layout->lineAt(index).y() + layout->lineAt(index).height())
+    while (index + 1 < layout->lineCount()
+           && point.y() >= layout->lineAt(index).y() + layout->lineAt(index).height())
         ++index;
     const int position = layout->lineAt(index).xToCursor(point.x());
     return qBound(qsizetype(0), qsizetype(position), visible);
 }
 
-qsizetype FittedText::nextPosition(qsizetype position) const {
+qsizetype FittedText::nextPosition(qsizetype position) const
+{
     if (!layout)
         return position;
     return qMin<qsizetype>(visible, layout->nextCursorPosition(int(position)));
 }
 
-qsizetype FittedText::previousPosition(qsizetype position) const {
+qsizetype FittedText::previousPosition(qsizetype position) const
+{
     if (!layout)
         return position;
     return qMax<qsizetype>(0, layout->previousCursorPosition(int(position)));
 }
 
-QLineF FittedText::caretAt(qsizetype position) const {
+QLineF FittedText::caretAt(qsizetype position) const
+{
     if (!layout || layout->lineCount() == 0)
         return {};
     const QTextLine line = layout->lineForTextPosition(int(position));
@@ -96,13 +106,15 @@ QLineF FittedText::caretAt(qsizetype position) const {
     return QLineF(x, at.y(), x, at.y() + at.height());
 }
 
-QFont FittedText::fontOfSize(int pixelSize) const {
+QFont FittedText::fontOfSize(int pixelSize) const
+{
     QFont font = style.font;
     font.setPixelSize(pixelSize);
     return font;
 }
 
-void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width) const {
+void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width) const
+{
     size = pixelSize;
     visible = kept;
     const QString shown = elided ? source.left(kept) + ellipsis : source;
@@ -129,7 +141,8 @@ void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width)
 
 // At the smallest size the text still needs too many lines: keep the lines
 // that fit and end the last of them with an ellipsis.
-void FittedText::truncate(qreal width) const {
+void FittedText::truncate(qreal width) const
+{
     const int pixels = size;
     const qsizetype lastStart = layout->lineAt(style.maxLines - 1).textStart();
     const QString tail =

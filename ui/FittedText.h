@@ -11,9 +11,11 @@ class QPainter;
 // A text laid out within a width, in at most a number of lines. When it
 // needs more, the font shrinks in whole pixels down to a smallest share of
 // its size, and only then is the rest cut off behind an ellipsis.
-class FittedText {
+class FittedText
+{
 public:
-    struct Style {
+    struct Style
+    {
         QFont font; // sized in pixels
         QTextOption::WrapMode wrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
         int maxLines = 0;         // 0: as many as the text needs

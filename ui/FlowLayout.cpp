@@ -5,33 +5,40 @@
 #include <cmath>
 
 FlowLayout::FlowLayout(QWidget *parent)
-    : QLayout(parent) {
+    : QLayout(parent)
+{
     setContentsMargins(0, 0, 0, 0);
 }
 
-FlowLayout::~FlowLayout() {
+FlowLayout::~FlowLayout()
+{
     qDeleteAll(items);
 }
 
-int FlowLayout::spacing() const {
+int FlowLayout::spacing() const
+{
     return gap;
 }
 
-void FlowLayout::setSpacing(int spacing) {
+void FlowLayout::setSpacing(int spacing)
+{
     gap = spacing;
     invalidate();
 }
 
-int FlowLayout::lineSpacing() const {
+int FlowLayout::lineSpacing() const
+{
     return lineGap;
 }
 
-void FlowLayout::setLineSpacing(int lineSpacing) {
+void FlowLayout::setLineSpacing(int lineSpacing)
+{
     lineGap = lineSpacing;
     invalidate();
 }
 
-QList<FlowLayout::Row> FlowLayout::rows(const QList<QSizeF> &sizes, qreal maxWidth) const {
+QList<FlowLayout::Row> FlowLayout::rows(const QList<QSizeF> &sizes, qreal maxWidth) const
+{
     QList<Row> result;
     Row current;
     for (qsizetype index = 0; index < sizes.size(); ++index) {
@@ -55,7 +62,8 @@ QList<FlowLayout::Row> FlowLayout::rows(const QList<QSizeF> &sizes, qreal maxWid
     return result;
 }
 
-QSizeF FlowLayout::sizeThatFits(qreal proposedWidth) const {
+QSizeF FlowLayout::sizeThatFits(qreal proposedWidth) const
+{
     const QList<Row> broken = rows(idealSizes(visibleItems()), proposedWidth);
     qreal width = 0;
     qreal height = 0;
@@ -68,20 +76,24 @@ QSizeF FlowLayout::sizeThatFits(qreal proposedWidth) const {
     return {width, height};
 }
 
-void FlowLayout::addItem(QLayoutItem *item) {
+void FlowLayout::addItem(QLayoutItem *item)
+{
     items.append(item);
     invalidate();
 }
 
-int FlowLayout::count() const {
+int FlowLayout::count() const
+{
     return int(items.size());
 }
 
-QLayoutItem *FlowLayout::itemAt(int index) const {
+QLayoutItem *FlowLayout::itemAt(int index) const
+{
     return items.value(index, nullptr);
 }
 
-QLayoutItem *FlowLayout::takeAt(int index) {
+QLayoutItem *FlowLayout::takeAt(int index)
+{
     if (index < 0 || index >= items.size())
         return nullptr;
     QLayoutItem *item = items.takeAt(index);
@@ -89,25 +101,30 @@ QLayoutItem *FlowLayout::takeAt(int index) {
     return item;
 }
 
-Qt::Orientations FlowLayout::expandingDirections() const {
+Qt::Orientations FlowLayout::expandingDirections() const
+{
     return {};
 }
 
-bool FlowLayout::hasHeightForWidth() const {
+bool FlowLayout::hasHeightForWidth() const
+{
     return true;
 }
 
-int FlowLayout::heightForWidth(int width) const {
+int FlowLayout::heightForWidth(int width) const
+{
     const QMargins margins = contentsMargins();
     const qreal inner = width - margins.left() - margins.right();
     return withMargins(sizeThatFits(inner)).height();
 }
 
-QSize FlowLayout::sizeHint() const {
+QSize FlowLayout::sizeHint() const
+{
     return withMargins(sizeThatFits(unbounded));
 }
 
-QSize FlowLayout::minimumSize() const {
+QSize FlowLayout::minimumSize() const
+{
     // As narrow as the widest item; as low as one row, since the height
     // for a width comes from heightForWidth.
     qreal width = 0;
@@ -119,7 +136,8 @@ QSize FlowLayout::minimumSize() const {
     return withMargins({width, height});
 }
 
-void FlowLayout::setGeometry(const QRect &rect) {
+void FlowLayout::setGeometry(const QRect &rect)
+{
     QLayout::setGeometry(rect);
     const QRect bounds = contentsRect();
     const QList<QLayoutItem *> placed = visibleItems();
@@ -137,7 +155,8 @@ void FlowLayout::setGeometry(const QRect &rect) {
     }
 }
 
-QList<QLayoutItem *> FlowLayout::visibleItems() const {
+QList<QLayoutItem *> FlowLayout::visibleItems() const
+{
     QList<QLayoutItem *> result;
     for (QLayoutItem *item : items) {
         if (!item->isEmpty())
@@ -146,7 +165,8 @@ QList<QLayoutItem *> FlowLayout::visibleItems() const {
     return result;
 }
 
-QList<QSizeF> FlowLayout::idealSizes(const QList<QLayoutItem *> &of) {
+QList<QSizeF> FlowLayout::idealSizes(const QList<QLayoutItem *> &of)
+{
     QList<QSizeF> result;
     result.reserve(of.size());
     for (const QLayoutItem *item : of)
@@ -154,7 +174,8 @@ QList<QSizeF> FlowLayout::idealSizes(const QList<QLayoutItem *> &of) {
     return result;
 }
 
-QSize FlowLayout::withMargins(const QSizeF &size) const {
+QSize FlowLayout::withMargins(const QSizeF &size) const
+{
     const QMargins margins = contentsMargins();
     return QSize(int(std::ceil(size.width())) + margins.left() + margins.right(),
                  int(std::ceil(size.height())) + margins.top() + margins.bottom());

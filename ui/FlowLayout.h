@@ -10,11 +10,13 @@
 // the next item would make the row wider than the width available, the way
 // words wrap into lines. Each item keeps its size hint; items in a row are
 // centred vertically on the row's tallest. Hidden widgets take no place.
-class FlowLayout : public QLayout {
+class FlowLayout : public QLayout
+{
     Q_OBJECT
 
 public:
-    struct Row {
+    struct Row
+    {
         QList<qsizetype> indices; // ascending, never empty
         qreal width = 0;          // items plus spacing between neighbours
         qreal height = 0;         // the tallest item

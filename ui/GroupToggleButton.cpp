@@ -11,7 +11,8 @@
 GroupToggleButton::GroupToggleButton(const CharacterGroup &group, bool isOn, bool isPartial,
                                      std::function<void()> action, QWidget *parent)
     : QAbstractButton(parent)
-    , shown(group) {
+    , shown(group)
+{
     setCheckable(true);
     setState(isOn, isPartial);
     setFocusPolicy(Qt::StrongFocus);
@@ -24,17 +25,20 @@ GroupToggleButton::GroupToggleButton(const CharacterGroup &group, bool isOn, boo
     });
 }
 
-void GroupToggleButton::setState(bool isOn, bool isPartial) {
+void GroupToggleButton::setState(bool isOn, bool isPartial)
+{
     partial = isPartial;
     setChecked(isOn);
     update();
 }
 
-ToggleChrome GroupToggleButton::chrome() const {
+ToggleChrome GroupToggleButton::chrome() const
+{
     return {isOn(), partial, cornerRadius};
 }
 
-QColor GroupToggleButton::textColor() const {
+QColor GroupToggleButton::textColor() const
+{
     if (isOn())
         return Theme::accent(palette());
     if (partial)
@@ -42,29 +46,35 @@ QColor GroupToggleButton::textColor() const {
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette()), 0.5);
 }
 
-QFont GroupToggleButton::labelFont() const {
+QFont GroupToggleButton::labelFont() const
+{
     return Theme::font(12, QFont::DemiBold, true);
 }
 
-bool GroupToggleButton::isStruckThrough() const {
+bool GroupToggleButton::isStruckThrough() const
+{
     return !isOn() && !partial;
 }
 
-QColor GroupToggleButton::strikeColor() const {
+QColor GroupToggleButton::strikeColor() const
+{
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette()), 0.6);
 }
 
-QSize GroupToggleButton::sizeHint() const {
+QSize GroupToggleButton::sizeHint() const
+{
     const QFontMetricsF metrics(labelFont());
     return QSize(int(std::ceil(metrics.horizontalAdvance(shown.title))),
                  int(std::ceil(metrics.height())) + 2 * verticalPadding);
 }
 
-QSize GroupToggleButton::minimumSizeHint() const {
+QSize GroupToggleButton::minimumSizeHint() const
+{
     return sizeHint();
 }
 
-void GroupToggleButton::paintEvent(QPaintEvent *) {
+void GroupToggleButton::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     if (isDown())
         painter.setOpacity(0.7);
@@ -91,7 +101,8 @@ void GroupToggleButton::paintEvent(QPaintEvent *) {
         Theme::paintFocusRing(painter, bounds, cornerRadius, palette());
 }
 
-bool GroupToggleButton::hitButton(const QPoint &pos) const {
+bool GroupToggleButton::hitButton(const QPoint &pos) const
+{
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
     return shape.contains(QPointF(pos));

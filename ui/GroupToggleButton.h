@@ -10,7 +10,8 @@
 // A wide toggle for a whole character group, on, partly on or off. Its
 // title is struck through when the group is off. It calls its action when
 // clicked or pressed with Space and shows the state it is given.
-class GroupToggleButton : public QAbstractButton {
+class GroupToggleButton : public QAbstractButton
+{
     Q_OBJECT
 
 public:

@@ -26,7 +26,8 @@ void HistoryPanel::popUp(const QWidget *anchor)
 
     int x = bounds.center().x() - width() / 2;
     if (available.isValid())
-        x = std::clamp(x, available.left(), std::max(available.left(), available.right() - width()));
+        x = std::clamp(x, available.left(),
+                       std::max(available.left(), available.right() - width()));
     arrowX = std::clamp(bounds.center().x() - x, int(cornerRadius) + arrowHalfWidth,
                         width() - int(cornerRadius) - arrowHalfWidth);
     const int y = pointsUp ? bounds.bottom() : bounds.top() - height();

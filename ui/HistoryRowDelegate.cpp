@@ -31,8 +31,8 @@ qreal HistoryRowDelegate::textWidth(const QStyleOptionViewItem &option)
 QSize HistoryRowDelegate::sizeHint(const QStyleOptionViewItem &option,
                                    const QModelIndex &index) const
 {
-    const QString shown = middleElided(index.data().toString(), textFont(), textWidth(option),
-                                       maxTextLines);
+    const QString shown =
+        middleElided(index.data().toString(), textFont(), textWidth(option), maxTextLines);
     const qreal text = wrappedHeight(shown, textFont(), textWidth(option));
     const int details = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
     return QSize(option.rect.width(),
@@ -50,8 +50,8 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
 
     painter->save();
-    const QRect inner = option.rect.adjusted(horizontalPadding, verticalPadding,
-                                             -horizontalPadding, -verticalPadding);
+    const QRect inner = option.rect.adjusted(horizontalPadding, verticalPadding, -horizontalPadding,
+                                             -verticalPadding);
     const QString shown =
         middleElided(index.data().toString(), textFont(), inner.width(), maxTextLines);
     QTextLayout layout(shown, textFont());

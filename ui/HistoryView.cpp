@@ -87,9 +87,9 @@ QWidget *HistoryView::makeFooter()
     auto *footer = new QWidget(this);
     auto *row = new QHBoxLayout(footer);
     row->setContentsMargins(footerPadding, footerPadding, footerPadding, footerPadding);
-    row->addWidget(new StyledLabel(QStringLiteral("Kept in memory only \u2014 cleared when you quit."),
-                                   Theme::TextStyle::caption, Theme::Foreground::secondary,
-                                   footer));
+    row->addWidget(
+        new StyledLabel(QStringLiteral("Kept in memory only \u2014 cleared when you quit."),
+                        Theme::TextStyle::caption, Theme::Foreground::secondary, footer));
     row->addStretch(1);
     clear = new QPushButton(QStringLiteral("Clear"), footer);
     // A destructive action: its title in the standard red.

@@ -9,7 +9,8 @@ LabeledRow::LabeledRow(const QString &title, QWidget *content, QWidget *accessor
     : QWidget(parent)
     , label(new StyledLabel(title, Theme::TextStyle::callout, Theme::Foreground::secondary, this))
     , contentView(content)
-    , accessoryView(accessory) {
+    , accessoryView(accessory)
+{
     label->setFixedWidth(Theme::titleColumnWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Screen readers hear the title as the content's label.

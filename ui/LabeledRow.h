@@ -7,7 +7,8 @@ class StyledLabel;
 // A row with a title in the shared 78-px column, then a content view and a
 // small accessory after it. Whichever of the two stretches takes the width
 // that remains.
-class LabeledRow : public QWidget {
+class LabeledRow : public QWidget
+{
     Q_OBJECT
 
 public:

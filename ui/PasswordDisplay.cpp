@@ -15,14 +15,16 @@
 
 namespace {
 
-char32_t firstScalar(QStringView character) {
-    if (character.size() > 1 && character.at(0).isHighSurrogate() &&
-        character.at(1).isLowSurrogate())
+char32_t firstScalar(QStringView character)
+{
+    if (character.size() > 1 && character.at(0).isHighSurrogate()
+        && character.at(1).isLowSurrogate())
         return QChar::surrogateToUcs4(character.at(0), character.at(1));
     return character.at(0).unicode();
 }
 
-QColor colorOf(QStringView character, const QPalette &palette) {
+QColor colorOf(QStringView character, const QPalette &palette)
+{
     const char32_t scalar = firstScalar(character);
     if (QChar::isNumber(scalar))
         return Theme::standard(Theme::Standard::orange, palette);
@@ -31,7 +33,8 @@ QColor colorOf(QStringView character, const QPalette &palette) {
     return Theme::standard(Theme::Standard::pink, palette);
 }
 
-QTextLayout::FormatRange run(qsizetype start, qsizetype length, const QColor &color) {
+QTextLayout::FormatRange run(qsizetype start, qsizetype length, const QColor &color)
+{
     QTextLayout::FormatRange result;
     result.start = int(start);
     result.length = int(length);
@@ -44,7 +47,8 @@ QTextLayout::FormatRange run(qsizetype start, qsizetype length, const QColor &co
 PasswordDisplay::PasswordDisplay(QWidget *parent)
     : QWidget(parent)
     , shown(makeContent())
-    , fade(new EaseOutAnimation(fadeSeconds, this)) {
+    , fade(new EaseOutAnimation(fadeSeconds, this))
+{
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -59,7 +63,8 @@ PasswordDisplay::PasswordDisplay(QWidget *parent)
 PasswordDisplay::~PasswordDisplay() = default;
 
 void PasswordDisplay::display(const std::optional<GeneratedPassword> &password,
-                              const std::optional<QString> &errorMessage) {
+                              const std::optional<QString> &errorMessage)
+{
     const std::optional<QUuid> before = current ? std::optional(current->id) : std::nullopt;
     const std::optional<QUuid> after = password ? std::optional(password->id) : std::nullopt;
     const QString textBefore = shown->text();
@@ -83,7 +88,8 @@ void PasswordDisplay::display(const std::optional<GeneratedPassword> &password,
 }
 
 QList<QTextLayout::FormatRange> PasswordDisplay::styled(const QString &text,
-                                                        const QPalette &palette) {
+                                                        const QPalette &palette)
+{
     QList<QTextLayout::FormatRange> runs;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
@@ -96,16 +102,19 @@ QList<QTextLayout::FormatRange> PasswordDisplay::styled(const QString &text,
     return runs;
 }
 
-const FittedText &PasswordDisplay::content() const {
+const FittedText &PasswordDisplay::content() const
+{
     shown->fit(textRect().width());
     return *shown;
 }
 
-bool PasswordDisplay::isFading() const {
+bool PasswordDisplay::isFading() const
+{
     return fade->state() == QAbstractAnimation::Running;
 }
 
-std::unique_ptr<FittedText> PasswordDisplay::makeContent() const {
+std::unique_ptr<FittedText> PasswordDisplay::makeContent() const
+{
     if (message) {
         FittedText::Style style{Theme::font(Theme::TextStyle::callout)};
         const QColor secondary = Theme::foreground(Theme::Foreground::secondary, palette());
@@ -122,63 +131,74 @@ std::unique_ptr<FittedText> PasswordDisplay::makeContent() const {
                                         FittedText::Style{Theme::font(Theme::TextStyle::body)});
 }
 
-bool PasswordDisplay::isSelectable() const {
+bool PasswordDisplay::isSelectable() const
+{
     return !message && current && !current->text.isEmpty();
 }
 
-QRectF PasswordDisplay::textRect() const {
+QRectF PasswordDisplay::textRect() const
+{
     return QRectF(rect()).adjusted(horizontalPadding, verticalPadding, -horizontalPadding,
                                    -verticalPadding);
 }
 
-QString PasswordDisplay::selectedText() const {
+QString PasswordDisplay::selectedText() const
+{
     const qsizetype from = qMin(anchor, cursor);
     return shown->text().mid(from, qMax(anchor, cursor) - from);
 }
 
-void PasswordDisplay::selectAll() {
+void PasswordDisplay::selectAll()
+{
     if (isSelectable())
         select(0, content().visibleLength());
 }
 
-void PasswordDisplay::copySelection() {
+void PasswordDisplay::copySelection()
+{
     const QString text = selectedText();
     if (!text.isEmpty())
         emit copyRequested(text);
 }
 
-void PasswordDisplay::select(qsizetype from, qsizetype to) {
+void PasswordDisplay::select(qsizetype from, qsizetype to)
+{
     anchor = from;
     cursor = to;
     update();
 }
 
-QSize PasswordDisplay::sizeHint() const {
+QSize PasswordDisplay::sizeHint() const
+{
     constexpr int width = 320;
     return {width, heightForWidth(width)};
 }
 
-QSize PasswordDisplay::minimumSizeHint() const {
+QSize PasswordDisplay::minimumSizeHint() const
+{
     const int width = 2 * horizontalPadding + 40;
     return {width, heightForWidth(width)};
 }
 
-bool PasswordDisplay::hasHeightForWidth() const {
+bool PasswordDisplay::hasHeightForWidth() const
+{
     return true;
 }
 
-int PasswordDisplay::heightForWidth(int width) const {
+int PasswordDisplay::heightForWidth(int width) const
+{
     const qreal textHeight = shown->heightFor(width - 2 * horizontalPadding);
     return int(std::ceil(textHeight)) + 2 * verticalPadding;
 }
 
-bool PasswordDisplay::event(QEvent *event) {
+bool PasswordDisplay::event(QEvent *event)
+{
     // Copy belongs to a selection while this box has focus, even when a
     // menu command uses the same keys; without one the command keeps them.
     if (event->type() == QEvent::ShortcutOverride && isSelectable()) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->matches(QKeySequence::Copy) && anchor != cursor) ||
-            key->matches(QKeySequence::SelectAll)) {
+        if ((key->matches(QKeySequence::Copy) && anchor != cursor)
+            || key->matches(QKeySequence::SelectAll)) {
             event->accept();
             return true;
         }
@@ -186,7 +206,8 @@ bool PasswordDisplay::event(QEvent *event) {
     return QWidget::event(event);
 }
 
-void PasswordDisplay::changeEvent(QEvent *event) {
+void PasswordDisplay::changeEvent(QEvent *event)
+{
     if (event->type() == QEvent::PaletteChange) {
         shown = makeContent();
         update();
@@ -194,7 +215,8 @@ void PasswordDisplay::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
 }
 
-void PasswordDisplay::paintBox(QPainter &painter) const {
+void PasswordDisplay::paintBox(QPainter &painter) const
+{
     const QRectF box = rect();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -208,7 +230,8 @@ void PasswordDisplay::paintBox(QPainter &painter) const {
     painter.drawRoundedRect(edge, cornerRadius - 0.5, cornerRadius - 0.5);
 }
 
-void PasswordDisplay::paintEvent(QPaintEvent *) {
+void PasswordDisplay::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     paintBox(painter);
     if (Theme::showsFocusRing(this))
@@ -233,7 +256,8 @@ void PasswordDisplay::paintEvent(QPaintEvent *) {
     }
 }
 
-QList<QTextLayout::FormatRange> PasswordDisplay::selectionFormats() const {
+QList<QTextLayout::FormatRange> PasswordDisplay::selectionFormats() const
+{
     if (anchor == cursor)
         return {};
     QTextLayout::FormatRange selection;
@@ -244,11 +268,13 @@ QList<QTextLayout::FormatRange> PasswordDisplay::selectionFormats() const {
     return {selection};
 }
 
-qsizetype PasswordDisplay::positionAt(const QPoint &point) const {
+qsizetype PasswordDisplay::positionAt(const QPoint &point) const
+{
     return content().positionAt(QPointF(point) - textRect().topLeft());
 }
 
-void PasswordDisplay::mousePressEvent(QMouseEvent *event) {
+void PasswordDisplay::mousePressEvent(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton || !isSelectable()) {
         QWidget::mousePressEvent(event);
         return;
@@ -257,7 +283,8 @@ void PasswordDisplay::mousePressEvent(QMouseEvent *event) {
     select(event->modifiers() & Qt::ShiftModifier ? anchor : at, at);
 }
 
-void PasswordDisplay::mouseMoveEvent(QMouseEvent *event) {
+void PasswordDisplay::mouseMoveEvent(QMouseEvent *event)
+{
     if (!(event->buttons() & Qt::LeftButton) || !isSelectable()) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -265,7 +292,8 @@ void PasswordDisplay::mouseMoveEvent(QMouseEvent *event) {
     select(anchor, positionAt(event->position().toPoint()));
 }
 
-void PasswordDisplay::mouseDoubleClickEvent(QMouseEvent *event) {
+void PasswordDisplay::mouseDoubleClickEvent(QMouseEvent *event)
+{
     // A password is one word: a double click takes all of it.
     if (event->button() == Qt::LeftButton && isSelectable())
         selectAll();
@@ -273,7 +301,8 @@ void PasswordDisplay::mouseDoubleClickEvent(QMouseEvent *event) {
         QWidget::mouseDoubleClickEvent(event);
 }
 
-void PasswordDisplay::keyPressEvent(QKeyEvent *event) {
+void PasswordDisplay::keyPressEvent(QKeyEvent *event)
+{
     if (!isSelectable()) {
         QWidget::keyPressEvent(event);
         return;
@@ -286,9 +315,11 @@ void PasswordDisplay::keyPressEvent(QKeyEvent *event) {
         QWidget::keyPressEvent(event);
 }
 
-bool PasswordDisplay::moveCursor(QKeyEvent *event) {
+bool PasswordDisplay::moveCursor(QKeyEvent *event)
+{
     const FittedText &text = content();
-    struct Move {
+    struct Move
+    {
         QKeySequence::StandardKey key;
         bool extend;
         qsizetype to;
@@ -316,7 +347,8 @@ bool PasswordDisplay::moveCursor(QKeyEvent *event) {
     return false;
 }
 
-void PasswordDisplay::contextMenuEvent(QContextMenuEvent *event) {
+void PasswordDisplay::contextMenuEvent(QContextMenuEvent *event)
+{
     if (!isSelectable())
         return;
     QMenu menu(this);

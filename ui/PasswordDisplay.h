@@ -15,7 +15,8 @@ class FittedText;
 // class (digits orange, letters in the text colour, everything else pink),
 // or the error message in its place. The password can be selected and
 // copied; a new password (a new id) fades in.
-class PasswordDisplay : public QWidget {
+class PasswordDisplay : public QWidget
+{
     Q_OBJECT
 
 public:

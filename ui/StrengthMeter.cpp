@@ -12,7 +12,8 @@
 
 namespace {
 
-QColor mix(const QColor &from, const QColor &to, qreal progress) {
+QColor mix(const QColor &from, const QColor &to, qreal progress)
+{
     const auto between = [progress](float a, float b) { return a + (b - a) * float(progress); };
     return QColor::fromRgbF(between(from.redF(), to.redF()), between(from.greenF(), to.greenF()),
                             between(from.blueF(), to.blueF()), between(from.alphaF(), to.alphaF()));
@@ -23,14 +24,16 @@ QColor mix(const QColor &from, const QColor &to, qreal progress) {
 StrengthMeter::StrengthMeter(QWidget *parent)
     : QWidget(parent)
     , fromColor(fillColor())
-    , animation(new EaseOutAnimation(0.2, this)) {
+    , animation(new EaseOutAnimation(0.2, this))
+{
     StrengthMeterAccessible::install();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(QStringLiteral("Strength"));
     connect(animation, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
 }
 
-void StrengthMeter::setBits(double bits) {
+void StrengthMeter::setBits(double bits)
+{
     if (bits == value)
         return;
     // Glide on from wherever the bar stands now, even mid-way.
@@ -46,7 +49,8 @@ void StrengthMeter::setBits(double bits) {
     }
 }
 
-qreal StrengthMeter::fraction(double bits) {
+qreal StrengthMeter::fraction(double bits)
+{
     const double f = bits * (1.0 / scaleBits);
     if (f > 1)
         return 1;
@@ -55,36 +59,43 @@ qreal StrengthMeter::fraction(double bits) {
     return 0; // zero, negative or not a number
 }
 
-qreal StrengthMeter::fillWidth(double bits, qreal width) {
+qreal StrengthMeter::fillWidth(double bits, qreal width)
+{
     return qMax(minimumFill, fraction(bits) * width);
 }
 
-QString StrengthMeter::accessibleValue(double bits) {
+QString StrengthMeter::accessibleValue(double bits)
+{
     const double whole = std::floor(bits);
     // Out-of-range figures cannot occur in practice; keep the cast defined.
     const long long power =
         std::isfinite(whole) && std::abs(whole) < 9.0e18 ? static_cast<long long>(whole) : 0;
-    return Strength(bits).label() + QStringLiteral(", 2 to the ") +
-           QString::asprintf("%lld", power) + QStringLiteral(" power");
+    return Strength(bits).label() + QStringLiteral(", 2 to the ") + QString::asprintf("%lld", power)
+           + QStringLiteral(" power");
 }
 
-QColor StrengthMeter::fillColor() const {
+QColor StrengthMeter::fillColor() const
+{
     return Theme::strength(Strength(value).color(), palette());
 }
 
-bool StrengthMeter::isAnimating() const {
+bool StrengthMeter::isAnimating() const
+{
     return animation->state() == QAbstractAnimation::Running;
 }
 
-QSize StrengthMeter::sizeHint() const {
+QSize StrengthMeter::sizeHint() const
+{
     return {160, barHeight};
 }
 
-QSize StrengthMeter::minimumSizeHint() const {
+QSize StrengthMeter::minimumSizeHint() const
+{
     return {int(minimumFill), barHeight};
 }
 
-void StrengthMeter::paintEvent(QPaintEvent *) {
+void StrengthMeter::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -9,7 +9,8 @@ class EaseOutAnimation;
 // A thin bar showing how much of 128 bits of entropy the shown password
 // reaches, in the colour of its rating. A change of bits glides over
 // 0.2 s. Screen readers hear "Strength" and, e.g., "Strong, 2 to the 95 power".
-class StrengthMeter : public QWidget {
+class StrengthMeter : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -4,7 +4,8 @@
 
 namespace {
 
-QAccessibleInterface *create(const QString &className, QObject *object) {
+QAccessibleInterface *create(const QString &className, QObject *object)
+{
     if (className == QLatin1String("StrengthMeter") && object->isWidgetType())
         return new StrengthMeterAccessible(static_cast<StrengthMeter *>(object));
     return nullptr;
@@ -13,9 +14,11 @@ QAccessibleInterface *create(const QString &className, QObject *object) {
 } // namespace
 
 StrengthMeterAccessible::StrengthMeterAccessible(StrengthMeter *meter)
-    : QAccessibleWidget(meter, QAccessible::ProgressBar) {}
+    : QAccessibleWidget(meter, QAccessible::ProgressBar)
+{}
 
-QString StrengthMeterAccessible::text(QAccessible::Text t) const {
+QString StrengthMeterAccessible::text(QAccessible::Text t) const
+{
     switch (t) {
     case QAccessible::Value:
         return StrengthMeter::accessibleValue(meter()->bits());
@@ -28,7 +31,8 @@ QString StrengthMeterAccessible::text(QAccessible::Text t) const {
     }
 }
 
-void StrengthMeterAccessible::install() {
+void StrengthMeterAccessible::install()
+{
     static const bool installed = [] {
         QAccessible::installFactory(create);
         return true;
@@ -36,6 +40,7 @@ void StrengthMeterAccessible::install() {
     Q_UNUSED(installed);
 }
 
-const StrengthMeter *StrengthMeterAccessible::meter() const {
+const StrengthMeter *StrengthMeterAccessible::meter() const
+{
     return static_cast<const StrengthMeter *>(widget());
 }

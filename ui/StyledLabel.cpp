@@ -5,16 +5,19 @@
 StyledLabel::StyledLabel(const QString &text, Theme::TextStyle style, Theme::Foreground level,
                          QWidget *parent)
     : QLabel(text, parent)
-    , level(level) {
+    , level(level)
+{
     setFont(Theme::font(style));
     setTextFormat(Qt::PlainText);
 }
 
-QColor StyledLabel::textColor() const {
+QColor StyledLabel::textColor() const
+{
     return Theme::foreground(level, palette());
 }
 
-void StyledLabel::paintEvent(QPaintEvent *) {
+void StyledLabel::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setPen(textColor());
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);

@@ -6,7 +6,8 @@
 
 // A label in one of the text styles and foreground levels. Its colour is
 // taken from the palette at each paint, so it follows a light or dark switch.
-class StyledLabel : public QLabel {
+class StyledLabel : public QLabel
+{
     Q_OBJECT
 
 public:

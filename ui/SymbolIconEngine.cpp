@@ -8,7 +8,8 @@
 
 namespace {
 
-QColor tint(QIcon::Mode mode) {
+QColor tint(QIcon::Mode mode)
+{
     const QPalette palette = QGuiApplication::palette();
     switch (mode) {
     case QIcon::Disabled:
@@ -25,20 +26,24 @@ QColor tint(QIcon::Mode mode) {
 } // namespace
 
 SymbolIconEngine::SymbolIconEngine(const QString &svgPath)
-    : path(svgPath) {}
+    : path(svgPath)
+{}
 
 void SymbolIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-                             QIcon::State state) {
+                             QIcon::State state)
+{
     const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
 }
 
-QPixmap SymbolIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) {
+QPixmap SymbolIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
+{
     return scaledPixmap(size, mode, state, 1.0);
 }
 
 QPixmap SymbolIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State,
-                                       qreal scale) {
+                                       qreal scale)
+{
     QPixmap result(size * scale);
     result.setDevicePixelRatio(scale);
     result.fill(Qt::transparent);
@@ -57,14 +62,17 @@ QPixmap SymbolIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIco
     return result;
 }
 
-QIconEngine *SymbolIconEngine::clone() const {
+QIconEngine *SymbolIconEngine::clone() const
+{
     return new SymbolIconEngine(path);
 }
 
-QString SymbolIconEngine::key() const {
+QString SymbolIconEngine::key() const
+{
     return QStringLiteral("TessellonSymbol");
 }
 
-bool SymbolIconEngine::isNull() {
+bool SymbolIconEngine::isNull()
+{
     return path.isEmpty();
 }

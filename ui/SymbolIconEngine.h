@@ -5,7 +5,8 @@
 
 // Draws a one-colour SVG drawing in the colour of the application palette's
 // button text, so a shipped symbol looks like text in light and dark themes.
-class SymbolIconEngine : public QIconEngine {
+class SymbolIconEngine : public QIconEngine
+{
 public:
     explicit SymbolIconEngine(const QString &svgPath);
 

@@ -9,7 +9,8 @@ namespace {
 
 // The theme icons of the same meaning, best first: Breeze names, then the
 // freedesktop and Adwaita ones.
-QStringList themeNames(const QString &name) {
+QStringList themeNames(const QString &name)
+{
     if (name == QLatin1String("clock.arrow.circlepath"))
         return {QStringLiteral("view-history"), QStringLiteral("document-open-recent-symbolic"),
                 QStringLiteral("document-open-recent")};
@@ -25,7 +26,8 @@ QStringList themeNames(const QString &name) {
 
 } // namespace
 
-QIcon icon(const QString &name) {
+QIcon icon(const QString &name)
+{
     for (const QString &themeName : themeNames(name)) {
         if (QIcon::hasThemeIcon(themeName))
             return QIcon::fromTheme(themeName);

@@ -14,17 +14,20 @@ namespace Theme {
 
 namespace {
 
-struct LightDark {
+struct LightDark
+{
     QColor light;
     QColor dark;
 };
 
-QColor pick(const LightDark &pair, const QPalette &palette) {
+QColor pick(const LightDark &pair, const QPalette &palette)
+{
     return isDark(palette) ? pair.dark : pair.light;
 }
 
 // The desktop's usual values of these colours, light and dark.
-LightDark standardPair(Standard color) {
+LightDark standardPair(Standard color)
+{
     switch (color) {
     case Standard::red:
         return {QColor(0xFF, 0x3B, 0x30), QColor(0xFF, 0x45, 0x3A)};
@@ -42,7 +45,8 @@ LightDark standardPair(Standard color) {
 
 // Read once from the shipped asset; an invalid member stays invalid and the
 // palette's own text-on-highlight colour stands in for it.
-LightDark loadOnAccent() {
+LightDark loadOnAccent()
+{
     QFile file(ResourceFiles::locate(QStringLiteral("OnAccent.json")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -51,7 +55,8 @@ LightDark loadOnAccent() {
             QColor::fromString(object.value(QStringLiteral("dark")).toString())};
 }
 
-int pixelSize(TextStyle style) {
+int pixelSize(TextStyle style)
+{
     switch (style) {
     case TextStyle::body:
         return 13;
@@ -66,16 +71,19 @@ int pixelSize(TextStyle style) {
 
 } // namespace
 
-bool isDark(const QPalette &palette) {
-    return palette.color(QPalette::Window).lightnessF() <
-           palette.color(QPalette::WindowText).lightnessF();
+bool isDark(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightnessF()
+           < palette.color(QPalette::WindowText).lightnessF();
 }
 
-QColor accent(const QPalette &palette) {
+QColor accent(const QPalette &palette)
+{
     return palette.color(QPalette::Highlight);
 }
 
-QColor foreground(Foreground level, const QPalette &palette) {
+QColor foreground(Foreground level, const QPalette &palette)
+{
     const QColor text = palette.color(QPalette::WindowText);
     switch (level) {
     case Foreground::primary:
@@ -90,15 +98,18 @@ QColor foreground(Foreground level, const QPalette &palette) {
     return text; // not reached: every case returns above
 }
 
-QColor separator(const QPalette &palette) {
+QColor separator(const QPalette &palette)
+{
     return withOpacity(palette.color(QPalette::WindowText), 0.1);
 }
 
-QColor standard(Standard color, const QPalette &palette) {
+QColor standard(Standard color, const QPalette &palette)
+{
     return pick(standardPair(color), palette);
 }
 
-QColor strength(Strength::Color color, const QPalette &palette) {
+QColor strength(Strength::Color color, const QPalette &palette)
+{
     switch (color) {
     case Strength::Color::red:
         return standard(Standard::red, palette);
@@ -114,24 +125,28 @@ QColor strength(Strength::Color color, const QPalette &palette) {
     return standard(Standard::red, palette); // not reached: every case returns above
 }
 
-QColor onAccent(const QPalette &palette) {
+QColor onAccent(const QPalette &palette)
+{
     static const LightDark asset = loadOnAccent();
     const QColor color = pick(asset, palette);
     return color.isValid() ? color : palette.color(QPalette::HighlightedText);
 }
 
-QColor withOpacity(QColor color, qreal opacity) {
+QColor withOpacity(QColor color, qreal opacity)
+{
     color.setAlphaF(float(color.alphaF() * opacity));
     return color;
 }
 
-QFont font(TextStyle style) {
+QFont font(TextStyle style)
+{
     QFont result = QGuiApplication::font();
     result.setPixelSize(pixelSize(style));
     return result;
 }
 
-QFont font(int pixelSize, QFont::Weight weight, bool monospaced) {
+QFont font(int pixelSize, QFont::Weight weight, bool monospaced)
+{
     QFont result =
         monospaced ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QGuiApplication::font();
     result.setPixelSize(pixelSize);
@@ -139,11 +154,13 @@ QFont font(int pixelSize, QFont::Weight weight, bool monospaced) {
     return result;
 }
 
-bool showsFocusRing(const QWidget *widget) {
+bool showsFocusRing(const QWidget *widget)
+{
     return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const QPalette &palette) {
+void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const QPalette &palette)
+{
     constexpr qreal width = 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

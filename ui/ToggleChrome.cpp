@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-QColor ToggleChrome::fill(const QPalette &palette) const {
+QColor ToggleChrome::fill(const QPalette &palette) const
+{
     if (isOn)
         return Theme::withOpacity(Theme::accent(palette), 0.22);
     if (isPartial)
@@ -12,7 +13,8 @@ QColor ToggleChrome::fill(const QPalette &palette) const {
     return Qt::transparent;
 }
 
-QColor ToggleChrome::border(const QPalette &palette) const {
+QColor ToggleChrome::border(const QPalette &palette) const
+{
     if (isOn)
         return Theme::withOpacity(Theme::accent(palette), 0.55);
     if (isPartial)
@@ -20,7 +22,8 @@ QColor ToggleChrome::border(const QPalette &palette) const {
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette), 0.3);
 }
 
-void ToggleChrome::paint(QPainter &painter, const QRectF &rect, const QPalette &palette) const {
+void ToggleChrome::paint(QPainter &painter, const QRectF &rect, const QPalette &palette) const
+{
     constexpr qreal lineWidth = 1;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

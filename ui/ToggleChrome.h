@@ -8,7 +8,8 @@ class QRectF;
 
 // The rounded background of chips and group buttons in one of three looks:
 // on, partly on, off. isPartial counts only while isOn is false.
-struct ToggleChrome {
+struct ToggleChrome
+{
     bool isOn = false;
     bool isPartial = false;
     qreal cornerRadius = 4;

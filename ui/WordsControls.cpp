@@ -37,7 +37,8 @@ QWidget *WordsControls::makeHintRow()
     auto *hintRow = new QHBoxLayout(rowWidget);
     hintRow->setContentsMargins(0, 0, 0, 0);
     hintRow->setSpacing(Theme::titleColumnSpacing);
-    hintRow->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing); // no spacing follows a spacer
+    hintRow->addSpacing(Theme::titleColumnWidth
+                        + Theme::titleColumnSpacing); // no spacing follows a spacer
     hint = new StyledLabel(separatorHint(model.settings().separators.size()),
                            Theme::TextStyle::caption, Theme::Foreground::secondary, rowWidget);
     hint->setWordWrap(true); // as many lines as it needs, never cut

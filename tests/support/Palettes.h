@@ -6,7 +6,8 @@
 // Palettes with known colours, so that colours by role can be checked.
 namespace Palettes {
 
-inline QPalette make(QColor window, QColor text, QColor button, QColor base, QColor highlight) {
+inline QPalette make(QColor window, QColor text, QColor button, QColor base, QColor highlight)
+{
     // Qt derives the bevel shades of buttons from the button colour.
     QPalette palette(text, button, button.lighter(130), button.darker(130), button.darker(115),
                      text, Qt::white, base, window);
@@ -19,24 +20,28 @@ inline QPalette make(QColor window, QColor text, QColor button, QColor base, QCo
     return palette;
 }
 
-inline QPalette light() {
+inline QPalette light()
+{
     return make(QColor(0xEC, 0xEC, 0xEC), QColor(0x20, 0x20, 0x20), QColor(0xF6, 0xF6, 0xF6),
                 Qt::white, QColor(0x0A, 0x64, 0xD6));
 }
 
-inline QPalette dark() {
+inline QPalette dark()
+{
     return make(QColor(0x1E, 0x1E, 0x1E), QColor(0xE8, 0xE8, 0xE8), QColor(0x3A, 0x3A, 0x3C),
                 QColor(0x2A, 0x2A, 0x2A), QColor(0x2F, 0x7F, 0xE8));
 }
 
 // The colour with the given alpha, for expected values.
-inline QColor alpha(QColor color, qreal opacity) {
+inline QColor alpha(QColor color, qreal opacity)
+{
     color.setAlphaF(float(opacity));
     return color;
 }
 
 // Equal in red, green and blue; alpha within rounding of 16-bit channels.
-inline bool sameColor(const QColor &a, const QColor &b) {
+inline bool sameColor(const QColor &a, const QColor &b)
+{
     return a.rgb() == b.rgb() && qAbs(a.alphaF() - b.alphaF()) < 0.002;
 }
 

@@ -10,9 +10,8 @@ RunningTessellon::RunningTessellon()
 {
     for (const char *folder : {"config", "data", "cache", "state", "runtime"})
         QDir(homeDir.path()).mkpath(QLatin1StringView(folder));
-    QFile::setPermissions(homeDir.filePath("runtime"), QFileDevice::ReadOwner
-                                                           | QFileDevice::WriteOwner
-                                                           | QFileDevice::ExeOwner);
+    QFile::setPermissions(homeDir.filePath("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 RunningTessellon::~RunningTessellon()

@@ -10,7 +10,9 @@
 class ScriptedRandomSource final : public RandomSource
 {
 public:
-    explicit ScriptedRandomSource(QList<quint32> values) : script(std::move(values)) {}
+    explicit ScriptedRandomSource(QList<quint32> values)
+        : script(std::move(values))
+    {}
 
     quint32 randomUInt32() override
     {

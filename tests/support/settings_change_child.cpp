@@ -13,7 +13,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[1]));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromLocal8Bit(argv[1]));
 
     PreferencesStore store;
     GeneratorModel model(store);
