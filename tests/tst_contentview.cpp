@@ -8,6 +8,7 @@
 #include "GroupToggleButton.h"
 #include "HistoryPanel.h"
 #include "HistoryView.h"
+#include "Palettes.h"
 #include "PasswordDisplay.h"
 #include "PreferencesStore.h"
 #include "StyledLabel.h"
@@ -392,16 +393,9 @@ void TestContentView::rendersEveryModeLightAndDark()
 {
     const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("../renders");
     QDir().mkpath(folder);
-    const QPalette light = QApplication::palette();
-    QPalette dark = light;
-    dark.setColor(QPalette::Window, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
-    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
-    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
-
-    for (const auto &[name, palette] : {std::pair{"light", light}, std::pair{"dark", dark}}) {
+    const QPalette original = QApplication::palette();
+    for (const auto &[name, palette] :
+         {std::pair{"light", Palettes::light()}, std::pair{"dark", Palettes::dark()}}) {
         QApplication::setPalette(palette);
         for (GeneratorMode mode : allGeneratorModes) {
             Window w(inMode(mode));
@@ -425,7 +419,7 @@ void TestContentView::rendersEveryModeLightAndDark()
             }
         }
     }
-    QApplication::setPalette(light);
+    QApplication::setPalette(original);
 }
 
 QTEST_MAIN(TestContentView)

@@ -2,6 +2,7 @@
 #include "FittedText.h"
 #include "Palettes.h"
 #include "PasswordDisplay.h"
+#include "SamplePasswords.h"
 #include "Theme.h"
 
 #include <QAction>
@@ -15,6 +16,9 @@
 
 using Palettes::sameColor;
 
+using SamplePasswords::longSample;
+using SamplePasswords::sample;
+
 namespace {
 
 struct Run
@@ -23,24 +27,6 @@ struct Run
     qsizetype length;
     QColor color;
 };
-
-GeneratedPassword sample(const QString &text)
-{
-    GeneratedPassword password;
-    password.id = QUuid::createUuid();
-    password.text = text;
-    return password;
-}
-
-// 128 made-up characters of every class.
-QString longSample()
-{
-    const QString pattern = QStringLiteral("k7#Qm2-Vx9!pR4");
-    QString text;
-    while (text.size() < 128)
-        text += pattern;
-    return text.left(128);
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "LabeledRow.h"
 #include "Palettes.h"
 #include "PasswordDisplay.h"
+#include "SamplePasswords.h"
 #include "StrengthMeter.h"
 #include "StyledLabel.h"
 #include "Superscript.h"
@@ -31,23 +32,10 @@ private slots:
     void gallery();
 };
 
+using SamplePasswords::longSample;
+using SamplePasswords::sample;
+
 namespace {
-
-GeneratedPassword sample(const QString &text)
-{
-    GeneratedPassword password;
-    password.id = QUuid::createUuid();
-    password.text = text;
-    return password;
-}
-
-QString longSample()
-{
-    QString text;
-    while (text.size() < 128)
-        text += QStringLiteral("Wq4!zP7-rK2#vN9");
-    return text.left(128);
-}
 
 QWidget *readout(const QString &text)
 {
