@@ -46,9 +46,10 @@ void MainWindow::buildEditMenu()
             model.copy(*model.current());
     });
     copyPassword->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    // Both live on the window, so they work wherever the focus is.
+    // They work from anywhere in the program, the history panel included,
+    // which takes the focus from the window while it is open.
     for (QAction *action : {regenerate, copyPassword})
-        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 // The standard commands act on whatever text has the focus. Text widgets

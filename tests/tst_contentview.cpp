@@ -8,6 +8,7 @@
 #include "GroupToggleButton.h"
 #include "HistoryPanel.h"
 #include "HistoryView.h"
+#include "LabeledRow.h"
 #include "Palettes.h"
 #include "PasswordDisplay.h"
 #include "PreferencesStore.h"
@@ -16,6 +17,8 @@
 #include "WholeNumberSlider.h"
 #include "WordsControls.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -31,6 +34,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <tuple>
 
 using namespace std::chrono_literals;
 
@@ -97,6 +101,8 @@ private slots:
     void historyRowsCopyTheirOwnText();
     void clearEmptiesTheHistory();
     void labelsAndSummaries();
+    void rowsPickerAndOptionsMenu();
+    void tabFollowsTheScreen();
     void smallestWindowScrollsWithoutOverlap();
     void rendersEveryModeLightAndDark();
 };
@@ -209,8 +215,7 @@ void TestContentView::modeSwitchSwapsRowAndPanel()
     QCOMPARE(w.model->settings().mode, GeneratorMode::advanced);
     QVERIFY(w.panel<AdvancedControls>());
 
-    picker->setCurrentIndex(2);
-    emit picker->activated(2);
+    QTest::keyClick(picker, Qt::Key_End); // to "Words"
     QCOMPARE(w.model->settings().mode, GeneratorMode::words);
     QVERIFY(w.panel<WordsControls>());
     QVERIFY(!w.panel<AdvancedControls>());
@@ -305,6 +310,8 @@ void TestContentView::historyRowsCopyTheirOwnText()
     QVERIFY(w.view->showingHistory());
     HistoryView *history = w.view->historyPanel()->view();
     QListWidget *list = history->list();
+    QCOMPARE(w.view->historyPanel()->view()->size(), QSize(340, 320));
+    QCOMPARE(QApplication::focusWidget(), list); // ready for the arrow keys
     QCOMPARE(list->count(), 3);
 
     const QRect second = list->visualRect(list->model()->index(1, 0));
@@ -313,10 +320,14 @@ void TestContentView::historyRowsCopyTheirOwnText()
     QVERIFY(w.model->didCopy());
     QVERIFY(w.view->historyPanel()->isVisible()); // stays open
 
-    list->setFocus();
     list->setCurrentRow(2);
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(w.copied.last(), w.model->history().at(2).text);
+    // Ctrl+C copies through the model too, never the list's own plain copy.
+    list->setCurrentRow(0);
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(w.copied.last(), w.model->history().at(0).text);
+    QCOMPARE(w.copied.size(), 3);
 
     QTest::keyClick(w.view->historyPanel(), Qt::Key_Escape);
     QVERIFY(!w.view->historyPanel()->isVisible());
@@ -361,6 +372,69 @@ void TestContentView::labelsAndSummaries()
     QCOMPARE(ContentView::poolSummary(std::nullopt), QString());
 }
 
+void TestContentView::rowsPickerAndOptionsMenu()
+{
+    Window w;
+    QStringList titles;
+    for (LabeledRow *row : w.view->findChildren<LabeledRow *>())
+        titles.append(row->titleLabel()->text());
+    QCOMPARE(titles, (QStringList{"Strength", "Length", "Words"}));
+    for (const auto &[name, minimum, maximum] :
+         {std::tuple{"lengthSlider", 4, 128}, std::tuple{"wordsSlider", 3, 12}}) {
+        QAccessibleInterface *slider =
+            QAccessible::queryAccessibleInterface(w.find<WholeNumberSlider>(name));
+        QCOMPARE(slider->valueInterface()->minimumValue().toInt(), minimum);
+        QCOMPARE(slider->valueInterface()->maximumValue().toInt(), maximum);
+    }
+    QAccessibleInterface *length =
+        QAccessible::queryAccessibleInterface(w.find<WholeNumberSlider>("lengthSlider"));
+    QCOMPARE(length->valueInterface()->currentValue().toInt(), 16); // not in thousandths
+    length->valueInterface()->setCurrentValue(20);
+    QCOMPARE(w.model->settings().length, 20);
+
+    auto *picker = w.find<QComboBox>("modePicker");
+    QStringList modes;
+    for (int i = 0; i < picker->count(); ++i)
+        modes.append(picker->itemText(i));
+    QCOMPARE(modes, (QStringList{"Basic", "Advanced", "Words"}));
+
+    QMenu *menu = w.find<QToolButton>("optionsButton")->menu();
+    const QList<QAction *> items = menu->actions();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items.at(0)->text(), QStringLiteral("Exclude ambiguous characters"));
+    QCOMPARE(items.at(1)->text(), QStringLiteral("Clear clipboard after 1 minute"));
+    QVERIFY(items.at(2)->isSeparator());
+    QCOMPARE(items.at(3)->text(), QStringLiteral("76 characters in the pool"));
+    QVERIFY(!items.at(0)->isChecked() && items.at(1)->isChecked());
+    items.at(0)->trigger();
+    QVERIFY(w.model->settings().excludeAmbiguous);
+    QCOMPARE(items.at(3)->text(), QStringLiteral("71 characters in the pool"));
+    items.at(1)->trigger();
+    QVERIFY(!w.model->settings().autoClearClipboard);
+}
+
+void TestContentView::tabFollowsTheScreen()
+{
+    Window w(inMode(GeneratorMode::advanced));
+    // Rebuilt panels must still come between the slider and the bottom bar.
+    QTest::keyClick(w.find<QComboBox>("modePicker"), Qt::Key_End);
+    QTest::keyClick(w.find<QComboBox>("modePicker"), Qt::Key_Home);
+    QList<QWidget *> order;
+    QWidget *widget = w.find<WholeNumberSlider>("lengthSlider");
+    for (int i = 0; i < 60 && !order.contains(widget); ++i) {
+        order.append(widget);
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
+    }
+    const auto at = [&](QWidget *target) { return order.indexOf(target); };
+    const int firstChip = at(w.panel<BasicControls>()->groupButtons().first());
+    QVERIFY(firstChip > 0);
+    QVERIFY(firstChip < at(w.find<QComboBox>("modePicker")));
+    QVERIFY(at(w.find<QComboBox>("modePicker")) < at(w.find<QPushButton>("regenerateButton")));
+    QCOMPARE(at(w.find<QScrollArea>("options")), -1);
+}
+
 void TestContentView::smallestWindowScrollsWithoutOverlap()
 {
     Window w(inMode(GeneratorMode::advanced));
@@ -375,17 +449,16 @@ void TestContentView::smallestWindowScrollsWithoutOverlap()
                                    w.find<QLabel>("exponentLabel"),
                                    w.find<WholeNumberSlider>("lengthSlider"), options,
                                    w.find<QPushButton>("regenerateButton")};
-    int bottom = 0;
+    int bottom = -1;
     for (QWidget *widget : stacked) {
         const QRect box(widget->mapTo(w.view.get(), QPoint(0, 0)), widget->size());
-        QVERIFY2(box.top() >= bottom, widget->metaObject()->className());
+        QVERIFY2(box.top() > bottom, widget->metaObject()->className());
         QVERIFY(w.view->rect().contains(box));
         bottom = box.bottom();
     }
 
     // A short panel does not scroll.
-    w.find<QComboBox>("modePicker")->setCurrentIndex(2);
-    emit w.find<QComboBox>("modePicker")->activated(2);
+    QTest::keyClick(w.find<QComboBox>("modePicker"), Qt::Key_End);
     QTRY_COMPARE(w.find<QScrollArea>("options")->verticalScrollBar()->maximum(), 0);
 }
 

@@ -67,6 +67,13 @@ void TestPreferencesStore::unreadableValuesGiveDefaultsAndStay()
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+    file.close();
+
+    // The first change replaces it.
+    Settings changed;
+    changed.length = 30;
+    PreferencesStore().save(changed);
+    QCOMPARE(PreferencesStore().load(), changed);
 }
 
 void TestPreferencesStore::killedProcessKeepsItsChange()

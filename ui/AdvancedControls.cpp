@@ -4,6 +4,7 @@
 #include "CharacterChipRows.h"
 #include "ChipRow.h"
 #include "GeneratorModel.h"
+#include "LabeledRow.h"
 #include "SettingsEditor.h"
 #include "Theme.h"
 
@@ -29,11 +30,7 @@ AdvancedControls::AdvancedControls(GeneratorModel &model, QWidget *parent)
 QWidget *AdvancedControls::makeFieldRow()
 {
     auto *rowWidget = new QWidget(this);
-    auto *row = new QHBoxLayout(rowWidget);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(Theme::titleColumnSpacing);
-    row->addSpacing(Theme::titleColumnWidth
-                    + Theme::titleColumnSpacing); // no spacing follows a spacer
+    QHBoxLayout *row = LabeledRow::untitledRow(rowWidget, Theme::titleColumnSpacing);
 
     field = new QLineEdit(model.settings().additionalCharacters, rowWidget);
     field->setPlaceholderText(QStringLiteral("Additional characters"));

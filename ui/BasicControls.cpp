@@ -6,6 +6,7 @@
 #include "ChipRow.h"
 #include "GeneratorModel.h"
 #include "GroupToggleButton.h"
+#include "LabeledRow.h"
 #include "SettingsEditor.h"
 #include "Theme.h"
 
@@ -30,11 +31,7 @@ BasicControls::BasicControls(GeneratorModel &model, QWidget *parent)
 QWidget *BasicControls::makeToggleRow()
 {
     auto *rowWidget = new QWidget(this);
-    auto *row = new QHBoxLayout(rowWidget);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(toggleSpacing);
-    row->addSpacing(Theme::titleColumnWidth
-                    + Theme::titleColumnSpacing); // no spacing follows a spacer
+    QHBoxLayout *row = LabeledRow::untitledRow(rowWidget, toggleSpacing);
     const CharacterSet &enabled = model.settings().enabledCharacters;
     for (const CharacterGroup &group : Alphabet::basicToggleGroups()) {
         auto *button = new GroupToggleButton(

@@ -6,6 +6,7 @@
 #include "HistoryPanel.h"
 #include "LabeledRow.h"
 #include "PasswordDisplay.h"
+#include "ProminentButton.h"
 #include "SettingsEditor.h"
 #include "StrengthMeter.h"
 #include "Superscript.h"
@@ -52,22 +53,26 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     options->setObjectName(QStringLiteral("options"));
     options->setWidgetResizable(true);
     options->setFrameShape(QFrame::NoFrame);
+    options->setFocusPolicy(Qt::NoFocus); // a place, not a control
     options->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     options->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // only when taller
     options->viewport()->setAutoFillBackground(false);
     column->addWidget(options, 1);
-    column->addStretch(0);
+    // The flexible space below the options: the scroll area already takes
+    // every spare point, so only its spacing is left to show.
+    column->addSpacing(spacing);
     column->addWidget(makeDivider());
     column->addWidget(makeBottomBar());
 
     connect(&model, &GeneratorModel::currentChanged, this, &ContentView::refreshPassword);
     connect(&model, &GeneratorModel::errorMessageChanged, this, &ContentView::refreshPassword);
-    connect(&model, &GeneratorModel::didCopyChanged, this, &ContentView::refreshPassword);
+    connect(&model, &GeneratorModel::didCopyChanged, this, &ContentView::refreshCopyTitle);
     connect(&model, &GeneratorModel::historyChanged, this,
             [this] { historyButton->setEnabled(!this->model.history().isEmpty()); });
     connect(&model, &GeneratorModel::settingsChanged, this, &ContentView::refreshSettings);
     refreshSettings();
     refreshPassword();
+    refreshCopyTitle();
     historyButton->setEnabled(!model.history().isEmpty());
 }
 
@@ -178,14 +183,8 @@ QWidget *ContentView::makeBottomBar()
     row->addWidget(makeOptionsButton(bar));
     row->addStretch(1);
 
-    auto *regenerate = new QPushButton(QStringLiteral("Regenerate"), bar);
+    auto *regenerate = new ProminentButton(QStringLiteral("Regenerate"), bar);
     regenerate->setObjectName(QStringLiteral("regenerateButton"));
-    regenerate->setDefault(true);
-    // The prominent look: filled with the accent, titled in "OnAccent".
-    QPalette palette = regenerate->palette();
-    palette.setColor(QPalette::Button, Theme::accent(palette));
-    palette.setColor(QPalette::ButtonText, Theme::onAccent(palette));
-    regenerate->setPalette(palette);
     connect(regenerate, &QPushButton::clicked, this, [this] { model.regenerate(true); });
     row->addWidget(regenerate);
     return bar;
@@ -271,19 +270,23 @@ void ContentView::showHistory()
         connect(panel, &HistoryPanel::closed, this, [this] { historyOpen = false; });
     }
     historyOpen = true;
-    panel->popUp(this);
+    panel->popUp(this, historyButton);
 }
 
 void ContentView::refreshPassword()
 {
     const std::optional<GeneratedPassword> &current = model.current();
     display->display(current, model.errorMessage());
-    copyButton->setText(model.didCopy() ? QStringLiteral("Copied") : QStringLiteral("Copy"));
     copyButton->setEnabled(current.has_value());
     meter->setBits(current ? current->entropyBits : 0);
     exponent->setText(exponentLabel(current));
     exponent->setToolTip(crackTimeHelp(current));
     summary->setText(poolSummary(current));
+}
+
+void ContentView::refreshCopyTitle()
+{
+    copyButton->setText(model.didCopy() ? QStringLiteral("Copied") : QStringLiteral("Copy"));
 }
 
 void ContentView::refreshSettings()
@@ -301,5 +304,22 @@ void ContentView::refreshSettings()
     if (!shownMode.isValid() || shownMode.toInt() != int(settings.mode)) {
         options->setProperty("mode", int(settings.mode));
         options->setWidget(makeControls());
+        placeInTabOrder(options->widget());
     }
+}
+
+// A new panel joins the end of the focus chain; Tab should reach it where it
+// stands on screen, after the slider and before the bottom bar.
+void ContentView::placeInTabOrder(QWidget *panel)
+{
+    QWidget *previous = wordsRow->content();
+    for (QWidget *widget = panel->nextInFocusChain(); panel->isAncestorOf(widget);) {
+        QWidget *next = widget->nextInFocusChain();
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, widget);
+            previous = widget;
+        }
+        widget = next;
+    }
+    setTabOrder(previous, modePicker);
 }

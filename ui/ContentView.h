@@ -64,6 +64,8 @@ private:
     void showHistory();
     void refreshPassword();
     void refreshSettings();
+    void refreshCopyTitle();
+    void placeInTabOrder(QWidget *panel);
 
     GeneratorModel &model;
     PasswordDisplay *display = nullptr;

@@ -3,7 +3,7 @@
 #include "HistoryView.h"
 #include "Theme.h"
 
-#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -12,13 +12,16 @@ HistoryPanel::HistoryPanel(GeneratorModel &model, QWidget *parent)
     : QWidget(parent, Qt::Popup)
     , historyView(new HistoryView(model, this))
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    // Translucent where the window can have alpha (Wayland, a compositing
+    // X11); the mask cuts the shape out where it cannot.
+    setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(contentSize.width(), contentSize.height() + arrowHeight);
     placeContent();
 }
 
-void HistoryPanel::popUp(const QWidget *anchor)
+void HistoryPanel::popUp(const QWidget *anchor, const QWidget *opener)
 {
+    openedBy = opener;
     const QRect bounds(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
     const QScreen *screen = anchor->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
@@ -30,7 +33,12 @@ void HistoryPanel::popUp(const QWidget *anchor)
                        std::max(available.left(), available.right() - width()));
     arrowX = std::clamp(bounds.center().x() - x, int(cornerRadius) + arrowHalfWidth,
                         width() - int(cornerRadius) - arrowHalfWidth);
-    const int y = pointsUp ? bounds.bottom() : bounds.top() - height();
+    int y = pointsUp ? bounds.bottom() : bounds.top() - height();
+    // A window taller than the screen leaves room on neither side: the
+    // panel then stays on screen, over the window.
+    if (available.isValid())
+        y = std::clamp(y, available.top(),
+                       std::max(available.top(), available.bottom() - height()));
     placeContent();
     move(x, y);
     show();
@@ -41,8 +49,6 @@ void HistoryPanel::placeContent()
 {
     historyView->setGeometry(0, pointsUp ? arrowHeight : 0, contentSize.width(),
                              contentSize.height());
-    // Without a compositor a translucent window turns black; a mask cuts the
-    // arrow out on every desktop.
     setMask(QRegion(outline().toFillPolygon().toPolygon()));
     update();
 }
@@ -77,13 +83,16 @@ void HistoryPanel::resizeEvent(QResizeEvent *event)
     placeContent();
 }
 
-void HistoryPanel::keyPressEvent(QKeyEvent *event)
+// A press on the button that opened the panel closes it, and must not
+// reach the button as a click that opens it again.
+void HistoryPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
+    if (openedBy && !rect().contains(event->position().toPoint())) {
+        const QPoint local = openedBy->mapFromGlobal(event->globalPosition().toPoint());
+        if (openedBy->rect().contains(local))
+            setAttribute(Qt::WA_NoMouseReplay);
     }
-    QWidget::keyPressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void HistoryPanel::hideEvent(QHideEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class GeneratorModel;
@@ -20,8 +21,9 @@ public:
     explicit HistoryPanel(GeneratorModel &model, QWidget *parent = nullptr);
 
     // Opens centred under the anchor's bottom edge, or above its top edge
-    // when the screen has no room below.
-    void popUp(const QWidget *anchor);
+    // when the screen has no room below. A press on the opener closes it
+    // without opening it again.
+    void popUp(const QWidget *anchor, const QWidget *opener = nullptr);
 
     HistoryView *view() const { return historyView; }
     bool arrowOnTop() const { return pointsUp; }
@@ -32,7 +34,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
@@ -40,6 +42,7 @@ private:
     void placeContent();
 
     HistoryView *historyView;
+    QPointer<const QWidget> openedBy;
     bool pointsUp = true;
     int arrowX = contentSize.width() / 2;
 };

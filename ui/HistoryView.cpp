@@ -6,8 +6,10 @@
 #include "Symbols.h"
 #include "Theme.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,15 +28,13 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     rows->setFrameShape(QFrame::NoFrame);
     rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    rows->setUniformItemSizes(false);
-    rows->setWordWrap(true);
     rows->setAccessibleName(QStringLiteral("History"));
-    // Enter and a click both copy; the panel stays open. Some styles already
-    // activate on a single click, and one click must copy once.
-    const auto copyIndex = [this](const QModelIndex &index) { copyRow(index.row()); };
-    connect(rows, &QListWidget::activated, this, copyIndex);
-    if (!rows->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, rows))
-        connect(rows, &QListWidget::clicked, this, copyIndex);
+    // A click copies the row; the keys are handled in eventFilter. The panel
+    // stays open either way.
+    connect(rows, &QListWidget::clicked, this,
+            [this](const QModelIndex &index) { copyRow(index.row()); });
+    rows->installEventFilter(this);
+    setFocusProxy(rows);
     content->addWidget(emptyState);
     content->addWidget(rows);
 
@@ -92,11 +92,8 @@ QWidget *HistoryView::makeFooter()
                         Theme::TextStyle::caption, Theme::Foreground::secondary, footer));
     row->addStretch(1);
     clear = new QPushButton(QStringLiteral("Clear"), footer);
-    // A destructive action: its title in the standard red.
-    QPalette palette = clear->palette();
-    palette.setColor(QPalette::ButtonText, Theme::standard(Theme::Standard::red, palette));
-    clear->setPalette(palette);
     clear->setAutoDefault(false);
+    markDestructive();
     connect(clear, &QPushButton::clicked, this, [this] { model.clearHistory(); });
     row->addWidget(clear);
     return footer;
@@ -108,13 +105,53 @@ void HistoryView::refresh()
     for (const GeneratedPassword &entry : model.history()) {
         auto *item = new QListWidgetItem(entry.text, rows);
         item->setData(HistoryRowDelegate::EntropyRole, entry.entropyBits);
-        item->setToolTip(QString());
     }
     const bool empty = model.history().isEmpty();
     content->setCurrentWidget(empty ? emptyState : rows);
     clear->setEnabled(!empty);
     if (!empty)
         rows->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+// A destructive action: its title in the standard red of the present
+// palette, except while disabled, where the style's muted look stays.
+void HistoryView::markDestructive()
+{
+    QPalette palette = clear->palette();
+    const QColor red = Theme::standard(Theme::Standard::red, palette);
+    palette.setColor(QPalette::Active, QPalette::ButtonText, red);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, red);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     QApplication::palette(clear).color(QPalette::Disabled, QPalette::ButtonText));
+    clear->setPalette(palette);
+}
+
+void HistoryView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        markDestructive(); // light and dark have different reds
+}
+
+// The list would put Ctrl+C on the clipboard itself, unmarked and never
+// cleared; here it copies the row the way a click does, as do Enter and
+// Return, which would otherwise only activate the row.
+bool HistoryView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != rows
+        || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+        return QWidget::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool copies = key->matches(QKeySequence::Copy) || key->key() == Qt::Key_Return
+                        || key->key() == Qt::Key_Enter;
+    if (!copies)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept(); // ours, not a window shortcut's
+        return true;
+    }
+    copyRow(rows->currentRow());
+    return true;
 }
 
 void HistoryView::copyRow(int row)

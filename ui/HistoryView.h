@@ -22,7 +22,12 @@ public:
     QPushButton *clearButton() const { return clear; }
     bool showsEmptyState() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void markDestructive();
     QWidget *makeEmptyState();
     QWidget *makeFooter();
     void refresh();

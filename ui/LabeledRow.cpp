@@ -23,3 +23,13 @@ LabeledRow::LabeledRow(const QString &title, QWidget *content, QWidget *accessor
     row->addWidget(content, 0, Qt::AlignVCenter);
     row->addWidget(accessory, 0, Qt::AlignVCenter);
 }
+
+QHBoxLayout *LabeledRow::untitledRow(QWidget *row, int spacing)
+{
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    // A box layout puts no spacing after a spacer, so it is counted in.
+    layout->addSpacing(Theme::titleColumnWidth + spacing);
+    return layout;
+}

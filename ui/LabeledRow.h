@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class StyledLabel;
 
 // A row with a title in the shared 78-px column, then a content view and a
@@ -14,6 +15,10 @@ class LabeledRow : public QWidget
 public:
     LabeledRow(const QString &title, QWidget *content, QWidget *accessory,
                QWidget *parent = nullptr);
+
+    // Lays out a row with an empty title column: what is added to the
+    // returned layout starts the given spacing after the column.
+    static QHBoxLayout *untitledRow(QWidget *row, int spacing);
 
     StyledLabel *titleLabel() const { return label; }
     QWidget *content() const { return contentView; }

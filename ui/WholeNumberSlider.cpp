@@ -1,11 +1,14 @@
 #include "WholeNumberSlider.h"
 
+#include "WholeNumberSliderAccessible.h"
+
 #include <cmath>
 
 WholeNumberSlider::WholeNumberSlider(qint64 minimum, qint64 maximum, QWidget *parent)
     : QSlider(Qt::Horizontal, parent)
     , reported(minimum)
 {
+    WholeNumberSliderAccessible::install();
     setRange(int(minimum * scale), int(maximum * scale));
     setSingleStep(scale);
     setPageStep(scale * 4);

@@ -3,6 +3,7 @@
 #include "CharacterChipRows.h"
 #include "ChipRow.h"
 #include "GeneratorModel.h"
+#include "LabeledRow.h"
 #include "StyledLabel.h"
 #include "Theme.h"
 
@@ -34,11 +35,7 @@ QString WordsControls::separatorHint(qsizetype separatorCount)
 QWidget *WordsControls::makeHintRow()
 {
     auto *rowWidget = new QWidget(this);
-    auto *hintRow = new QHBoxLayout(rowWidget);
-    hintRow->setContentsMargins(0, 0, 0, 0);
-    hintRow->setSpacing(Theme::titleColumnSpacing);
-    hintRow->addSpacing(Theme::titleColumnWidth
-                        + Theme::titleColumnSpacing); // no spacing follows a spacer
+    QHBoxLayout *hintRow = LabeledRow::untitledRow(rowWidget, Theme::titleColumnSpacing);
     hint = new StyledLabel(separatorHint(model.settings().separators.size()),
                            Theme::TextStyle::caption, Theme::Foreground::secondary, rowWidget);
     hint->setWordWrap(true); // as many lines as it needs, never cut
