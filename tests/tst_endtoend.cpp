@@ -20,13 +20,19 @@ QString copiedText()
     return QString::fromUtf8(RunningTessellon::clipboard().value_or(QByteArray()));
 }
 
-// Copies the current password with the shortcut and reads it back.
+// Copies the current password with the shortcut and reads it back, giving
+// a slow machine a few seconds; "(before)" when nothing was copied.
 QString copyPassword(const RunningTessellon &app)
 {
     RunningTessellon::setClipboard("(before)");
     if (!app.press("ctrl+shift+c"))
         return QString();
-    return copiedText();
+    QString text = copiedText();
+    for (int tries = 0; tries < 25 && text == QStringLiteral("(before)"); ++tries) {
+        QTest::qWait(200);
+        text = copiedText();
+    }
+    return text;
 }
 
 // Every file under the folder whose bytes hold any of the texts.
