@@ -7,20 +7,18 @@ using Sizes = QList<QSizeF>;
 using Indices = QList<QList<qsizetype>>;
 using Rects = QList<QRect>;
 
-// A widget holding one fixed-size child per size in a flow layout.
-class Flow
+// One fixed-size child per size, in a flow with spacing 5.
+struct Flow
 {
-public:
-    Flow(const Sizes &sizes, int spacing, int lineSpacing)
+    Flow(const Sizes &sizes, int lineSpacing = 5)
         : layout(new FlowLayout(&container))
     {
-        layout->setSpacing(spacing);
+        layout->setSpacing(5);
         layout->setLineSpacing(lineSpacing);
         for (const QSizeF &size : sizes) {
-            auto *child = new QWidget(&container);
-            child->setFixedSize(size.toSize());
-            layout->addWidget(child);
-            children.append(child);
+            children.append(new QWidget(&container));
+            children.last()->setFixedSize(size.toSize());
+            layout->addWidget(children.last());
         }
     }
 
@@ -28,6 +26,11 @@ public:
     FlowLayout *layout;
     QList<QWidget *> children;
 };
+
+static Sizes chips(int count)
+{
+    return Sizes(count, QSizeF(22, 22));
+}
 
 class TestFlowLayout : public QObject
 {
@@ -42,42 +45,36 @@ private slots:
     void heightForWidthCountsMargins();
 };
 
-static Sizes chips(int count)
-{
-    return Sizes(count, QSizeF(22, 22));
-}
-
 void TestFlowLayout::measuring_data()
 {
     QTest::addColumn<Sizes>("sizes");
-    QTest::addColumn<int>("spacing");
     QTest::addColumn<int>("lineSpacing");
     QTest::addColumn<qreal>("proposedWidth");
     QTest::addColumn<Indices>("rows");
     QTest::addColumn<QSizeF>("size");
 
+    // A line spacing of 7 tells it apart from the spacing of 5.
     const Sizes three{{10, 10}, {20, 12}, {30, 8}};
-    const qreal unbounded = FlowLayout::unbounded;
-    QTest::newRow("no children") << Sizes{} << 5 << 5 << 100.0 << Indices{} << QSizeF(0, 0);
+    QTest::newRow("no children") << Sizes{} << 5 << 100.0 << Indices{} << QSizeF(0, 0);
     QTest::newRow("unbounded width: one row")
-        << three << 5 << 7 << unbounded << Indices{{0, 1, 2}} << QSizeF(70, 12);
+        << three << 7 << FlowLayout::unbounded << Indices{{0, 1, 2}} << QSizeF(70, 12);
     QTest::newRow("width 0: a row each")
-        << three << 5 << 7 << 0.0 << Indices{{0}, {1}, {2}} << QSizeF(30, 10 + 12 + 8 + 2 * 7);
+        << three << 7 << 0.0 << Indices{{0}, {1}, {2}} << QSizeF(30, 10 + 12 + 8 + 2 * 7);
     QTest::newRow("exact fit stays in the row")
-        << chips(3) << 5 << 5 << 76.0 << Indices{{0, 1, 2}} << QSizeF(76, 22);
+        << chips(3) << 5 << 76.0 << Indices{{0, 1, 2}} << QSizeF(76, 22);
     QTest::newRow("one short of a fit wraps")
-        << chips(3) << 5 << 5 << 75.0 << Indices{{0, 1}, {2}} << QSizeF(49, 49);
+        << chips(3) << 5 << 75.0 << Indices{{0, 1}, {2}} << QSizeF(49, 49);
     QTest::newRow("over-wide child alone on its row")
-        << Sizes{{40, 10}, {200, 10}, {40, 10}} << 5 << 5 << 100.0 << Indices{{0}, {1}, {2}}
+        << Sizes{{40, 10}, {200, 10}, {40, 10}} << 5 << 100.0 << Indices{{0}, {1}, {2}}
         << QSizeF(200, 40);
     QTest::newRow("over-wide first child")
-        << Sizes{{200, 10}, {40, 10}} << 5 << 5 << 100.0 << Indices{{0}, {1}} << QSizeF(200, 25);
+        << Sizes{{200, 10}, {40, 10}} << 5 << 100.0 << Indices{{0}, {1}} << QSizeF(200, 25);
     QTest::newRow("mixed heights: the tallest counts")
-        << Sizes{{22, 22}, {22, 30}} << 5 << 5 << 100.0 << Indices{{0, 1}} << QSizeF(49, 30);
+        << Sizes{{22, 22}, {22, 30}} << 5 << 100.0 << Indices{{0, 1}} << QSizeF(49, 30);
     QTest::newRow("chip rows: 7 in 100")
-        << chips(7) << 5 << 5 << 100.0 << Indices{{0, 1, 2}, {3, 4, 5}, {6}} << QSizeF(76, 76);
+        << chips(7) << 5 << 100.0 << Indices{{0, 1, 2}, {3, 4, 5}, {6}} << QSizeF(76, 76);
     QTest::newRow("chip rows: 20 in 300")
-        << chips(20) << 5 << 5 << 300.0
+        << chips(20) << 5 << 300.0
         << Indices{{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12, 13, 14, 15, 16, 17, 18, 19}}
         << QSizeF(292, 49);
 }
@@ -85,16 +82,14 @@ void TestFlowLayout::measuring_data()
 void TestFlowLayout::measuring()
 {
     QFETCH(Sizes, sizes);
-    QFETCH(int, spacing);
     QFETCH(int, lineSpacing);
     QFETCH(qreal, proposedWidth);
     QFETCH(Indices, rows);
     QFETCH(QSizeF, size);
 
-    Flow flow(sizes, spacing, lineSpacing);
-    const QList<FlowLayout::Row> broken = flow.layout->rows(sizes, proposedWidth);
+    Flow flow(sizes, lineSpacing);
     Indices indices;
-    for (const FlowLayout::Row &row : broken)
+    for (const FlowLayout::Row &row : flow.layout->rows(sizes, proposedWidth))
         indices.append(row.indices);
     QCOMPARE(indices, rows);
     QCOMPARE(flow.layout->sizeThatFits(proposedWidth), size);
@@ -128,7 +123,7 @@ void TestFlowLayout::placing()
     QFETCH(QRect, bounds);
     QFETCH(Rects, placed);
 
-    Flow flow(sizes, 5, 5);
+    Flow flow(sizes);
     flow.layout->setGeometry(bounds);
     Rects geometries;
     for (const QWidget *child : flow.children)
@@ -138,7 +133,7 @@ void TestFlowLayout::placing()
 
 void TestFlowLayout::hiddenChildTakesNoPlace()
 {
-    Flow flow(chips(3), 5, 5);
+    Flow flow(chips(3));
     flow.children.at(1)->hide();
     QCOMPARE(flow.layout->sizeThatFits(), QSizeF(49, 22));
     flow.layout->setGeometry(QRect(0, 0, 100, 100));
@@ -147,9 +142,9 @@ void TestFlowLayout::hiddenChildTakesNoPlace()
 
 void TestFlowLayout::heightForWidthCountsMargins()
 {
-    Flow flow(chips(7), 5, 5);
+    Flow flow(chips(7));
     flow.layout->setContentsMargins(4, 3, 6, 2);
-    // 110 less 10 of side margins leaves the 100 that hold three a row.
+    // Less 10 of side margins, 110 leaves the 100 that hold three a row.
     QCOMPARE(flow.layout->heightForWidth(110), 76 + 5);
     QCOMPARE(flow.layout->minimumSize(), QSize(22 + 10, 22 + 5));
 }

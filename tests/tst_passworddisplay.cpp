@@ -1,4 +1,3 @@
-#include "EaseOutAnimation.h"
 #include "FittedText.h"
 #include "Palettes.h"
 #include "PasswordDisplay.h"
@@ -7,30 +6,15 @@
 
 #include <QAction>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
 
-using Palettes::sameColor;
+using namespace SamplePasswords;
 
-using SamplePasswords::longSample;
-using SamplePasswords::sample;
-
-namespace {
-
-struct Run
-{
-    qsizetype start;
-    qsizetype length;
-    QColor color;
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(QList<Run>)
+Q_DECLARE_METATYPE(std::optional<GeneratedPassword>)
+Q_DECLARE_METATYPE(std::optional<QString>)
 
 class TestPasswordDisplay : public QObject
 {
@@ -39,99 +23,98 @@ class TestPasswordDisplay : public QObject
 private slots:
     void styledColoursEachCharacter_data();
     void styledColoursEachCharacter();
-    void errorMessageWins();
-    void absentPasswordKeepsOneLine();
-    void emptyPasswordShowsNothing();
+    void contentThatCannotBeSelected_data();
+    void contentThatCannotBeSelected();
     void longPasswordFitsThreeLines_data();
     void longPasswordFitsThreeLines();
     void fadesOnlyForANewId();
     void selectsAndCopies();
-    void copyKeysGoToASelectionFirst();
 };
 
 void TestPasswordDisplay::styledColoursEachCharacter_data()
 {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<Run>>("runs");
+    QTest::addColumn<QList<QColor>>("runs");
 
+    using Runs = QList<QColor>;
     const QPalette light = Palettes::light();
-    const QPalette dark = Palettes::dark();
     const QColor primary(0x20, 0x20, 0x20);
     const QColor orange(0xFF, 0x95, 0x00);
     const QColor pink(0xFF, 0x2D, 0x55);
-    QTest::newRow("a Z 9 -") << light << "aZ9-"
-                             << QList<Run>{
-                                    {0, 1, primary}, {1, 1, primary}, {2, 1, orange}, {3, 1, pink}};
-    QTest::newRow("dark values") << dark << "a9-"
-                                 << QList<Run>{{0, 1, QColor(0xE8, 0xE8, 0xE8)},
-                                               {1, 1, QColor(0xFF, 0x9F, 0x0A)},
-                                               {2, 1, QColor(0xFF, 0x37, 0x5F)}};
+    QTest::newRow("a Z 9 -") << light << "aZ9-" << Runs{primary, primary, orange, pink};
+    QTest::newRow("dark values") << Palettes::dark() << "a9-"
+                                 << Runs{QColor(0xE8, 0xE8, 0xE8), QColor(0xFF, 0x9F, 0x0A),
+                                         QColor(0xFF, 0x37, 0x5F)};
     QTest::newRow("passphrase separators")
         << light << "ox_7 ant"
-        << QList<Run>{{0, 1, primary}, {1, 1, primary}, {2, 1, pink},    {3, 1, orange},
-                      {4, 1, pink},    {5, 1, primary}, {6, 1, primary}, {7, 1, primary}};
+        << Runs{primary, primary, pink, orange, pink, primary, primary, primary};
     QTest::newRow("letter with combining accent is one run")
-        << light << QStringLiteral("e\u0301") << QList<Run>{{0, 2, primary}};
+        << light << QStringLiteral("e\u0301") << Runs{primary};
     QTest::newRow("non-ASCII digit and letter")
-        << light << QStringLiteral("\u0663\u03BB") << QList<Run>{{0, 1, orange}, {1, 1, primary}};
-    QTest::newRow("symbol outside the BMP")
-        << light << QStringLiteral("\U0001F600") << QList<Run>{{0, 2, pink}};
-    QTest::newRow("empty") << light << "" << QList<Run>{};
+        << light << QStringLiteral("\u0663\u03BB") << Runs{orange, primary};
+    QTest::newRow("symbol outside the BMP") << light << QStringLiteral("\U0001F600") << Runs{pink};
+    QTest::newRow("empty") << light << "" << Runs{};
 }
 
 void TestPasswordDisplay::styledColoursEachCharacter()
 {
     QFETCH(QPalette, palette);
     QFETCH(QString, text);
-    QFETCH(QList<Run>, runs);
+    QFETCH(QList<QColor>, runs);
 
+    // Runs follow on without gaps and cover the text: with their number
+    // known, that fixes the length of each.
     const QList<QTextLayout::FormatRange> styled = PasswordDisplay::styled(text, palette);
     QCOMPARE(styled.size(), runs.size());
-    QString joined;
+    qsizetype end = 0;
     for (qsizetype i = 0; i < runs.size(); ++i) {
-        QCOMPARE(styled.at(i).start, runs.at(i).start);
-        QCOMPARE(styled.at(i).length, runs.at(i).length);
-        QVERIFY2(sameColor(styled.at(i).format.foreground().color(), runs.at(i).color),
-                 qPrintable(QString::number(i)));
-        joined += text.mid(styled.at(i).start, styled.at(i).length);
+        QCOMPARE(styled.at(i).start, end);
+        QVERIFY(styled.at(i).length > 0);
+        end += styled.at(i).length;
+        QCOMPARE_COLOR(styled.at(i).format.foreground().color(), runs.at(i));
     }
-    QCOMPARE(joined, text);
+    QCOMPARE(end, text.size());
 }
 
-void TestPasswordDisplay::errorMessageWins()
+void TestPasswordDisplay::contentThatCannotBeSelected_data()
 {
-    PasswordDisplay display;
-    display.setPalette(Palettes::light());
+    QTest::addColumn<std::optional<GeneratedPassword>>("password");
+    QTest::addColumn<std::optional<QString>>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QFont>("font");
+
     const QString message = QStringLiteral("Choose at least two characters.");
-    display.display(sample(QStringLiteral("q8-Lw")), message);
+    const std::optional<GeneratedPassword> noPassword;
+    const std::optional<QString> noMessage;
+    QTest::newRow("error message wins")
+        << std::optional(sample(QStringLiteral("q8-Lw"))) << std::optional(message) << message
+        << Theme::font(Theme::TextStyle::callout);
+    QTest::newRow("nothing: one space")
+        << noPassword << noMessage << " " << Theme::font(Theme::TextStyle::body);
+    QTest::newRow("empty password") << std::optional(sample(QString())) << noMessage << ""
+                                    << Theme::font(13, QFont::Medium, true);
+}
+
+void TestPasswordDisplay::contentThatCannotBeSelected()
+{
+    QFETCH(std::optional<GeneratedPassword>, password);
+    QFETCH(std::optional<QString>, message);
+    QFETCH(QString, shown);
+    QFETCH(QFont, font);
+
+    PasswordDisplay display;
+    display.display(password, message);
     display.resize(400, display.heightForWidth(400));
-    QCOMPARE(display.content().text(), message);
-    QCOMPARE(display.content().pixelSize(), 12);
+    const FittedText &content = display.content();
+    QCOMPARE(content.text(), shown);
+    QCOMPARE(content.pixelSize(), font.pixelSize());
+    // One line high, padded by 8 above and below.
+    QCOMPARE(content.lineCount(), 1);
+    QCOMPARE(display.height(), int(std::ceil(QFontMetricsF(font).height())) + 2 * 8);
     QCOMPARE(display.focusPolicy(), Qt::NoFocus);
+    display.selectAll();
     QVERIFY(display.selectedText().isEmpty());
-}
-
-void TestPasswordDisplay::absentPasswordKeepsOneLine()
-{
-    PasswordDisplay display;
-    display.display(std::nullopt, std::nullopt);
-    display.resize(400, display.heightForWidth(400));
-    QCOMPARE(display.content().text(), QStringLiteral(" "));
-    QCOMPARE(display.content().lineCount(), 1);
-    const qreal line = QFontMetricsF(Theme::font(Theme::TextStyle::body)).height();
-    QCOMPARE(display.heightForWidth(400), int(std::ceil(line)) + 2 * 8);
-}
-
-void TestPasswordDisplay::emptyPasswordShowsNothing()
-{
-    PasswordDisplay display;
-    display.display(sample(QString()), std::nullopt);
-    display.resize(400, display.heightForWidth(400));
-    QCOMPARE(display.content().text(), QString());
-    QVERIFY(PasswordDisplay::styled(QString(), display.palette()).isEmpty());
-    QVERIFY(display.heightForWidth(400) >= 2 * 8);
-    QCOMPARE(display.focusPolicy(), Qt::NoFocus);
 }
 
 void TestPasswordDisplay::longPasswordFitsThreeLines_data()
@@ -169,19 +152,14 @@ void TestPasswordDisplay::longPasswordFitsThreeLines()
 void TestPasswordDisplay::fadesOnlyForANewId()
 {
     PasswordDisplay display;
-    auto *fade = display.findChild<EaseOutAnimation *>();
-    QVERIFY(fade);
-    QCOMPARE(fade->duration(), 150);
-    QCOMPARE(fade->easingCurve(), EaseOutAnimation::curve());
-
-    GeneratedPassword first = sample(QStringLiteral("Hb3=tt"));
+    const GeneratedPassword first = sample(QStringLiteral("Hb3=tt"));
     display.display(first, std::nullopt);
     QVERIFY(display.isFading());
     QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
 
     display.display(first, std::nullopt);
     QVERIFY(!display.isFading());
-    display.display(sample(QStringLiteral("Hb3=tt")), std::nullopt);
+    display.display(sample(first.text), std::nullopt);
     QVERIFY(display.isFading());
     QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
 
@@ -191,43 +169,12 @@ void TestPasswordDisplay::fadesOnlyForANewId()
 
 void TestPasswordDisplay::selectsAndCopies()
 {
-    PasswordDisplay display;
-    const QString text = QStringLiteral("Tm4-pz");
-    display.display(sample(text), std::nullopt);
-    display.resize(300, display.heightForWidth(300));
-    QCOMPARE(display.focusPolicy(), Qt::StrongFocus);
-
-    const int y = display.height() / 2;
-    QTest::mousePress(&display, Qt::LeftButton, {}, QPoint(10, y));
-    QTest::mouseMove(&display, QPoint(290, y));
-    QTest::mouseRelease(&display, Qt::LeftButton, {}, QPoint(290, y));
-    QCOMPARE(display.selectedText(), text);
-
-    QTest::keyClick(&display, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(display.selectedText(), text.left(5));
-    QTest::keyClick(&display, Qt::Key_Home);
-    QTest::keyClick(&display, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(&display, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(display.selectedText(), text.left(2));
-
-    QSignalSpy copies(&display, &PasswordDisplay::copyRequested);
-    QTest::keySequence(&display, QKeySequence::Copy);
-    QCOMPARE(copies.size(), 1);
-    QCOMPARE(copies.first().first().toString(), text.left(2));
-
-    QTest::mouseDClick(&display, Qt::LeftButton, {}, QPoint(20, y));
-    QCOMPARE(display.selectedText(), text);
-    display.display(sample(QStringLiteral("other9")), std::nullopt);
-    QVERIFY(display.selectedText().isEmpty());
-}
-
-void TestPasswordDisplay::copyKeysGoToASelectionFirst()
-{
     QWidget window;
     auto *display = new PasswordDisplay(&window);
-    display->display(sample(QStringLiteral("Jr5+wd")), std::nullopt);
+    const QString text = QStringLiteral("Tm4-pz");
+    display->display(sample(text), std::nullopt);
     display->resize(300, display->heightForWidth(300));
-    // A window command on the same keys, as a menu's "Copy Password" might be.
+    // A window command on the copy keys, as a menu's "Copy Password" might be.
     int commands = 0;
     auto *command = new QAction(&window);
     command->setShortcut(QKeySequence::Copy);
@@ -235,17 +182,35 @@ void TestPasswordDisplay::copyKeysGoToASelectionFirst()
     window.addAction(command);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(display->focusPolicy(), Qt::StrongFocus);
     display->setFocus();
     QSignalSpy copies(display, &PasswordDisplay::copyRequested);
-
+    // Without a selection the keys go on to the window.
     QTest::keySequence(display, QKeySequence::Copy);
     QCOMPARE(commands, 1);
     QCOMPARE(copies.size(), 0);
-    display->selectAll();
+
+    const int y = display->height() / 2;
+    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(10, y));
+    QTest::mouseMove(display, QPoint(290, y));
+    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(290, y));
+    QCOMPARE(display->selectedText(), text);
+    QTest::keyClick(display, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(display->selectedText(), text.left(5));
+    QTest::keyClick(display, Qt::Key_Home);
+    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(display->selectedText(), text.left(2));
+
     QTest::keySequence(display, QKeySequence::Copy);
     QCOMPARE(commands, 1);
     QCOMPARE(copies.size(), 1);
-    QCOMPARE(copies.first().first().toString(), QStringLiteral("Jr5+wd"));
+    QCOMPARE(copies.first().first().toString(), text.left(2));
+
+    QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
+    QCOMPARE(display->selectedText(), text);
+    display->display(sample(QStringLiteral("other9")), std::nullopt);
+    QVERIFY(display->selectedText().isEmpty());
 }
 
 QTEST_MAIN(TestPasswordDisplay)

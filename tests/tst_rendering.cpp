@@ -6,22 +6,19 @@
 #include "PasswordDisplay.h"
 #include "SamplePasswords.h"
 #include "StrengthMeter.h"
-#include "StyledLabel.h"
-#include "Superscript.h"
 #include "Symbols.h"
-#include "Theme.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QPushButton>
+#include <QLabel>
 #include <QSet>
-#include <QSlider>
 #include <QTest>
 #include <QToolButton>
-#include <QVBoxLayout>
 
-// Renders every building block, light and dark, to PNG files in the build
+using namespace SamplePasswords;
+
+// Draws the building blocks, light and dark, to PNG files in the build
 // folder for a look by eye, and checks that the drawing follows the palette.
 class TestRendering : public QObject
 {
@@ -31,157 +28,6 @@ private slots:
     void gallery_data();
     void gallery();
 };
-
-using SamplePasswords::longSample;
-using SamplePasswords::sample;
-
-namespace {
-
-QWidget *readout(const QString &text)
-{
-    auto *label = new StyledLabel(text, Theme::TextStyle::body, Theme::Foreground::primary);
-    label->setFont(Theme::font(13, QFont::Medium));
-    label->setFixedWidth(52);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-class Gallery : public QWidget
-{
-public:
-    Gallery()
-    {
-        setAutoFillBackground(true);
-        column = new QVBoxLayout(this);
-        column->setContentsMargins(14, 14, 14, 14);
-        column->setSpacing(10);
-        addPasswords();
-        addMeters();
-        addToggles();
-        addSymbols();
-        column->addStretch();
-    }
-
-    QList<StrengthMeter *> meters;
-    QList<PasswordDisplay *> displays;
-    CharacterChip *focusedChip = nullptr;
-    QSet<QString> on{"!", "#", "$", "%", "(", ")", "_", "-", ".", "A", "B"};
-
-private:
-    void addPasswords()
-    {
-        auto *row = new QHBoxLayout;
-        row->setSpacing(8);
-        auto *display = addDisplay(sample(QStringLiteral("vR7#kq2-Lm9x!Tz4")), std::nullopt);
-        row->addWidget(display);
-        row->addWidget(new QPushButton(QStringLiteral("Copy")));
-        column->addLayout(row);
-        column->addWidget(addDisplay(sample(longSample()), std::nullopt));
-        column->addWidget(
-            addDisplay(std::nullopt, QStringLiteral("Choose at least two characters.")));
-
-        auto *narrow = new QHBoxLayout;
-        narrow->setSpacing(8);
-        // Too long for its box even at the smallest size: shrunk, then cut.
-        auto *cut = addDisplay(sample(longSample()), std::nullopt);
-        cut->setFixedWidth(150);
-        narrow->addWidget(cut, 0, Qt::AlignTop);
-        auto *selected = addDisplay(sample(QStringLiteral("ox_7_ant-Fig3")), std::nullopt);
-        selected->selectAll();
-        narrow->addWidget(selected, 0, Qt::AlignTop);
-        narrow->addWidget(addDisplay(std::nullopt, std::nullopt), 0, Qt::AlignTop);
-        column->addLayout(narrow);
-    }
-
-    PasswordDisplay *addDisplay(const std::optional<GeneratedPassword> &password,
-                                const std::optional<QString> &message)
-    {
-        auto *display = new PasswordDisplay;
-        display->display(password, message);
-        displays.append(display);
-        return display;
-    }
-
-    void addMeters()
-    {
-        const struct
-        {
-            QString title;
-            double bits;
-        } rows[] = {{"Strength", 95.3}, {"0 bits", 0},   {"52 bits", 52},
-                    {"64 bits", 64},    {"80 bits", 80}, {"300 bits", 300}};
-        for (const auto &row : rows) {
-            auto *meter = new StrengthMeter;
-            meter->setBits(row.bits);
-            meters.append(meter);
-            column->addWidget(new LabeledRow(
-                row.title, meter,
-                readout(QStringLiteral("2") + superscripted(QString::number(qint64(row.bits))))));
-        }
-        auto *slider = new QSlider(Qt::Horizontal);
-        slider->setRange(4, 128);
-        slider->setValue(16);
-        column->addWidget(new LabeledRow(QStringLiteral("Length"), slider, readout("16")));
-    }
-
-    void addToggles()
-    {
-        auto *groups = new QHBoxLayout;
-        groups->setSpacing(6);
-        // A spacer takes no spacing after it in a box layout.
-        groups->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing);
-        const auto group = [](CharacterGroup::Kind kind, const QString &title) {
-            return CharacterGroup{kind, title, {}};
-        };
-        groups->addWidget(
-            new GroupToggleButton(group(CharacterGroup::Kind::uppercase, "A–Z"), true, false, {}));
-        groups->addWidget(
-            new GroupToggleButton(group(CharacterGroup::Kind::lowercase, "a–z"), false, true, {}));
-        groups->addWidget(
-            new GroupToggleButton(group(CharacterGroup::Kind::digits, "0–9"), false, false, {}));
-        column->addLayout(groups);
-
-        const auto isOn = [this](const QString &c) { return on.contains(c); };
-        const auto toggle = [](const QString &) {};
-        const auto all = [](bool) {};
-        column->addWidget(new ChipRow(QStringLiteral("Symbols"),
-                                      {"!", "#", "$", "%", "&", "*", "+", "=", "@", "^", "~"}, isOn,
-                                      toggle, all));
-        auto *brackets =
-            new ChipRow(QStringLiteral("Brackets"), {"(", ")", "[", "]", "{", "}"}, isOn, toggle);
-        column->addWidget(brackets);
-        column->addWidget(new ChipRow(QStringLiteral("Separators"),
-                                      {"!", "#", "$", "%", "&", "*", "+", "=", "@", "^",
-                                       "~", "-", "_", ".", ",", ":", ";", "?", "/", "|"},
-                                      isOn, toggle, all));
-        column->addWidget(new ChipRow(std::nullopt, {"A", "B", "C"}, isOn, toggle));
-        focusedChip = brackets->chips().at(1);
-    }
-
-    void addSymbols()
-    {
-        auto *symbols = new QHBoxLayout;
-        symbols->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing);
-        for (const char *name : {"clock.arrow.circlepath", "gearshape", "doc.on.doc", "clock"}) {
-            auto *button = new QToolButton;
-            button->setIcon(Symbols::icon(QString::fromLatin1(name)));
-            button->setAutoRaise(true);
-            symbols->addWidget(button);
-        }
-        auto *regenerate = new QPushButton(QStringLiteral("Regenerate"));
-        QPalette prominent = regenerate->palette();
-        prominent.setColor(QPalette::Button, Theme::accent(palette()));
-        prominent.setColor(QPalette::ButtonText, Theme::onAccent(palette()));
-        regenerate->setPalette(prominent);
-        symbols->addStretch();
-        symbols->addWidget(regenerate);
-        column->addLayout(symbols);
-    }
-
-    QVBoxLayout *column;
-};
-
-} // namespace
 
 void TestRendering::gallery_data()
 {
@@ -198,17 +44,74 @@ void TestRendering::gallery()
 
     // Symbols take the application's palette, the widgets their own.
     QApplication::setPalette(palette);
-    Gallery gallery;
+    QWidget gallery;
+    gallery.setAutoFillBackground(true);
+    auto *column = new QVBoxLayout(&gallery);
+    column->setContentsMargins(14, 14, 14, 14);
+
+    const std::pair<std::optional<GeneratedPassword>, std::optional<QString>> contents[] = {
+        {sample(QStringLiteral("vR7#kq2-Lm9x!Tz4")), std::nullopt},
+        {sample(longSample()), std::nullopt},
+        {std::nullopt, QStringLiteral("Choose at least two characters.")},
+        {std::nullopt, std::nullopt}};
+    QList<PasswordDisplay *> displays;
+    for (const auto &[password, message] : contents) {
+        displays.append(new PasswordDisplay);
+        displays.last()->display(password, message);
+        column->addWidget(displays.last());
+    }
+    displays.first()->selectAll();
+
+    QList<StrengthMeter *> meters;
+    for (const double bits : {0.0, 52.0, 64.0, 80.0, 95.3, 300.0}) {
+        meters.append(new StrengthMeter);
+        meters.last()->setBits(bits);
+        auto *readout = new QLabel(QString::number(qint64(bits)));
+        readout->setFixedWidth(52);
+        column->addWidget(new LabeledRow(QStringLiteral("Strength"), meters.last(), readout));
+    }
+
+    auto *groups = new QWidget;
+    QHBoxLayout *groupRow = LabeledRow::untitledRow(groups, 6);
+    using Kind = CharacterGroup::Kind;
+    groupRow->addWidget(new GroupToggleButton({Kind::uppercase, "A–Z", {}}, true, false, {}));
+    groupRow->addWidget(new GroupToggleButton({Kind::lowercase, "a–z", {}}, false, true, {}));
+    groupRow->addWidget(new GroupToggleButton({Kind::digits, "0–9", {}}, false, false, {}));
+    column->addWidget(groups);
+
+    const QSet<QString> on{"!", "#", "$", "(", ")", "A"};
+    const auto isOn = [&on](const QString &c) { return on.contains(c); };
+    const auto toggle = [](const QString &) {};
+    column->addWidget(new ChipRow(QStringLiteral("Symbols"),
+                                  {"!", "#", "$", "%", "&", "*", "+", "=", "@", "^",
+                                   "~", "-", "_", ".", ",", ":", ";", "?", "/", "|"},
+                                  isOn, toggle, [](bool) {}));
+    auto *brackets =
+        new ChipRow(QStringLiteral("Brackets"), {"(", ")", "[", "]", "{", "}"}, isOn, toggle);
+    column->addWidget(brackets);
+    column->addWidget(new ChipRow(std::nullopt, {"A", "B", "C"}, isOn, toggle));
+
+    auto *symbols = new QWidget;
+    QHBoxLayout *symbolRow = LabeledRow::untitledRow(symbols, 6);
+    for (const char *name : {"clock.arrow.circlepath", "gearshape", "doc.on.doc", "clock"}) {
+        auto *button = new QToolButton;
+        button->setIcon(Symbols::icon(QString::fromLatin1(name)));
+        button->setAutoRaise(true);
+        symbolRow->addWidget(button);
+    }
+    symbolRow->addStretch();
+    column->addWidget(symbols);
+
     gallery.resize(620, gallery.heightForWidth(620) > 0 ? gallery.heightForWidth(620)
                                                         : gallery.sizeHint().height());
     gallery.show();
     QVERIFY(QTest::qWaitForWindowActive(&gallery));
     // Show the focus ring as after a Tab.
     gallery.setAttribute(Qt::WA_KeyboardFocusChange);
-    gallery.focusedChip->setFocus(Qt::TabFocusReason);
-    for (const StrengthMeter *meter : gallery.meters)
+    brackets->chips().at(1)->setFocus(Qt::TabFocusReason);
+    for (const StrengthMeter *meter : meters)
         QTRY_VERIFY_WITH_TIMEOUT(!meter->isAnimating(), 2000);
-    for (const PasswordDisplay *display : gallery.displays)
+    for (const PasswordDisplay *display : displays)
         QTRY_VERIFY_WITH_TIMEOUT(!display->isFading(), 2000);
 
     const QImage image = gallery.grab().toImage();
@@ -220,7 +123,7 @@ void TestRendering::gallery()
 
     QCOMPARE(image.pixelColor(2, 2).rgb(), palette.color(QPalette::Window).rgb());
     // The 300-bit meter is full and drawn in this palette's mint.
-    const StrengthMeter *full = gallery.meters.last();
+    const StrengthMeter *full = meters.last();
     const QPoint middle = full->mapTo(&gallery, QPoint(full->width() / 2, full->height() / 2));
     QCOMPARE(image.pixelColor(middle).rgb(), excellent.rgb());
 }

@@ -46,3 +46,8 @@ inline bool sameColor(const QColor &a, const QColor &b)
 }
 
 } // namespace Palettes
+
+#define QCOMPARE_COLOR(actual, expected)                                                           \
+    QVERIFY2(                                                                                      \
+        Palettes::sameColor(actual, expected),                                                     \
+        qPrintable((actual).name(QColor::HexArgb) + " != " + (expected).name(QColor::HexArgb)))

@@ -8,19 +8,13 @@ namespace SamplePasswords {
 
 inline GeneratedPassword sample(const QString &text)
 {
-    GeneratedPassword password;
-    password.id = QUuid::createUuid();
-    password.text = text;
-    return password;
+    return {.id = QUuid::createUuid(), .text = text};
 }
 
 // 128 characters of every class.
 inline QString longSample()
 {
-    QString text;
-    while (text.size() < 128)
-        text += QStringLiteral("k7#Qm2-Vx9!pR4");
-    return text.left(128);
+    return QStringLiteral("k7#Qm2-Vx9!pR4").repeated(10).left(128);
 }
 
 } // namespace SamplePasswords
