@@ -21,85 +21,40 @@ const QLatin1StringView separatorsKey("separators");
 const QLatin1StringView excludeKey("excludeAmbiguous");
 const QLatin1StringView autoClearKey("autoClearClipboard");
 
-// Reads one member into target when it is present and not null. Returns
-// false when the member has the wrong type, which spoils the document.
-class MemberReader
+// Reads one member into target when it is present and not null. False
+// when the member cannot be converted, which spoils the whole document.
+template <typename T, typename Convert>
+bool readMember(const QJsonObject &object, QLatin1StringView key, T &target, Convert convert)
 {
-public:
-    MemberReader(const QJsonObject &object, const QHash<QString, QByteArray> &rawValues)
-        : object(object)
-        , rawValues(rawValues)
-    {}
-
-    bool read(QLatin1StringView key, QString &target) const
-    {
-        const QJsonValue value = object.value(key);
-        if (absent(value))
-            return true;
-        if (!value.isString())
-            return false;
-        target = value.toString();
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
         return true;
-    }
+    const std::optional<T> converted = convert(value);
+    if (converted)
+        target = *converted;
+    return converted.has_value();
+}
 
-    bool read(QLatin1StringView key, bool &target) const
-    {
-        const QJsonValue value = object.value(key);
-        if (absent(value))
-            return true;
-        if (!value.isBool())
-            return false;
-        target = value.toBool();
-        return true;
-    }
+std::optional<QString> asString(const QJsonValue &value)
+{
+    return value.isString() ? std::optional(value.toString()) : std::nullopt;
+}
 
-    // Only an integer literal that fits in 64 bits: 16, not 16.0 or 1.6e1.
-    bool read(QLatin1StringView key, qint64 &target) const
-    {
-        const QJsonValue value = object.value(key);
-        if (absent(value))
-            return true;
-        if (!value.isDouble())
-            return false;
-        const std::optional<qint64> literal = JsonMembers::integerLiteral(rawValues.value(key));
-        if (!literal)
-            return false;
-        target = *literal;
-        return true;
-    }
+std::optional<bool> asBool(const QJsonValue &value)
+{
+    return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
+}
 
-    bool read(QLatin1StringView key, CharacterSet &target) const
-    {
-        QString text;
-        const bool present = !absent(object.value(key));
-        if (!read(key, text))
-            return false;
-        if (present)
-            target = CharacterSet::fromText(text);
-        return true;
-    }
+std::optional<CharacterSet> asCharacterSet(const QJsonValue &value)
+{
+    return value.isString() ? std::optional(CharacterSet::fromText(value.toString()))
+                            : std::nullopt;
+}
 
-    bool read(QLatin1StringView key, GeneratorMode &target) const
-    {
-        QString raw;
-        const bool present = !absent(object.value(key));
-        if (!read(key, raw))
-            return false;
-        if (!present)
-            return true;
-        const std::optional<GeneratorMode> mode = generatorModeFromRawValue(raw);
-        if (!mode)
-            return false;
-        target = *mode;
-        return true;
-    }
-
-private:
-    static bool absent(const QJsonValue &value) { return value.isUndefined() || value.isNull(); }
-
-    const QJsonObject &object;
-    const QHash<QString, QByteArray> &rawValues;
-};
+std::optional<GeneratorMode> asMode(const QJsonValue &value)
+{
+    return value.isString() ? generatorModeFromRawValue(value.toString()) : std::nullopt;
+}
 
 } // namespace
 
@@ -126,17 +81,25 @@ std::optional<Settings> decode(const QByteArray &json)
         return std::nullopt;
 
     const QJsonObject object = document.object();
+    // Only an integer literal that fits in 64 bits: 16, not 16.0 or 1.6e1.
     const QHash<QString, QByteArray> rawValues = JsonMembers::rawValues(json);
-    const MemberReader reader(object, rawValues);
+    const auto asInteger = [&](QLatin1StringView key) {
+        return [&rawValues, key](const QJsonValue &value) -> std::optional<qint64> {
+            if (!value.isDouble())
+                return std::nullopt;
+            return JsonMembers::integerLiteral(rawValues.value(key));
+        };
+    };
     Settings settings;
-    const bool valid = reader.read(modeKey, settings.mode)
-                       && reader.read(lengthKey, settings.length)
-                       && reader.read(wordCountKey, settings.wordCount)
-                       && reader.read(enabledKey, settings.enabledCharacters)
-                       && reader.read(additionalKey, settings.additionalCharacters)
-                       && reader.read(separatorsKey, settings.separators)
-                       && reader.read(excludeKey, settings.excludeAmbiguous)
-                       && reader.read(autoClearKey, settings.autoClearClipboard);
+    const bool valid =
+        readMember(object, modeKey, settings.mode, asMode)
+        && readMember(object, lengthKey, settings.length, asInteger(lengthKey))
+        && readMember(object, wordCountKey, settings.wordCount, asInteger(wordCountKey))
+        && readMember(object, enabledKey, settings.enabledCharacters, asCharacterSet)
+        && readMember(object, additionalKey, settings.additionalCharacters, asString)
+        && readMember(object, separatorsKey, settings.separators, asCharacterSet)
+        && readMember(object, excludeKey, settings.excludeAmbiguous, asBool)
+        && readMember(object, autoClearKey, settings.autoClearClipboard, asBool);
     if (!valid)
         return std::nullopt;
 
