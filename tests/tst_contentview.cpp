@@ -7,13 +7,16 @@
 #include "GeneratorModel.h"
 #include "GroupToggleButton.h"
 #include "HistoryPanel.h"
+#include "HistoryRowDelegate.h"
 #include "HistoryView.h"
 #include "LabeledRow.h"
+#include "MiddleElision.h"
 #include "Palettes.h"
 #include "PasswordDisplay.h"
 #include "PreferencesStore.h"
 #include "StyledLabel.h"
 #include "TemporaryPreferences.h"
+#include "Theme.h"
 #include "WholeNumberSlider.h"
 #include "WordsControls.h"
 
@@ -370,6 +373,23 @@ void TestContentView::labelsAndSummaries()
     QCOMPARE(ContentView::crackTimeHelp(characters),
              QStringLiteral("About 5 seconds to crack at 100 billion guesses per second."));
     QCOMPARE(ContentView::poolSummary(std::nullopt), QString());
+
+    // History rows: the rating with its power, and long texts cut in the middle.
+    QCOMPARE(HistoryRowDelegate::ratingText(64.0), QStringLiteral("Good \u00B7 2\u2076\u2074"));
+    QCOMPARE(HistoryRowDelegate::ratingText(71.5), QStringLiteral("Good \u00B7 2\u2077\u00B9"));
+    QCOMPARE(HistoryRowDelegate::ratingText(63.9), QStringLiteral("Fair \u00B7 2\u2076\u00B3"));
+    const QFont mono = Theme::font(12, QFont::Normal, true);
+    const qreal line = QFontMetricsF(mono).height();
+    QCOMPARE(middleElided(QStringLiteral("short_one"), mono, 200, 2), QStringLiteral("short_one"));
+    const QString passphrase =
+        QStringLiteral("first_") + QStringLiteral("middle_").repeated(20) + QStringLiteral("last");
+    const QString shown = middleElided(passphrase, mono, 200, 2);
+    QVERIFY(shown.startsWith(QStringLiteral("first_")));
+    QVERIFY(shown.endsWith(QStringLiteral("last")));
+    QVERIFY(shown.contains(QChar(0x2026)));
+    QVERIFY(wrappedHeight(shown, mono, 200) <= 2 * line + 1);
+    // As much as fits is kept: a few characters more would need a third line.
+    QVERIFY(wrappedHeight(shown + QStringLiteral("xxxxxxxx"), mono, 200) > 2 * line + 1);
 }
 
 void TestContentView::rowsPickerAndOptionsMenu()

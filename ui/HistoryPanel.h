@@ -26,7 +26,6 @@ public:
     void popUp(const QWidget *anchor, const QWidget *opener = nullptr);
 
     HistoryView *view() const { return historyView; }
-    bool arrowOnTop() const { return pointsUp; }
 
 signals:
     void closed();

@@ -15,9 +15,10 @@ public:
 
     explicit ProminentButton(const QString &text, QWidget *parent = nullptr);
 
-    QColor fillColor() const;
-    QColor titleColor() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor fillColor() const;
+    QColor titleColor() const;
 };
