@@ -1,7 +1,7 @@
 // Each generation case runs beside a baseline that makes only the raw 4-byte
 // system draws that case must make; bench/run prints their ratio.
-#include "PasswordGenerator.h"
-#include "Wordlist.h"
+#include "core/PasswordGenerator.h"
+#include "core/Wordlist.h"
 
 #include <QCoreApplication>
 

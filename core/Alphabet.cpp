@@ -1,4 +1,4 @@
-#include "Alphabet.h"
+#include "core/Alphabet.h"
 
 namespace Alphabet {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CharacterGroup.h"
-#include "CharacterSet.h"
+#include "core/CharacterGroup.h"
+#include "core/CharacterSet.h"
 
 #include <QList>
 

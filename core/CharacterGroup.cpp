@@ -1,4 +1,4 @@
-#include "CharacterGroup.h"
+#include "core/CharacterGroup.h"
 
 #include <QHashFunctions>
 

@@ -1,6 +1,6 @@
-#include "CharacterSet.h"
+#include "core/CharacterSet.h"
 
-#include "Characters.h"
+#include "core/Characters.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Characters.h"
+#include "core/Characters.h"
 
 #include <QTextBoundaryFinder>
 

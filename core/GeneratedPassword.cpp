@@ -1,4 +1,4 @@
-#include "GeneratedPassword.h"
+#include "core/GeneratedPassword.h"
 
 #include <array>
 #include <cmath>

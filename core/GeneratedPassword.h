@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeneratorMode.h"
+#include "core/GeneratorMode.h"
 
 #include <QString>
 #include <QUuid>

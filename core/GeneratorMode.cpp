@@ -1,4 +1,4 @@
-#include "GeneratorMode.h"
+#include "core/GeneratorMode.h"
 
 QString rawValue(GeneratorMode mode)
 {

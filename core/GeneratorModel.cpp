@@ -1,7 +1,7 @@
-#include "GeneratorModel.h"
+#include "core/GeneratorModel.h"
 
-#include "PasswordGenerator.h"
-#include "SettingsStore.h"
+#include "core/PasswordGenerator.h"
+#include "core/SettingsStore.h"
 
 GeneratorModel::GeneratorModel(SettingsStore &store, ClipboardCopy copyToClipboard,
                                CopyTimings timings, QObject *parent)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GeneratedPassword.h"
-#include "GeneratorError.h"
-#include "Settings.h"
+#include "core/GeneratedPassword.h"
+#include "core/GeneratorError.h"
+#include "core/Settings.h"
 
 #include <QList>
 #include <QObject>

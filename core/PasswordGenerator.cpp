@@ -1,6 +1,6 @@
-#include "PasswordGenerator.h"
+#include "core/PasswordGenerator.h"
 
-#include "Wordlist.h"
+#include "core/Wordlist.h"
 
 #include <QRandomGenerator>
 #include <QVarLengthArray>

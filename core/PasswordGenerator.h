@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GeneratedPassword.h"
-#include "GeneratorError.h"
-#include "RandomSource.h"
-#include "Settings.h"
+#include "core/GeneratedPassword.h"
+#include "core/GeneratorError.h"
+#include "core/RandomSource.h"
+#include "core/Settings.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "RandomSource.h"
+#include "core/RandomSource.h"
 
-#include "SystemRandomSource.h"
+#include "core/SystemRandomSource.h"
 
 quint32 RandomSource::randomIndex(quint32 upperBound)
 {

@@ -1,4 +1,4 @@
-#include "ResourceFiles.h"
+#include "core/ResourceFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "Settings.h"
+#include "core/Settings.h"
 
-#include "Alphabet.h"
-#include "Characters.h"
+#include "core/Alphabet.h"
+#include "core/Characters.h"
 
 const CharacterSet &Settings::defaultEnabledCharacters()
 {

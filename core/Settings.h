@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CharacterSet.h"
-#include "GeneratorMode.h"
+#include "core/CharacterSet.h"
+#include "core/GeneratorMode.h"
 
 #include <QString>
 #include <QStringList>

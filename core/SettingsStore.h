@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 // Where the user's settings live between runs. The model knows nothing of
 // the file or format behind it.

@@ -1,4 +1,4 @@
-#include "Strength.h"
+#include "core/Strength.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Superscript.h"
+#include "core/Superscript.h"
 
 #include <QTextBoundaryFinder>
 

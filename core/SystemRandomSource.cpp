@@ -1,4 +1,4 @@
-#include "SystemRandomSource.h"
+#include "core/SystemRandomSource.h"
 
 #include <QtEndian>
 

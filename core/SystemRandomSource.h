@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomSource.h"
+#include "core/RandomSource.h"
 
 // The operating system's CSPRNG, four bytes per draw. A failure stops the
 // process: there is no fallback to a weaker source and no retry, apart from

@@ -1,6 +1,6 @@
-#include "Wordlist.h"
+#include "core/Wordlist.h"
 
-#include "ResourceFiles.h"
+#include "core/ResourceFiles.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the settings decoder. A decoded record must lie
 // in range and survive a round trip unchanged.
-#include "SettingsJson.h"
+#include "services/SettingsJson.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
-#include "Clipboard.h"
+#include "services/Clipboard.h"
 
-#include "PendingClear.h"
+#include "services/PendingClear.h"
 #ifdef Q_OS_MACOS
-#include "ConcealedTypeConverter.h"
+#include "services/ConcealedTypeConverter.h"
 #endif
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "ConcealedTypeConverter.h"
+#include "services/ConcealedTypeConverter.h"
 
 namespace {
 

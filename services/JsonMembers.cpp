@@ -1,4 +1,4 @@
-#include "JsonMembers.h"
+#include "services/JsonMembers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

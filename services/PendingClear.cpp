@@ -1,4 +1,4 @@
-#include "PendingClear.h"
+#include "services/PendingClear.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
-#include "PreferencesStore.h"
+#include "services/PreferencesStore.h"
 
-#include "SettingsJson.h"
+#include "services/SettingsJson.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsStore.h"
+#include "core/SettingsStore.h"
 
 // The user's settings in the platform's preferences (on Linux
 // ~/.config/Tessellon/Tessellon.conf): one byte value under "settings"

@@ -1,6 +1,6 @@
-#include "SettingsJson.h"
+#include "services/SettingsJson.h"
 
-#include "JsonMembers.h"
+#include "services/JsonMembers.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

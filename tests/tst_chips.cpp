@@ -1,12 +1,12 @@
-#include "CharacterChip.h"
-#include "ChipRow.h"
-#include "ChipRowTitle.h"
-#include "GroupToggleButton.h"
-#include "LabeledRow.h"
-#include "Palettes.h"
-#include "StrengthMeter.h"
-#include "StyledLabel.h"
-#include "Theme.h"
+#include "ui/CharacterChip.h"
+#include "ui/ChipRow.h"
+#include "ui/ChipRowTitle.h"
+#include "ui/GroupToggleButton.h"
+#include "ui/LabeledRow.h"
+#include "support/Palettes.h"
+#include "ui/StrengthMeter.h"
+#include "ui/StyledLabel.h"
+#include "ui/Theme.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The clipboard item and the scheduling of its clearing, in process on the
 // offscreen platform. That platform reports no ownership, so what another
 // program does to the clipboard is tested against Xvfb (tst_clipboard_x11).
-#include "Clipboard.h"
+#include "services/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

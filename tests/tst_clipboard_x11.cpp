@@ -1,6 +1,6 @@
 // The clipboard as other programs see it: a real X server (the Xvfb that
 // CTest starts) with xclip as the other program.
-#include "Clipboard.h"
+#include "services/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

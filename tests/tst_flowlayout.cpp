@@ -1,4 +1,4 @@
-#include "FlowLayout.h"
+#include "ui/FlowLayout.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "GeneratorModel.h"
-#include "PreferencesStore.h"
-#include "SettingsJson.h"
-#include "TemporaryPreferences.h"
+#include "core/GeneratorModel.h"
+#include "services/PreferencesStore.h"
+#include "services/SettingsJson.h"
+#include "support/TemporaryPreferences.h"
 
 #include <QElapsedTimer>
 #include <QFile>

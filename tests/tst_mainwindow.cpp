@@ -1,10 +1,10 @@
-#include "ContentView.h"
-#include "GeneratorModel.h"
-#include "HistoryPanel.h"
-#include "MainWindow.h"
-#include "PasswordDisplay.h"
-#include "PreferencesStore.h"
-#include "TemporaryPreferences.h"
+#include "ui/ContentView.h"
+#include "core/GeneratorModel.h"
+#include "ui/HistoryPanel.h"
+#include "ui/MainWindow.h"
+#include "ui/PasswordDisplay.h"
+#include "services/PreferencesStore.h"
+#include "support/TemporaryPreferences.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "FittedText.h"
-#include "Palettes.h"
-#include "PasswordDisplay.h"
-#include "SamplePasswords.h"
-#include "Theme.h"
+#include "ui/FittedText.h"
+#include "support/Palettes.h"
+#include "ui/PasswordDisplay.h"
+#include "support/SamplePasswords.h"
+#include "ui/Theme.h"
 
 #include <QAction>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
-#include "ChiSquare.h"
-#include "PasswordGenerator.h"
-#include "ScriptedRandomSource.h"
-#include "Wordlist.h"
+#include "support/ChiSquare.h"
+#include "core/PasswordGenerator.h"
+#include "support/ScriptedRandomSource.h"
+#include "core/Wordlist.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "PreferencesStore.h"
-#include "SettingsJson.h"
-#include "TemporaryPreferences.h"
+#include "services/PreferencesStore.h"
+#include "services/SettingsJson.h"
+#include "support/TemporaryPreferences.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "CharacterChip.h"
-#include "ChipRow.h"
-#include "GroupToggleButton.h"
-#include "LabeledRow.h"
-#include "Palettes.h"
-#include "PasswordDisplay.h"
-#include "SamplePasswords.h"
-#include "StrengthMeter.h"
-#include "Symbols.h"
+#include "ui/CharacterChip.h"
+#include "ui/ChipRow.h"
+#include "ui/GroupToggleButton.h"
+#include "ui/LabeledRow.h"
+#include "support/Palettes.h"
+#include "ui/PasswordDisplay.h"
+#include "support/SamplePasswords.h"
+#include "ui/StrengthMeter.h"
+#include "ui/Symbols.h"
 
 #include <QApplication>
 #include <QDir>

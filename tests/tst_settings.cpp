@@ -1,7 +1,7 @@
-#include "Alphabet.h"
-#include "CharacterSet.h"
-#include "Characters.h"
-#include "Settings.h"
+#include "core/Alphabet.h"
+#include "core/CharacterSet.h"
+#include "core/Characters.h"
+#include "core/Settings.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "SettingsJson.h"
+#include "services/SettingsJson.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

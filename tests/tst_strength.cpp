@@ -1,6 +1,6 @@
-#include "GeneratedPassword.h"
-#include "Strength.h"
-#include "Superscript.h"
+#include "core/GeneratedPassword.h"
+#include "core/Strength.h"
+#include "core/Superscript.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "Palettes.h"
-#include "StrengthMeter.h"
+#include "support/Palettes.h"
+#include "ui/StrengthMeter.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "EaseOutAnimation.h"
-#include "Palettes.h"
-#include "Symbols.h"
-#include "Theme.h"
+#include "ui/EaseOutAnimation.h"
+#include "support/Palettes.h"
+#include "ui/Symbols.h"
+#include "ui/Theme.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,5 +1,5 @@
-#include "ResourceFiles.h"
-#include "Wordlist.h"
+#include "core/ResourceFiles.h"
+#include "core/Wordlist.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,12 +1,12 @@
-#include "AdvancedControls.h"
+#include "ui/AdvancedControls.h"
 
-#include "Alphabet.h"
-#include "CharacterChipRows.h"
-#include "ChipRow.h"
-#include "GeneratorModel.h"
-#include "LabeledRow.h"
-#include "SettingsEditor.h"
-#include "Theme.h"
+#include "core/Alphabet.h"
+#include "ui/CharacterChipRows.h"
+#include "ui/ChipRow.h"
+#include "core/GeneratorModel.h"
+#include "ui/LabeledRow.h"
+#include "ui/SettingsEditor.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

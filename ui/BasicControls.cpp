@@ -1,14 +1,14 @@
-#include "BasicControls.h"
+#include "ui/BasicControls.h"
 
-#include "Alphabet.h"
-#include "CharacterChipRows.h"
-#include "CharacterSelection.h"
-#include "ChipRow.h"
-#include "GeneratorModel.h"
-#include "GroupToggleButton.h"
-#include "LabeledRow.h"
-#include "SettingsEditor.h"
-#include "Theme.h"
+#include "core/Alphabet.h"
+#include "ui/CharacterChipRows.h"
+#include "ui/CharacterSelection.h"
+#include "ui/ChipRow.h"
+#include "core/GeneratorModel.h"
+#include "ui/GroupToggleButton.h"
+#include "ui/LabeledRow.h"
+#include "ui/SettingsEditor.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

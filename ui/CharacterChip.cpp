@@ -1,6 +1,6 @@
-#include "CharacterChip.h"
+#include "ui/CharacterChip.h"
 
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>

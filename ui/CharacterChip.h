@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToggleChrome.h"
+#include "ui/ToggleChrome.h"
 
 #include <QAbstractButton>
 

@@ -1,9 +1,9 @@
-#include "CharacterChipRows.h"
+#include "ui/CharacterChipRows.h"
 
-#include "CharacterSelection.h"
-#include "ChipRow.h"
-#include "GeneratorModel.h"
-#include "SettingsEditor.h"
+#include "ui/CharacterSelection.h"
+#include "ui/ChipRow.h"
+#include "core/GeneratorModel.h"
+#include "ui/SettingsEditor.h"
 
 namespace CharacterChipRows {
 

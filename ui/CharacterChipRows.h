@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CharacterGroup.h"
+#include "core/CharacterGroup.h"
 
 class ChipRow;
 class GeneratorModel;

@@ -1,4 +1,4 @@
-#include "CharacterSelection.h"
+#include "ui/CharacterSelection.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CharacterGroup.h"
-#include "CharacterSet.h"
+#include "core/CharacterGroup.h"
+#include "core/CharacterSet.h"
 
 // What the character panels ask of, and do to, the enabled characters. They
 // look at the stored selection, not at the effective pool: an ambiguous

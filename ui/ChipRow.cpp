@@ -1,10 +1,10 @@
-#include "ChipRow.h"
+#include "ui/ChipRow.h"
 
-#include "CharacterChip.h"
-#include "ChipRowTitle.h"
-#include "FlowLayout.h"
-#include "StyledLabel.h"
-#include "Theme.h"
+#include "ui/CharacterChip.h"
+#include "ui/ChipRowTitle.h"
+#include "ui/FlowLayout.h"
+#include "ui/StyledLabel.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QPointer>

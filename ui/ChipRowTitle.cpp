@@ -1,6 +1,6 @@
-#include "ChipRowTitle.h"
+#include "ui/ChipRowTitle.h"
 
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "EaseOutAnimation.h"
+#include "ui/EaseOutAnimation.h"
 
 #include <QPointF>
 

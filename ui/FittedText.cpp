@@ -1,4 +1,4 @@
-#include "FittedText.h"
+#include "ui/FittedText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

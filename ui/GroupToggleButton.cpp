@@ -1,6 +1,6 @@
-#include "GroupToggleButton.h"
+#include "ui/GroupToggleButton.h"
 
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

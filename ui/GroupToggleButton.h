@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CharacterGroup.h"
-#include "ToggleChrome.h"
+#include "core/CharacterGroup.h"
+#include "ui/ToggleChrome.h"
 
 #include <QAbstractButton>
 

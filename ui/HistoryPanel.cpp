@@ -1,7 +1,7 @@
-#include "HistoryPanel.h"
+#include "ui/HistoryPanel.h"
 
-#include "HistoryView.h"
-#include "Theme.h"
+#include "ui/HistoryView.h"
+#include "ui/Theme.h"
 
 #include <QMouseEvent>
 #include <QPainter>

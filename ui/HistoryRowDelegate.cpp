@@ -1,10 +1,10 @@
-#include "HistoryRowDelegate.h"
+#include "ui/HistoryRowDelegate.h"
 
-#include "MiddleElision.h"
-#include "Strength.h"
-#include "Superscript.h"
-#include "Symbols.h"
-#include "Theme.h"
+#include "ui/MiddleElision.h"
+#include "core/Strength.h"
+#include "core/Superscript.h"
+#include "ui/Symbols.h"
+#include "ui/Theme.h"
 
 #include <QApplication>
 #include <QPainter>

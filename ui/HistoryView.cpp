@@ -1,10 +1,10 @@
-#include "HistoryView.h"
+#include "ui/HistoryView.h"
 
-#include "GeneratorModel.h"
-#include "HistoryRowDelegate.h"
-#include "StyledLabel.h"
-#include "Symbols.h"
-#include "Theme.h"
+#include "core/GeneratorModel.h"
+#include "ui/HistoryRowDelegate.h"
+#include "ui/StyledLabel.h"
+#include "ui/Symbols.h"
+#include "ui/Theme.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
-#include "LabeledRow.h"
+#include "ui/LabeledRow.h"
 
-#include "StyledLabel.h"
-#include "Theme.h"
+#include "ui/StyledLabel.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "MiddleElision.h"
+#include "ui/MiddleElision.h"
 
 #include <QTextBoundaryFinder>
 #include <QTextLayout>

@@ -1,8 +1,8 @@
-#include "PasswordDisplay.h"
+#include "ui/PasswordDisplay.h"
 
-#include "EaseOutAnimation.h"
-#include "FittedText.h"
-#include "Theme.h"
+#include "ui/EaseOutAnimation.h"
+#include "ui/FittedText.h"
+#include "ui/Theme.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>

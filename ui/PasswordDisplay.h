@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeneratedPassword.h"
+#include "core/GeneratedPassword.h"
 
 #include <QTextLayout>
 #include <QWidget>

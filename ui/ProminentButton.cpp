@@ -1,6 +1,6 @@
-#include "ProminentButton.h"
+#include "ui/ProminentButton.h"
 
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "SettingsEditor.h"
+#include "ui/SettingsEditor.h"
 
-#include "GeneratorModel.h"
+#include "core/GeneratorModel.h"
 
 void editSettings(GeneratorModel &model, const std::function<void(Settings &)> &change)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Settings.h"
+#include "core/Settings.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
-#include "StrengthMeter.h"
+#include "ui/StrengthMeter.h"
 
-#include "EaseOutAnimation.h"
-#include "StrengthMeterAccessible.h"
-#include "Theme.h"
+#include "ui/EaseOutAnimation.h"
+#include "ui/StrengthMeterAccessible.h"
+#include "ui/Theme.h"
 
 #include <QAccessible>
 #include <QPainter>

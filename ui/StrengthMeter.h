@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Strength.h"
+#include "core/Strength.h"
 
 #include <QWidget>
 

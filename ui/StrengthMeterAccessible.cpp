@@ -1,6 +1,6 @@
-#include "StrengthMeterAccessible.h"
+#include "ui/StrengthMeterAccessible.h"
 
-#include "StrengthMeter.h"
+#include "ui/StrengthMeter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "StyledLabel.h"
+#include "ui/StyledLabel.h"
 
 #include <QPainter>
 

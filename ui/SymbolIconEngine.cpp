@@ -1,4 +1,4 @@
-#include "SymbolIconEngine.h"
+#include "ui/SymbolIconEngine.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,7 +1,8 @@
-#include "Symbols.h"
+#include "ui/Symbols.h"
 
-#include "ResourceFiles.h"
-#include "SymbolIconEngine.h"
+#include "ui/SymbolIconEngine.h"
+
+#include <QFile>
 
 namespace Symbols {
 
@@ -32,8 +33,8 @@ QIcon icon(const QString &name)
         if (QIcon::hasThemeIcon(themeName))
             return QIcon::fromTheme(themeName);
     }
-    const QString path = ResourceFiles::locate(QStringLiteral("symbols/%1.svg").arg(name));
-    if (path.isEmpty())
+    const QString path = QStringLiteral(":/symbols/%1.svg").arg(name);
+    if (!QFile::exists(path))
         return QIcon();
     return QIcon(new SymbolIconEngine(path));
 }

@@ -5,7 +5,7 @@
 
 // Symbol images by name ("clock.arrow.circlepath", "gearshape", "doc.on.doc",
 // "clock"): the desktop theme's icon of the same meaning when it has one,
-// else the drawing shipped in resources/symbols, tinted like text.
+// else the drawing compiled in from resources/symbols, tinted like text.
 namespace Symbols {
 
 QIcon icon(const QString &name);

@@ -1,6 +1,4 @@
-#include "Theme.h"
-
-#include "ResourceFiles.h"
+#include "ui/Theme.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -47,7 +45,7 @@ LightDark standardPair(Standard color)
 // palette's own text-on-highlight colour stands in for it.
 LightDark loadOnAccent()
 {
-    QFile file(ResourceFiles::locate(QStringLiteral("OnAccent.json")));
+    QFile file(QStringLiteral(":/OnAccent.json"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();

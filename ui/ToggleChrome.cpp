@@ -1,6 +1,6 @@
-#include "ToggleChrome.h"
+#include "ui/ToggleChrome.h"
 
-#include "Theme.h"
+#include "ui/Theme.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "WholeNumberSlider.h"
+#include "ui/WholeNumberSlider.h"
 
-#include "WholeNumberSliderAccessible.h"
+#include "ui/WholeNumberSliderAccessible.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "WholeNumberSliderAccessible.h"
+#include "ui/WholeNumberSliderAccessible.h"
 
-#include "WholeNumberSlider.h"
+#include "ui/WholeNumberSlider.h"
 
 WholeNumberSliderAccessible::WholeNumberSliderAccessible(WholeNumberSlider *slider)
     : QAccessibleWidget(slider, QAccessible::Slider)

@@ -1,11 +1,11 @@
-#include "WordsControls.h"
+#include "ui/WordsControls.h"
 
-#include "CharacterChipRows.h"
-#include "ChipRow.h"
-#include "GeneratorModel.h"
-#include "LabeledRow.h"
-#include "StyledLabel.h"
-#include "Theme.h"
+#include "ui/CharacterChipRows.h"
+#include "ui/ChipRow.h"
+#include "core/GeneratorModel.h"
+#include "ui/LabeledRow.h"
+#include "ui/StyledLabel.h"
+#include "ui/Theme.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "RunningTessellon.h"
+#include "support/RunningTessellon.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeneratedPassword.h"
+#include "core/GeneratedPassword.h"
 
 // Made-up passwords for the interface tests: never a generated secret in
 // a test's output or a rendered image.

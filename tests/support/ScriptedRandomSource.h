@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <QList>
 #include <QTest>

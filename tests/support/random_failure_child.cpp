@@ -1,7 +1,7 @@
 // Runs one generation with a system random source that fails, to prove that
 // the process stops and shows no password. The getrandom defined here takes
 // the place of the C library's for this program only.
-#include "PasswordGenerator.h"
+#include "core/PasswordGenerator.h"
 
 #include <cerrno>
 #include <cstdio>

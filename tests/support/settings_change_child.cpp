@@ -1,7 +1,7 @@
 // Changes one setting through the model, says so, and waits to be killed:
 // the change must already be on disk by then.
-#include "GeneratorModel.h"
-#include "PreferencesStore.h"
+#include "core/GeneratorModel.h"
+#include "services/PreferencesStore.h"
 
 #include <QCoreApplication>
 #include <QSettings>

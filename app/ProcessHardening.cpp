@@ -1,4 +1,4 @@
-#include "ProcessHardening.h"
+#include "app/ProcessHardening.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "ContentView.h"
-#include "GeneratorModel.h"
+#include "ui/ContentView.h"
+#include "core/GeneratorModel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "TessellonApp.h"
+#include "app/TessellonApp.h"
 
-#include "Clipboard.h"
-#include "MainWindow.h"
+#include "services/Clipboard.h"
+#include "ui/MainWindow.h"
 
 TessellonApp::TessellonApp()
     : generatorModel(store, &Clipboard::copy)

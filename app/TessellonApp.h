@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GeneratorModel.h"
-#include "PreferencesStore.h"
+#include "core/GeneratorModel.h"
+#include "services/PreferencesStore.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "WordlistPreload.h"
+#include "app/WordlistPreload.h"
 
-#include "Wordlist.h"
+#include "core/Wordlist.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
-#include "ProcessHardening.h"
-#include "TessellonApp.h"
-#include "WordlistPreload.h"
+#include "app/ProcessHardening.h"
+#include "app/TessellonApp.h"
+#include "app/WordlistPreload.h"
 
 #include <QApplication>
 
