@@ -1,16 +1,19 @@
 #include "app/TessellonApp.h"
 
-#include "services/Clipboard.h"
 #include "ui/MainWindow.h"
 
 TessellonApp::TessellonApp()
-    : generatorModel(store, &Clipboard::copy)
-    , window(std::make_unique<MainWindow>(generatorModel))
+    : m_model({.store = m_store,
+               .copyToClipboard =
+                   [this](const QString &text, std::optional<std::chrono::milliseconds> delay) {
+                       m_clipboard.copy(text, delay);
+                   }})
+    , m_window(std::make_unique<MainWindow>(m_model))
 {}
 
 TessellonApp::~TessellonApp() = default;
 
 void TessellonApp::show()
 {
-    window->show();
+    m_window->show();
 }

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "core/GeneratorModel.h"
+#include "services/Clipboard.h"
 #include "services/PreferencesStore.h"
 
 #include <memory>
 
 class MainWindow;
 
-// Puts the program together: the user's preferences, the one model over
-// them with the system clipboard, and the main window showing that model.
+// Puts the program together: the user's preferences and the clipboard
+// service, the one model over them, and the main window showing that model.
 class TessellonApp
 {
 public:
@@ -17,10 +18,12 @@ public:
 
     void show();
 
-    GeneratorModel &model() { return generatorModel; }
+    GeneratorModel &model() { return m_model; }
 
 private:
-    PreferencesStore store;
-    GeneratorModel generatorModel;
-    std::unique_ptr<MainWindow> window;
+    // In this order: the model uses both services from its first moment.
+    PreferencesStore m_store;
+    Clipboard m_clipboard;
+    GeneratorModel m_model;
+    std::unique_ptr<MainWindow> m_window;
 };

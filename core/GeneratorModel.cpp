@@ -1,21 +1,17 @@
 #include "core/GeneratorModel.h"
 
-#include "core/PasswordGenerator.h"
 #include "core/SettingsStore.h"
 
-GeneratorModel::GeneratorModel(SettingsStore &store, ClipboardCopy copyToClipboard,
-                               CopyTimings timings, QObject *parent)
+GeneratorModel::GeneratorModel(ModelServices services, QObject *parent)
     : QObject(parent)
-    , settingsValue(store.load())
-    , store(store)
-    , copyToClipboard(std::move(copyToClipboard))
-    , timings(timings)
+    , settingsValue(services.store.load())
+    , services(std::move(services))
 {
     copyResetTimer.setSingleShot(true);
     copyResetTimer.setTimerType(Qt::PreciseTimer); // never early
-    copyResetTimer.setInterval(timings.acknowledgement);
+    copyResetTimer.setInterval(this->services.timings.acknowledgement);
     connect(&copyResetTimer, &QTimer::timeout, this, [this] { setDidCopy(false); });
-    regenerate(false);
+    regenerateKeepingHistory();
 }
 
 QString GeneratorModel::message(GeneratorError error)
@@ -36,15 +32,16 @@ void GeneratorModel::setSettings(const Settings &settings)
     settingsValue = settings;
     // Stored and answered before anyone hears of the change, so observers
     // of the settings already see the password made from them.
-    store.save(settingsValue);
-    regenerate(false);
+    services.store.save(settingsValue);
+    regenerateKeepingHistory();
     emit settingsChanged();
 }
 
 void GeneratorModel::regenerate(bool recordingHistory)
 {
     const Settings settings = settingsValue;
-    const GenerationResult result = PasswordGenerator::generate(settings);
+    const GenerationResult result =
+        PasswordGenerator::generate(settings, services.random, services.words);
     if (const auto *error = std::get_if<GeneratorError>(&result)) {
         // The password on show is dropped, not recorded.
         setCurrent(std::nullopt);
@@ -83,10 +80,11 @@ void GeneratorModel::copy(const GeneratedPassword &password)
 
 void GeneratorModel::copyText(const QString &text)
 {
-    if (!copyToClipboard)
+    if (!services.copyToClipboard)
         return;
-    copyToClipboard(text, settingsValue.autoClearClipboard ? std::optional(timings.autoClear)
-                                                           : std::nullopt);
+    services.copyToClipboard(text, settingsValue.autoClearClipboard
+                                       ? std::optional(services.timings.autoClear)
+                                       : std::nullopt);
 }
 
 void GeneratorModel::setCurrent(const std::optional<GeneratedPassword> &value)

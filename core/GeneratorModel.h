@@ -2,6 +2,7 @@
 
 #include "core/GeneratedPassword.h"
 #include "core/GeneratorError.h"
+#include "core/PasswordGenerator.h"
 #include "core/Settings.h"
 
 #include <QList>
@@ -23,6 +24,22 @@ struct CopyTimings
     std::chrono::milliseconds acknowledgement{1'600};
 };
 
+// Puts text on the clipboard; with a delay, clears it again after that
+// long unless something else was copied meanwhile.
+using ClipboardCopy = std::function<void(const QString &text,
+                                         std::optional<std::chrono::milliseconds> autoClearAfter)>;
+
+// What the model reaches outside itself. Only the store must be given; the
+// rest defaults to the real thing, and tests replace what they must control.
+struct ModelServices
+{
+    SettingsStore &store;
+    ClipboardCopy copyToClipboard = {};
+    RandomSource &random = RandomSource::system();
+    PasswordGenerator::WordlistProvider words = {}; // the shipped list
+    CopyTimings timings = {};
+};
+
 // The one shared state of the program: the settings, the password on show,
 // the passwords it replaced and the message shown when generation fails.
 // Every property signals only when its value really changed.
@@ -36,17 +53,11 @@ class GeneratorModel : public QObject
     Q_PROPERTY(Settings settings READ settings WRITE setSettings NOTIFY settingsChanged)
 
 public:
-    // Puts text on the clipboard; with a delay, clears it again after that
-    // long unless something else was copied meanwhile.
-    using ClipboardCopy = std::function<void(
-        const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)>;
-
     static constexpr qsizetype historyLimit = 20;
 
     // Loads the stored settings and makes the first password, without
     // writing the store and without history.
-    explicit GeneratorModel(SettingsStore &store, ClipboardCopy copyToClipboard = {},
-                            CopyTimings timings = {}, QObject *parent = nullptr);
+    explicit GeneratorModel(ModelServices services, QObject *parent = nullptr);
 
     const std::optional<GeneratedPassword> &current() const { return currentValue; }
     const QList<GeneratedPassword> &history() const { return historyValue; }
@@ -59,7 +70,7 @@ public:
     void setSettings(const Settings &settings);
 
     // Only an explicit request (recordingHistory) moves the replaced
-    // password into the history.
+    // password into the history; see regenerateKeepingHistory().
     void regenerate(bool recordingHistory);
     void clearHistory();
 
@@ -79,6 +90,8 @@ signals:
     void settingsChanged();
 
 private:
+    // What every settings change does: a new password, the history untouched.
+    void regenerateKeepingHistory() { regenerate(false); }
     void setCurrent(const std::optional<GeneratedPassword> &value);
     void setErrorMessage(const std::optional<QString> &value);
     void setDidCopy(bool value);
@@ -90,8 +103,6 @@ private:
     bool didCopyValue = false;
     Settings settingsValue;
 
-    SettingsStore &store;
-    ClipboardCopy copyToClipboard;
-    CopyTimings timings;
+    ModelServices services;
     QTimer copyResetTimer; // owned, so a reset never outlives the model
 };

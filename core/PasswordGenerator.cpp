@@ -41,10 +41,11 @@ GeneratedPassword makeRecord(QString text, double bits, qsizetype pool, qint64 u
 
 } // namespace
 
-GenerationResult generate(const Settings &settings, RandomSource &random)
+GenerationResult generate(const Settings &settings, RandomSource &random,
+                          const WordlistProvider &words)
 {
     if (settings.mode == GeneratorMode::words)
-        return generatePassphrase(settings, Wordlist::words(), random);
+        return generatePassphrase(settings, words ? words() : Wordlist::words(), random);
     return generateCharacters(settings, random);
 }
 

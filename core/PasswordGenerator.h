@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <variant>
 
 using GenerationResult = std::variant<GeneratedPassword, GeneratorError>;
@@ -15,9 +16,14 @@ using GenerationResult = std::variant<GeneratedPassword, GeneratorError>;
 // independently and uniformly from the given random source.
 namespace PasswordGenerator {
 
-// Words mode draws a passphrase from the shipped word list; the other two
-// modes draw characters from the effective pool.
-GenerationResult generate(const Settings &settings, RandomSource &random = RandomSource::system());
+// Where words mode finds its list. Asked only when a passphrase is drawn,
+// so that a password never waits for the word list to load.
+using WordlistProvider = std::function<const QStringList &()>;
+
+// Words mode draws a passphrase from the list (the shipped one unless
+// given); the other two modes draw characters from the effective pool.
+GenerationResult generate(const Settings &settings, RandomSource &random = RandomSource::system(),
+                          const WordlistProvider &words = {});
 
 GenerationResult generateCharacters(const Settings &settings, RandomSource &random);
 

@@ -1,6 +1,5 @@
 #include "services/Clipboard.h"
 
-#include "services/PendingClear.h"
 #ifdef Q_OS_MACOS
 #include "services/ConcealedTypeConverter.h"
 #endif
@@ -44,20 +43,12 @@ QMimeData *markedItem(const QString &text)
     return item;
 }
 
-PendingClear *findPendingClear()
-{
-    return QGuiApplication::clipboard()->findChild<PendingClear *>(QString(),
-                                                                   Qt::FindDirectChildrenOnly);
-}
-
-PendingClear &pendingClear()
-{
-    if (PendingClear *existing = findPendingClear())
-        return *existing;
-    return *new PendingClear(QGuiApplication::clipboard());
-}
-
 } // namespace
+
+Clipboard::Clipboard(QObject *parent)
+    : QObject(parent)
+    , m_pendingClear(QGuiApplication::clipboard())
+{}
 
 void Clipboard::copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)
 {
@@ -66,18 +57,11 @@ void Clipboard::copy(const QString &text, std::optional<std::chrono::millisecond
     // and deletes them when it shuts down.
     [[maybe_unused]] static const auto *converter = new ConcealedTypeConverter;
 #endif
-    PendingClear &pending = pendingClear();
-    pending.cancel();
+    m_pendingClear.cancel();
     // setMimeData empties the clipboard and writes the item in one step, so
     // no other program sees it empty in between: some clipboard managers
     // refill an empty clipboard from their history.
     QGuiApplication::clipboard()->setMimeData(markedItem(text));
     if (autoClearAfter)
-        pending.schedule(text, std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
-}
-
-bool Clipboard::isClearPending()
-{
-    const PendingClear *pending = findPendingClear();
-    return pending && pending->isActive();
+        m_pendingClear.schedule(text, std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
 }

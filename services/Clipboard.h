@@ -1,5 +1,8 @@
 #pragma once
 
+#include "services/PendingClear.h"
+
+#include <QObject>
 #include <QString>
 
 #include <chrono>
@@ -7,19 +10,25 @@
 
 // The system clipboard as the generator uses it: every copy is marked so
 // that clipboard histories leave it out, and may be cleared again after a
-// delay if nothing else has been copied meanwhile. Main thread only; the
-// QGuiApplication must exist. Failures of the platform clipboard are not
-// reported: a copy that did not take is indistinguishable from one that did.
-class Clipboard
+// delay if nothing else has been copied meanwhile. The application owns
+// one; main thread only, and the QGuiApplication must exist. Failures of
+// the platform clipboard are not reported: a copy that did not take is
+// indistinguishable from one that did.
+class Clipboard : public QObject
 {
+    Q_OBJECT
+
 public:
-    Clipboard() = delete;
+    explicit Clipboard(QObject *parent = nullptr);
 
     // Replaces the clipboard's contents with one item holding the text and
     // the markers. Every copy cancels the clear an earlier copy scheduled;
     // with a delay it schedules its own, measured on a monotonic clock.
-    static void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
+    void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
     // Whether a clear is scheduled and has not run or been given up yet.
-    static bool isClearPending();
+    bool isClearPending() const { return m_pendingClear.isActive(); }
+
+private:
+    PendingClear m_pendingClear;
 };

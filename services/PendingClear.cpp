@@ -30,8 +30,7 @@ void clearThroughWlCopy()
 } // namespace
 
 PendingClear::PendingClear(QClipboard *clipboard)
-    : QObject(clipboard)
-    , clipboard(clipboard)
+    : clipboard(clipboard)
 {
     timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a minute should be a minute.

@@ -8,11 +8,11 @@
 
 class QClipboard;
 
-// The one scheduled clearing of the clipboard, kept as a child of the
-// application's QClipboard so that it lives and dies with it. Qt offers no
-// change count, so it watches the clipboard instead: a change after which
-// the clipboard no longer holds the copied text, or no longer belongs to
-// this process where the platform reports ownership, gives the clear up.
+// The one scheduled clearing of the clipboard, owned by the clipboard
+// service. Qt offers no change count, so it watches the clipboard instead:
+// a change after which the clipboard no longer holds the copied text, or
+// no longer belongs to this process where the platform reports ownership,
+// gives the clear up.
 class PendingClear : public QObject
 {
     Q_OBJECT

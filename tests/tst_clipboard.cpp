@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
+#include <memory>
 
 using namespace std::chrono_literals;
 
@@ -43,12 +44,15 @@ private slots:
     void markersPrecedeText();
     void lastCopyDecidesTheClear_data();
     void lastCopyDecidesTheClear();
+
+private:
+    std::unique_ptr<Clipboard> service;
 };
 
 void TestClipboard::init()
 {
     // A copy without delay cancels what an earlier case left pending.
-    Clipboard::copy(QString(), std::nullopt);
+    service = std::make_unique<Clipboard>();
     clipboard()->clear();
 }
 
@@ -78,7 +82,7 @@ void TestClipboard::itemCarriesTextAndMarkers()
     QFETCH(QString, format);
     QFETCH(QByteArray, data);
 
-    Clipboard::copy(sample, std::nullopt);
+    service->copy(sample, std::nullopt);
     const QMimeData *item = clipboard()->mimeData();
     QVERIFY(item);
     QVERIFY2(item->hasFormat(format), qPrintable(item->formats().join(u' ')));
@@ -87,7 +91,7 @@ void TestClipboard::itemCarriesTextAndMarkers()
 
 void TestClipboard::markersPrecedeText()
 {
-    Clipboard::copy(sample, std::nullopt);
+    service->copy(sample, std::nullopt);
     const QStringList formats = clipboard()->mimeData()->formats();
     QCOMPARE(formats.indexOf("org.nspasteboard.ConcealedType"), 0);
     QCOMPARE(formats.last(), "text/plain");
@@ -116,11 +120,11 @@ void TestClipboard::lastCopyDecidesTheClear()
 
     // The same text every time, so that only the schedule tells copies apart.
     for (int delay : delays)
-        Clipboard::copy(sample, delayOf(delay));
-    QCOMPARE(Clipboard::isClearPending(), pending);
+        service->copy(sample, delayOf(delay));
+    QCOMPARE(service->isClearPending(), pending);
     if (cleared) {
         QTRY_VERIFY(clipboard()->text().isEmpty());
-        QVERIFY(!Clipboard::isClearPending());
+        QVERIFY(!service->isClearPending());
     } else {
         QTest::qWait(wellPastShortDelay);
         QCOMPARE(clipboard()->text(), sample);

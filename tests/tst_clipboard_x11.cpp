@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <memory>
 
 using namespace std::chrono_literals;
 
@@ -85,6 +86,9 @@ private slots:
     void clearsOnlyItsOwnCopy();
     void laterCopyDecides_data();
     void laterCopyDecides();
+
+private:
+    std::unique_ptr<Clipboard> service;
 };
 
 void TestClipboardX11::initTestCase()
@@ -96,7 +100,7 @@ void TestClipboardX11::initTestCase()
 void TestClipboardX11::init()
 {
     // A copy without delay cancels what an earlier case left pending.
-    Clipboard::copy(QString(), std::nullopt);
+    service = std::make_unique<Clipboard>();
     QGuiApplication::clipboard()->clear();
 }
 
@@ -116,7 +120,7 @@ void TestClipboardX11::otherProgramsSeeTheItem()
     QFETCH(QString, target);
     QFETCH(QByteArray, data);
 
-    Clipboard::copy(sample, std::nullopt);
+    service->copy(sample, std::nullopt);
     QVERIFY(readAs("TARGETS").value_or("").split('\n').contains(target.toUtf8()));
     QCOMPARE(readAs(target).value_or("(nothing)"), data);
 }
@@ -135,7 +139,7 @@ void TestClipboardX11::clearsOnlyItsOwnCopy()
 {
     QFETCH(QString, otherText);
 
-    Clipboard::copy(sample, delay);
+    service->copy(sample, delay);
     if (otherText.isNull()) {
         QTRY_VERIFY(isEmpty());
         return;
@@ -161,14 +165,14 @@ void TestClipboardX11::laterCopyDecides()
     QFETCH(bool, cleared);
 
     // The same text twice, so that only the schedule tells the copies apart.
-    Clipboard::copy(sample, delay);
+    service->copy(sample, delay);
     if (secondDelay == noDelay)
-        Clipboard::copy(sample, std::nullopt);
+        service->copy(sample, std::nullopt);
     else
-        Clipboard::copy(sample, std::chrono::milliseconds(secondDelay));
+        service->copy(sample, std::chrono::milliseconds(secondDelay));
     QTest::qWait(wellPastDelay);
     QCOMPARE(readText(), sample.toUtf8());
-    QCOMPARE(Clipboard::isClearPending(), cleared);
+    QCOMPARE(service->isClearPending(), cleared);
     if (cleared)
         QTRY_VERIFY(isEmpty());
 }

@@ -51,8 +51,10 @@ public:
     explicit Window(const Settings &start = Settings(), CopyTimings timings = {})
     {
         PreferencesStore().save(start);
-        model = std::make_unique<GeneratorModel>(
-            store, [this](const QString &text, auto) { copied.append(text); }, timings);
+        model = std::make_unique<GeneratorModel>(ModelServices{
+            .store = store,
+            .copyToClipboard = [this](const QString &text, auto) { copied.append(text); },
+            .timings = timings});
         view = std::make_unique<ContentView>(*model);
         view->resize(ContentView::idealContentSize);
         view->show();

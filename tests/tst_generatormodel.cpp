@@ -36,7 +36,7 @@ private:
     QStringList &log;
 };
 
-struct Copy
+struct CopyMade
 {
     QString text;
     std::optional<std::chrono::milliseconds> autoClearAfter;
@@ -49,12 +49,13 @@ class Fixture
 public:
     explicit Fixture(CopyTimings timings = {})
     {
-        model = std::make_unique<GeneratorModel>(
-            store,
-            [this](const QString &text, std::optional<std::chrono::milliseconds> delay) {
+        model = std::make_unique<GeneratorModel>(ModelServices{
+            .store = store,
+            .copyToClipboard = [this](const QString &text,
+                                      std::optional<std::chrono::milliseconds> delay) {
                 copies.append({text, delay});
             },
-            timings);
+            .timings = timings});
         const auto note = [this](const char *name) {
             return [this, name] { log.append(QLatin1StringView(name)); };
         };
@@ -75,7 +76,7 @@ public:
     TemporaryPreferences preferences;
     QStringList log;
     LoggingStore store{log};
-    QList<Copy> copies;
+    QList<CopyMade> copies;
     std::unique_ptr<GeneratorModel> model;
 };
 
@@ -118,7 +119,7 @@ void TestGeneratorModel::startsFromStoredSettings()
     TemporaryPreferences preferences;
     preferences.store(QByteArray(R"({"mode":"words","wordCount":7,"separators":"-"})"));
     PreferencesStore store;
-    const GeneratorModel model(store);
+    const GeneratorModel model({.store = store});
     QCOMPARE(model.settings().mode, GeneratorMode::words);
     QVERIFY(model.current());
     QCOMPARE(model.current()->text.split(u'-').size(), 7);

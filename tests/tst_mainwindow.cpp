@@ -24,8 +24,9 @@ struct Program
     explicit Program(const Settings &start = Settings())
     {
         PreferencesStore().save(start);
-        model = std::make_unique<GeneratorModel>(
-            store, [this](const QString &text, auto) { copied.append(text); });
+        model = std::make_unique<GeneratorModel>(ModelServices{
+            .store = store,
+            .copyToClipboard = [this](const QString &text, auto) { copied.append(text); }});
         window = std::make_unique<MainWindow>(*model);
         window->show();
         exposed = QTest::qWaitForWindowActive(window.get());

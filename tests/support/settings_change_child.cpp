@@ -17,7 +17,7 @@ int main(int argc, char **argv)
                        QString::fromLocal8Bit(argv[1]));
 
     PreferencesStore store;
-    GeneratorModel model(store);
+    GeneratorModel model({.store = store});
     Settings settings = model.settings();
     settings.mode = GeneratorMode::words;
     settings.wordCount = 7;

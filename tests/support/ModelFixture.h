@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/GeneratorModel.h"
+#include "core/SettingsStore.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// The user's preferences in memory: what the last save left, and how often.
+class MemoryStore final : public SettingsStore
+{
+public:
+    Settings load() const override { return stored; }
+    void save(const Settings &settings) override
+    {
+        stored = settings;
+        ++saves;
+        if (log)
+            log->append(QStringLiteral("saved"));
+    }
+
+    Settings stored;
+    int saves = 0;
+    QStringList *log = nullptr; // notes each save among other events
+};
+
+// One copy handed to the clipboard.
+struct Copy
+{
+    QString text;
+    std::optional<std::chrono::milliseconds> autoClearAfter;
+};
+
+// The real model over a store in memory that starts with the given
+// settings; copies are noted instead of reaching the system clipboard.
+// Randomness, the word list and the delays can be replaced.
+struct ModelFixture
+{
+    struct Options
+    {
+        Settings start;
+        RandomSource *random = nullptr; // the system source
+        PasswordGenerator::WordlistProvider words = {};
+        CopyTimings timings = {};
+    };
+
+    explicit ModelFixture(const Options &options = {})
+    {
+        store.stored = options.start;
+        model = std::make_unique<GeneratorModel>(ModelServices{
+            .store = store,
+            .copyToClipboard = [this](const QString &text,
+                                      std::optional<std::chrono::milliseconds> delay) {
+                copies.append({text, delay});
+            },
+            .random = options.random ? *options.random : RandomSource::system(),
+            .words = options.words,
+            .timings = options.timings});
+    }
+
+    QStringList copiedTexts() const
+    {
+        QStringList texts;
+        for (const Copy &copy : copies)
+            texts.append(copy.text);
+        return texts;
+    }
+
+    MemoryStore store;
+    QList<Copy> copies;
+    std::unique_ptr<GeneratorModel> model;
+};
