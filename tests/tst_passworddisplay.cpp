@@ -1,7 +1,7 @@
-#include "ui/FittedText.h"
 #include "support/Palettes.h"
-#include "ui/PasswordDisplay.h"
 #include "support/SamplePasswords.h"
+#include "ui/FittedText.h"
+#include "ui/PasswordDisplay.h"
 #include "ui/Theme.h"
 
 #include <QAction>
@@ -93,7 +93,7 @@ void TestPasswordDisplay::contentThatCannotBeSelected_data()
     QTest::newRow("nothing: one space")
         << noPassword << noMessage << " " << Theme::font(Theme::TextStyle::body);
     QTest::newRow("empty password") << std::optional(sample(QString())) << noMessage << ""
-                                    << Theme::font(13, QFont::Medium, true);
+                                    << Theme::monospacedFont(13, QFont::Medium);
 }
 
 void TestPasswordDisplay::contentThatCannotBeSelected()
@@ -104,7 +104,7 @@ void TestPasswordDisplay::contentThatCannotBeSelected()
     QFETCH(QFont, font);
 
     PasswordDisplay display;
-    display.display(password, message);
+    display.setPassword(password, message);
     display.resize(400, display.heightForWidth(400));
     const FittedText &content = display.content();
     QCOMPARE(content.text(), shown);
@@ -135,7 +135,7 @@ void TestPasswordDisplay::longPasswordFitsThreeLines()
     QFETCH(bool, truncated);
 
     PasswordDisplay display;
-    display.display(sample(longSample()), std::nullopt);
+    display.setPassword(sample(longSample()), std::nullopt);
     const int height = display.heightForWidth(width);
     display.resize(width, height);
     const FittedText &content = display.content();
@@ -153,17 +153,17 @@ void TestPasswordDisplay::fadesOnlyForANewId()
 {
     PasswordDisplay display;
     const GeneratedPassword first = sample(QStringLiteral("Hb3=tt"));
-    display.display(first, std::nullopt);
+    display.setPassword(first, std::nullopt);
     QVERIFY(display.isFading());
     QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
 
-    display.display(first, std::nullopt);
+    display.setPassword(first, std::nullopt);
     QVERIFY(!display.isFading());
-    display.display(sample(first.text), std::nullopt);
+    display.setPassword(sample(first.text), std::nullopt);
     QVERIFY(display.isFading());
     QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
 
-    display.display(std::nullopt, QStringLiteral("No word list."));
+    display.setPassword(std::nullopt, QStringLiteral("No word list."));
     QVERIFY(display.isFading());
 }
 
@@ -172,7 +172,7 @@ void TestPasswordDisplay::selectsAndCopies()
     QWidget window;
     auto *display = new PasswordDisplay(&window);
     const QString text = QStringLiteral("Tm4-pz");
-    display->display(sample(text), std::nullopt);
+    display->setPassword(sample(text), std::nullopt);
     display->resize(300, display->heightForWidth(300));
     // A window command on the copy keys, as a menu's "Copy Password" might be.
     int commands = 0;
@@ -209,7 +209,7 @@ void TestPasswordDisplay::selectsAndCopies()
 
     QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
     QCOMPARE(display->selectedText(), text);
-    display->display(sample(QStringLiteral("other9")), std::nullopt);
+    display->setPassword(sample(QStringLiteral("other9")), std::nullopt);
     QVERIFY(display->selectedText().isEmpty());
 }
 

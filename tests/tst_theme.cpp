@@ -1,5 +1,5 @@
-#include "ui/EaseOutAnimation.h"
 #include "support/Palettes.h"
+#include "ui/EaseOutAnimation.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
 
@@ -74,7 +74,7 @@ void TestTheme::fonts_data()
     QTest::newRow("body") << Theme::font(T::body) << 13 << false;
     QTest::newRow("callout") << Theme::font(T::callout) << 12 << false;
     QTest::newRow("caption") << Theme::font(T::caption) << 10 << false;
-    QTest::newRow("password") << Theme::font(13, QFont::Medium, true) << 13 << true;
+    QTest::newRow("password") << Theme::monospacedFont(13, QFont::Medium) << 13 << true;
 }
 
 void TestTheme::fonts()

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QWidget>
 
-class ChipRow;
 class GeneratorModel;
 class QLineEdit;
 
@@ -16,14 +14,12 @@ class AdvancedControls : public QWidget
 public:
     explicit AdvancedControls(GeneratorModel &model, QWidget *parent = nullptr);
 
-    const QList<ChipRow *> &chipRows() const { return rows; }
-    QLineEdit *additionalField() const { return field; }
+    QLineEdit *additionalField() const { return m_field; }
 
 private:
     QWidget *makeFieldRow();
     void refresh();
 
-    GeneratorModel &model;
-    QList<ChipRow *> rows;
-    QLineEdit *field = nullptr;
+    GeneratorModel &m_model;
+    QLineEdit *m_field = nullptr;
 };

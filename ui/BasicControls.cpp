@@ -1,10 +1,10 @@
 #include "ui/BasicControls.h"
 
 #include "core/Alphabet.h"
-#include "ui/CharacterChipRows.h"
-#include "ui/CharacterSelection.h"
-#include "ui/ChipRow.h"
 #include "core/GeneratorModel.h"
+#include "ui/CharacterChipRows.h"
+#include "ui/ChipRow.h"
+#include "ui/CharacterSelection.h"
 #include "ui/GroupToggleButton.h"
 #include "ui/LabeledRow.h"
 #include "ui/SettingsEditor.h"
@@ -15,47 +15,38 @@
 
 BasicControls::BasicControls(GeneratorModel &model, QWidget *parent)
     : QWidget(parent)
-    , model(model)
+    , m_model(model)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
     column->addWidget(makeToggleRow());
-    for (const CharacterGroup &group : Alphabet::basicChipGroups()) {
-        rows.append(CharacterChipRows::make(model, group, this));
-        column->addWidget(rows.last());
-    }
+    for (const CharacterGroup &group : Alphabet::basicChipGroups())
+        column->addWidget(CharacterChipRows::make(model, group, this));
     connect(&model, &GeneratorModel::settingsChanged, this, &BasicControls::refresh);
+    refresh();
 }
 
 QWidget *BasicControls::makeToggleRow()
 {
     auto *rowWidget = new QWidget(this);
     QHBoxLayout *row = LabeledRow::untitledRow(rowWidget, toggleSpacing);
-    const CharacterSet &enabled = model.settings().enabledCharacters;
     for (const CharacterGroup &group : Alphabet::basicToggleGroups()) {
-        auto *button = new GroupToggleButton(
-            group, CharacterSelection::groupOn(enabled, group),
-            CharacterSelection::groupPartial(enabled, group),
-            [this, group] {
-                editSettings(model, [&](Settings &settings) {
-                    CharacterSelection::toggleGroup(settings.enabledCharacters, group);
-                });
-            },
-            rowWidget);
+        auto *button = new GroupToggleButton(group, rowWidget);
+        connect(button, &QAbstractButton::clicked, this, [this, group] {
+            editSettings(m_model, [&](Settings &settings) {
+                CharacterSelection::toggleGroup(settings.enabledCharacters, group);
+            });
+        });
         row->addWidget(button, 1);
-        buttons.append(button);
+        m_buttons.append(button);
     }
     return rowWidget;
 }
 
 void BasicControls::refresh()
 {
-    const CharacterSet &enabled = model.settings().enabledCharacters;
-    for (GroupToggleButton *button : buttons) {
-        button->setState(CharacterSelection::groupOn(enabled, button->group()),
-                         CharacterSelection::groupPartial(enabled, button->group()));
-    }
-    for (ChipRow *row : rows)
-        row->refresh();
+    const CharacterSet &enabled = m_model.settings().enabledCharacters;
+    for (GroupToggleButton *button : std::as_const(m_buttons))
+        button->setState(CharacterSelection::groupState(enabled, button->group()));
 }

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QWidget>
 
-class ChipRow;
 class GeneratorModel;
 class GroupToggleButton;
 
@@ -18,14 +17,12 @@ public:
 
     explicit BasicControls(GeneratorModel &model, QWidget *parent = nullptr);
 
-    const QList<GroupToggleButton *> &groupButtons() const { return buttons; }
-    const QList<ChipRow *> &chipRows() const { return rows; }
+    const QList<GroupToggleButton *> &groupButtons() const { return m_buttons; }
 
 private:
     QWidget *makeToggleRow();
     void refresh();
 
-    GeneratorModel &model;
-    QList<GroupToggleButton *> buttons;
-    QList<ChipRow *> rows;
+    GeneratorModel &m_model;
+    QList<GroupToggleButton *> m_buttons;
 };

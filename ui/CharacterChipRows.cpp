@@ -1,51 +1,60 @@
 #include "ui/CharacterChipRows.h"
 
+#include "core/GeneratorModel.h"
 #include "ui/CharacterSelection.h"
 #include "ui/ChipRow.h"
-#include "core/GeneratorModel.h"
 #include "ui/SettingsEditor.h"
+
+#include <QCoreApplication>
 
 namespace CharacterChipRows {
 
+namespace {
+
+// Shows the field of the settings that the row edits, now and after
+// every change.
+void follow(ChipRow *row, GeneratorModel &model, CharacterSet Settings::*field)
+{
+    const auto refresh = [row, &model, field] { row->setSelection(model.settings().*field); };
+    QObject::connect(&model, &GeneratorModel::settingsChanged, row, refresh);
+    refresh();
+}
+
+} // namespace
+
 ChipRow *make(GeneratorModel &model, const CharacterGroup &group, QWidget *parent)
 {
-    GeneratorModel *m = &model;
-    return new ChipRow(
-        group.title, group.characters,
-        [m](const QString &character) {
-            return CharacterSelection::characterOn(m->settings().enabledCharacters, character);
-        },
-        [m](const QString &character) {
-            editSettings(*m, [&](Settings &settings) {
-                CharacterSelection::toggleCharacter(settings.enabledCharacters, character);
-            });
-        },
-        [m, group](bool on) {
-            editSettings(*m, [&](Settings &settings) {
-                CharacterSelection::setGroup(settings.enabledCharacters, group, on);
-            });
-        },
-        parent);
+    auto *row = new ChipRow(group.title, group.characters, parent);
+    QObject::connect(row, &ChipRow::characterToggled, row, [&model](const QString &character) {
+        editSettings(model, [&](Settings &settings) {
+            CharacterSelection::toggleCharacter(settings.enabledCharacters, character);
+        });
+    });
+    QObject::connect(row, &ChipRow::allToggled, row, [&model, group](bool on) {
+        editSettings(model, [&](Settings &settings) {
+            CharacterSelection::setGroup(settings.enabledCharacters, group, on);
+        });
+    });
+    follow(row, model, &Settings::enabledCharacters);
+    return row;
 }
 
 ChipRow *makeSeparators(GeneratorModel &model, QWidget *parent)
 {
-    GeneratorModel *m = &model;
-    return new ChipRow(
-        QStringLiteral("Separators"), Settings::separatorChoices(),
-        [m](const QString &character) { return m->settings().separators.contains(character); },
-        [m](const QString &character) {
-            editSettings(*m, [&](Settings &settings) {
-                CharacterSelection::toggleCharacter(settings.separators, character);
-            });
-        },
-        [m](bool on) {
-            editSettings(*m, [&](Settings &settings) {
-                settings.separators =
-                    on ? CharacterSet(Settings::separatorChoices()) : CharacterSet();
-            });
-        },
-        parent);
+    auto *row = new ChipRow(QCoreApplication::translate("WordsControls", "Separators"),
+                            Settings::separatorChoices(), parent);
+    QObject::connect(row, &ChipRow::characterToggled, row, [&model](const QString &character) {
+        editSettings(model, [&](Settings &settings) {
+            CharacterSelection::toggleCharacter(settings.separators, character);
+        });
+    });
+    QObject::connect(row, &ChipRow::allToggled, row, [&model](bool on) {
+        editSettings(model, [&](Settings &settings) {
+            settings.separators = on ? CharacterSet(Settings::separatorChoices()) : CharacterSet();
+        });
+    });
+    follow(row, model, &Settings::separators);
+    return row;
 }
 
 } // namespace CharacterChipRows

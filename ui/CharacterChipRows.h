@@ -6,12 +6,12 @@ class ChipRow;
 class GeneratorModel;
 class QWidget;
 
-// Chip rows wired to the model's settings, shared by the basic and
-// advanced panels.
+// Chip rows wired to the model's settings, shared by the option panels.
+// Each row follows the settings by itself.
 namespace CharacterChipRows {
 
-// A titled row for one group: each chip toggles its character in the
-// enabled set; the title turns the whole group on or off.
+// A row for one group over the enabled characters: each chip toggles its
+// character; the title turns the whole group on or off.
 ChipRow *make(GeneratorModel &model, const CharacterGroup &group, QWidget *parent);
 
 // The separators row of the words panel, over the separator set.

@@ -4,46 +4,37 @@
 
 namespace CharacterSelection {
 
-bool characterOn(const CharacterSet &enabled, const QString &character)
+void toggleCharacter(CharacterSet &selection, const QString &character)
 {
-    return enabled.contains(character);
-}
-
-void toggleCharacter(CharacterSet &enabled, const QString &character)
-{
-    if (enabled.contains(character))
-        enabled.remove(character);
+    if (selection.contains(character))
+        selection.remove(character);
     else
-        enabled.insert(character);
+        selection.insert(character);
 }
 
-void setGroup(CharacterSet &enabled, const CharacterGroup &group, bool on)
+void setGroup(CharacterSet &selection, const CharacterGroup &group, bool on)
 {
     for (const QString &character : group.characters) {
         if (on)
-            enabled.insert(character);
+            selection.insert(character);
         else
-            enabled.remove(character);
+            selection.remove(character);
     }
 }
 
-bool groupOn(const CharacterSet &enabled, const CharacterGroup &group)
+ToggleState groupState(const CharacterSet &selection, const CharacterGroup &group)
 {
-    return std::all_of(group.characters.cbegin(), group.characters.cend(),
-                       [&](const QString &character) { return enabled.contains(character); });
+    const auto selected = [&](const QString &character) { return selection.contains(character); };
+    if (std::all_of(group.characters.cbegin(), group.characters.cend(), selected))
+        return ToggleState::on;
+    if (std::any_of(group.characters.cbegin(), group.characters.cend(), selected))
+        return ToggleState::partial;
+    return ToggleState::off;
 }
 
-bool groupPartial(const CharacterSet &enabled, const CharacterGroup &group)
+void toggleGroup(CharacterSet &selection, const CharacterGroup &group)
 {
-    const bool any =
-        std::any_of(group.characters.cbegin(), group.characters.cend(),
-                    [&](const QString &character) { return enabled.contains(character); });
-    return any && !groupOn(enabled, group);
-}
-
-void toggleGroup(CharacterSet &enabled, const CharacterGroup &group)
-{
-    setGroup(enabled, group, !groupOn(enabled, group));
+    setGroup(selection, group, groupState(selection, group) != ToggleState::on);
 }
 
 } // namespace CharacterSelection

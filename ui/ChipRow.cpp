@@ -3,109 +3,72 @@
 #include "ui/CharacterChip.h"
 #include "ui/ChipRowTitle.h"
 #include "ui/FlowLayout.h"
-#include "ui/StyledLabel.h"
 #include "ui/Theme.h"
 
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-ChipRow::ChipRow(const std::optional<QString> &title, const QStringList &characters, Predicate isOn,
-                 Toggle toggle, ToggleAll toggleAll, QWidget *parent)
+ChipRow::ChipRow(const QString &title, const QStringList &characters, QWidget *parent)
     : QWidget(parent)
-    , characters(characters)
-    , isOn(std::move(isOn))
-    , toggle(std::move(toggle))
-    , toggleAll(std::move(toggleAll))
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    // The title views keep a margin for their focus ring; the column gives
-    // it back so that the text ends on the shared title edge.
+    // The title keeps a margin for its focus ring; the column gives it back
+    // so that the text ends on the shared title edge.
     row->setSpacing(Theme::titleColumnSpacing - ChipRowTitle::ringMargin);
-    if (title) {
-        column = makeTitleColumn(*title);
-        row->addWidget(column, 0, Qt::AlignTop);
-    }
-
-    area = new QWidget(this);
-    auto *flow = new FlowLayout(area);
-    flow->setSpacing(chipSpacing);
-    flow->setLineSpacing(chipSpacing);
-    for (qsizetype position = 0; position < characters.size(); ++position) {
-        // Chips are known by their position, so a repeated character is
-        // still a chip of its own.
-        auto *chip = new CharacterChip(
-            characters.at(position), false, [this, position] { chipClicked(position); }, area);
-        flow->addWidget(chip);
-        chipWidgets.append(chip);
-    }
-    QSizePolicy areaPolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    areaPolicy.setHeightForWidth(true);
-    area->setSizePolicy(areaPolicy);
-    row->addWidget(area, 1, Qt::AlignTop);
-    refresh();
+    row->addWidget(makeTitleColumn(title), 0, Qt::AlignTop);
+    row->addWidget(makeChipArea(characters), 1, Qt::AlignTop);
+    setSelection({});
 }
 
 QWidget *ChipRow::makeTitleColumn(const QString &title)
 {
     constexpr int margin = ChipRowTitle::ringMargin;
-    auto *titleColumn = new QWidget(this);
-    titleColumn->setFixedWidth(Theme::titleColumnWidth + margin);
-    auto *layout = new QVBoxLayout(titleColumn);
+    auto *column = new QWidget(this);
+    column->setFixedWidth(Theme::titleColumnWidth + margin);
+    auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, titleTopPadding - margin, 0, 0);
-    QWidget *view;
-    if (toggleAll) {
-        titleToggle = new ChipRowTitle(title, titleColumn);
-        connect(titleToggle, &QAbstractButton::clicked, this, &ChipRow::titleClicked);
-        view = titleToggle;
-    } else {
-        auto *label = new StyledLabel(title, Theme::TextStyle::callout,
-                                      Theme::Foreground::secondary, titleColumn);
-        label->setContentsMargins(margin, margin, margin, margin);
-        view = label;
+    m_title = new ChipRowTitle(title, column);
+    connect(m_title, &QAbstractButton::clicked, this,
+            [this] { emit allToggled(state() != ToggleState::on); });
+    layout->addWidget(m_title, 0, Qt::AlignRight | Qt::AlignTop);
+    return column;
+}
+
+QWidget *ChipRow::makeChipArea(const QStringList &characters)
+{
+    auto *area = new QWidget(this);
+    auto *flow = new FlowLayout(area);
+    flow->setSpacing(chipSpacing);
+    flow->setLineSpacing(chipSpacing);
+    for (const QString &character : characters) {
+        auto *chip = new CharacterChip(character, area);
+        connect(chip, &QAbstractButton::clicked, this,
+                [this, character] { emit characterToggled(character); });
+        flow->addWidget(chip);
+        m_chips.append(chip);
     }
-    layout->addWidget(view, 0, Qt::AlignRight | Qt::AlignTop);
-    return titleColumn;
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    area->setSizePolicy(policy);
+    return area;
 }
 
-void ChipRow::refresh()
+void ChipRow::setSelection(const CharacterSet &selection)
 {
-    for (qsizetype position = 0; position < chipWidgets.size(); ++position)
-        chipWidgets.at(position)->setOn(isOn(characters.at(position)));
-    if (titleToggle)
-        titleToggle->setRowState(allOn(), anyOn());
+    for (CharacterChip *chip : std::as_const(m_chips))
+        chip->setOn(selection.contains(chip->character()));
+    m_title->setRowState(state());
 }
 
-// Both scans stop at the first chip that decides them.
-bool ChipRow::allOn() const
+ToggleState ChipRow::state() const
 {
-    return std::all_of(characters.cbegin(), characters.cend(),
-                       [this](const QString &character) { return isOn(character); });
-}
-
-bool ChipRow::anyOn() const
-{
-    return std::any_of(characters.cbegin(), characters.cend(),
-                       [this](const QString &character) { return isOn(character); });
-}
-
-void ChipRow::chipClicked(qsizetype position)
-{
-    // The callback may well rebuild the panel this row belongs to.
-    const QPointer<ChipRow> self(this);
-    if (toggle)
-        toggle(characters.at(position));
-    if (self)
-        refresh();
-}
-
-void ChipRow::titleClicked()
-{
-    const QPointer<ChipRow> self(this);
-    toggleAll(!allOn());
-    if (self)
-        refresh();
+    const auto on = [](const CharacterChip *chip) { return chip->isOn(); };
+    if (std::all_of(m_chips.cbegin(), m_chips.cend(), on))
+        return ToggleState::on;
+    if (std::any_of(m_chips.cbegin(), m_chips.cend(), on))
+        return ToggleState::partial;
+    return ToggleState::off;
 }

@@ -13,34 +13,23 @@ ChipRowTitle::ChipRowTitle(const QString &title, QWidget *parent)
     setFont(Theme::font(Theme::TextStyle::callout));
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setRowState(true, false);
+    setRowState(ToggleState::on);
 }
 
-void ChipRowTitle::setRowState(bool allOn, bool anyOnNow)
+void ChipRowTitle::setRowState(ToggleState state)
 {
-    anyOn = anyOnNow;
-    setToolTip(toolTipFor(text(), allOn));
-    setAccessibleDescription(hintFor(allOn));
+    m_rowState = state;
+    const bool allOn = state == ToggleState::on;
+    setToolTip((allOn ? tr("Turn off all %1") : tr("Turn on all %1")).arg(text().toLower()));
+    setAccessibleDescription(allOn ? tr("Turns off the whole row") : tr("Turns on the whole row"));
     update();
 }
 
 QColor ChipRowTitle::textColor() const
 {
-    if (anyOn)
+    if (m_rowState != ToggleState::off)
         return Theme::foreground(Theme::Foreground::primary, palette());
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette()), 0.6);
-}
-
-QString ChipRowTitle::toolTipFor(const QString &title, bool allOn)
-{
-    return (allOn ? QStringLiteral("Turn off all ") : QStringLiteral("Turn on all "))
-           + title.toLower();
-}
-
-QString ChipRowTitle::hintFor(bool allOn)
-{
-    return allOn ? QStringLiteral("Turns off the whole row")
-                 : QStringLiteral("Turns on the whole row");
 }
 
 QSize ChipRowTitle::sizeHint() const

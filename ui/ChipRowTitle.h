@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ToggleChrome.h"
+
 #include <QAbstractButton>
 
 // The title of a chip row that turns the whole row on or off. It shows in
@@ -15,11 +17,9 @@ public:
     explicit ChipRowTitle(const QString &title, QWidget *parent = nullptr);
 
     // Sets the look and the texts for the row's state.
-    void setRowState(bool allOn, bool anyOn);
+    void setRowState(ToggleState state);
 
     QColor textColor() const;
-    static QString toolTipFor(const QString &title, bool allOn);
-    static QString hintFor(bool allOn);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -28,5 +28,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool anyOn = false;
+    ToggleState m_rowState = ToggleState::on;
 };

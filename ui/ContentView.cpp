@@ -1,15 +1,15 @@
 #include "ui/ContentView.h"
 
+#include "core/GeneratorModel.h"
+#include "core/Superscript.h"
 #include "ui/AdvancedControls.h"
 #include "ui/BasicControls.h"
-#include "core/GeneratorModel.h"
 #include "ui/HistoryPanel.h"
 #include "ui/LabeledRow.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/ProminentButton.h"
 #include "ui/SettingsEditor.h"
 #include "ui/StrengthMeter.h"
-#include "core/Superscript.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
@@ -276,7 +276,7 @@ void ContentView::showHistory()
 void ContentView::refreshPassword()
 {
     const std::optional<GeneratedPassword> &current = model.current();
-    display->display(current, model.errorMessage());
+    display->setPassword(current, model.errorMessage());
     copyButton->setEnabled(current.has_value());
     meter->setBits(current ? current->entropyBits : 0);
     exponent->setText(exponentLabel(current));

@@ -1,8 +1,8 @@
 #include "ui/HistoryRowDelegate.h"
 
-#include "ui/MiddleElision.h"
 #include "core/Strength.h"
 #include "core/Superscript.h"
+#include "ui/MiddleElision.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
 
@@ -20,7 +20,7 @@ QString HistoryRowDelegate::ratingText(double bits)
 
 QFont HistoryRowDelegate::textFont()
 {
-    return Theme::font(12, QFont::Normal, true);
+    return Theme::monospacedFont(12);
 }
 
 qreal HistoryRowDelegate::textWidth(const QStyleOptionViewItem &option)

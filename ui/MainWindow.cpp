@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include "ui/ContentView.h"
 #include "core/GeneratorModel.h"
+#include "ui/ContentView.h"
 
 #include <QApplication>
 #include <QKeyEvent>

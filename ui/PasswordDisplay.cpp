@@ -62,8 +62,8 @@ PasswordDisplay::PasswordDisplay(QWidget *parent)
 
 PasswordDisplay::~PasswordDisplay() = default;
 
-void PasswordDisplay::display(const std::optional<GeneratedPassword> &password,
-                              const std::optional<QString> &errorMessage)
+void PasswordDisplay::setPassword(const std::optional<GeneratedPassword> &password,
+                                  const std::optional<QString> &errorMessage)
 {
     const std::optional<QUuid> before = current ? std::optional(current->id) : std::nullopt;
     const std::optional<QUuid> after = password ? std::optional(password->id) : std::nullopt;
@@ -122,7 +122,7 @@ std::unique_ptr<FittedText> PasswordDisplay::makeContent() const
                                             style);
     }
     if (current) {
-        FittedText::Style style{Theme::font(13, QFont::Medium, true), QTextOption::WrapAnywhere,
+        FittedText::Style style{Theme::monospacedFont(13, QFont::Medium), QTextOption::WrapAnywhere,
                                 maxLines, minimumScale};
         return std::make_unique<FittedText>(current->text, styled(current->text, palette()), style);
     }

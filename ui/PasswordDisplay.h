@@ -30,8 +30,8 @@ public:
     explicit PasswordDisplay(QWidget *parent = nullptr);
     ~PasswordDisplay() override;
 
-    void display(const std::optional<GeneratedPassword> &password,
-                 const std::optional<QString> &errorMessage);
+    void setPassword(const std::optional<GeneratedPassword> &password,
+                     const std::optional<QString> &errorMessage);
     const std::optional<GeneratedPassword> &password() const { return current; }
     const std::optional<QString> &errorMessage() const { return message; }
 

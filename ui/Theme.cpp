@@ -143,10 +143,17 @@ QFont font(TextStyle style)
     return result;
 }
 
-QFont font(int pixelSize, QFont::Weight weight, bool monospaced)
+QFont font(int pixelSize, QFont::Weight weight)
 {
-    QFont result =
-        monospaced ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QGuiApplication::font();
+    QFont result = QGuiApplication::font();
+    result.setPixelSize(pixelSize);
+    result.setWeight(weight);
+    return result;
+}
+
+QFont monospacedFont(int pixelSize, QFont::Weight weight)
+{
+    QFont result = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     result.setPixelSize(pixelSize);
     result.setWeight(weight);
     return result;

@@ -39,7 +39,9 @@ QColor onAccent(const QPalette &palette);
 QColor withOpacity(QColor color, qreal opacity);
 
 QFont font(TextStyle style);
-QFont font(int pixelSize, QFont::Weight weight, bool monospaced = false);
+QFont font(int pixelSize, QFont::Weight weight);
+// The system's fixed-pitch face, for passwords and characters.
+QFont monospacedFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 
 // Focus is shown only after the keyboard moved it, as Qt's own styles do.
 bool showsFocusRing(const QWidget *widget);

@@ -6,18 +6,18 @@
 
 QColor ToggleChrome::fill(const QPalette &palette) const
 {
-    if (isOn)
+    if (state == ToggleState::on)
         return Theme::withOpacity(Theme::accent(palette), 0.22);
-    if (isPartial)
+    if (state == ToggleState::partial)
         return Theme::withOpacity(Theme::accent(palette), 0.08);
     return Qt::transparent;
 }
 
 QColor ToggleChrome::border(const QPalette &palette) const
 {
-    if (isOn)
+    if (state == ToggleState::on)
         return Theme::withOpacity(Theme::accent(palette), 0.55);
-    if (isPartial)
+    if (state == ToggleState::partial)
         return Theme::withOpacity(Theme::accent(palette), 0.35);
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette), 0.3);
 }

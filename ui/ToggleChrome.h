@@ -6,12 +6,13 @@ class QPainter;
 class QPalette;
 class QRectF;
 
-// The rounded background of chips and group buttons in one of three looks:
-// on, partly on, off. isPartial counts only while isOn is false.
+// Whether a toggle's characters are all, some or none switched on.
+enum class ToggleState { off, partial, on };
+
+// The rounded background of chips and group buttons in one of three looks.
 struct ToggleChrome
 {
-    bool isOn = false;
-    bool isPartial = false;
+    ToggleState state = ToggleState::off;
     qreal cornerRadius = 4;
 
     QColor fill(const QPalette &palette) const;

@@ -1,8 +1,8 @@
 #include "ui/WordsControls.h"
 
+#include "core/GeneratorModel.h"
 #include "ui/CharacterChipRows.h"
 #include "ui/ChipRow.h"
-#include "core/GeneratorModel.h"
 #include "ui/LabeledRow.h"
 #include "ui/StyledLabel.h"
 #include "ui/Theme.h"
@@ -12,13 +12,12 @@
 
 WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
     : QWidget(parent)
-    , model(model)
+    , m_model(model)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
-    row = CharacterChipRows::makeSeparators(model, this);
-    column->addWidget(row);
+    column->addWidget(CharacterChipRows::makeSeparators(model, this));
     column->addWidget(makeHintRow());
     connect(&model, &GeneratorModel::settingsChanged, this, &WordsControls::refresh);
 }
@@ -26,25 +25,24 @@ WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
 QString WordsControls::separatorHint(qsizetype separatorCount)
 {
     if (separatorCount == 0)
-        return QStringLiteral("No separator \u2014 the words run together.");
+        return tr("No separator \u2014 the words run together.");
     if (separatorCount == 1)
-        return QStringLiteral("Words are joined by this character.");
-    return QStringLiteral("Each join picks one at random, which makes it stronger.");
+        return tr("Words are joined by this character.");
+    return tr("Each join picks one at random, which makes it stronger.");
 }
 
 QWidget *WordsControls::makeHintRow()
 {
     auto *rowWidget = new QWidget(this);
     QHBoxLayout *hintRow = LabeledRow::untitledRow(rowWidget, Theme::titleColumnSpacing);
-    hint = new StyledLabel(separatorHint(model.settings().separators.size()),
-                           Theme::TextStyle::caption, Theme::Foreground::secondary, rowWidget);
-    hint->setWordWrap(true); // as many lines as it needs, never cut
-    hintRow->addWidget(hint, 1);
+    m_hint = new StyledLabel(separatorHint(m_model.settings().separators.size()),
+                             Theme::TextStyle::caption, Theme::Foreground::secondary, rowWidget);
+    m_hint->setWordWrap(true); // as many lines as it needs, never cut
+    hintRow->addWidget(m_hint, 1);
     return rowWidget;
 }
 
 void WordsControls::refresh()
 {
-    row->refresh();
-    hint->setText(separatorHint(model.settings().separators.size()));
+    m_hint->setText(separatorHint(m_model.settings().separators.size()));
 }

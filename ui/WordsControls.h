@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class ChipRow;
 class GeneratorModel;
 class StyledLabel;
 
@@ -17,14 +16,10 @@ public:
     // How the chosen number of separators is used.
     static QString separatorHint(qsizetype separatorCount);
 
-    ChipRow *separatorRow() const { return row; }
-    StyledLabel *hintLabel() const { return hint; }
-
 private:
     QWidget *makeHintRow();
     void refresh();
 
-    GeneratorModel &model;
-    ChipRow *row = nullptr;
-    StyledLabel *hint = nullptr;
+    GeneratorModel &m_model;
+    StyledLabel *m_hint = nullptr;
 };

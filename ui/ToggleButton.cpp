@@ -1,0 +1,41 @@
+#include "ui/ToggleButton.h"
+
+#include "ui/Theme.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+ToggleButton::ToggleButton(qreal cornerRadius, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_cornerRadius(cornerRadius)
+{
+    // Checkable, so that screen readers hear the on state.
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ToggleButton::setState(ToggleState state)
+{
+    m_state = state;
+    setChecked(state == ToggleState::on);
+    update();
+}
+
+void ToggleButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (isDown())
+        painter.setOpacity(0.7);
+    const QRectF bounds = rect();
+    chrome().paint(painter, bounds, palette());
+    paintLabel(painter, bounds);
+    if (Theme::showsFocusRing(this))
+        Theme::paintFocusRing(painter, bounds, m_cornerRadius, palette());
+}
+
+bool ToggleButton::hitButton(const QPoint &pos) const
+{
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), m_cornerRadius, m_cornerRadius);
+    return shape.contains(QPointF(pos));
+}
