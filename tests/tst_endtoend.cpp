@@ -1,9 +1,9 @@
 // The built program on a real X server, driven from outside as a user
 // would drive it: keyboard shortcuts, clicks, and another program reading
 // the clipboard.
-#include "support/RunningTessellon.h"
-#include "services/SettingsJson.h"
 #include "core/Wordlist.h"
+#include "services/SettingsJson.h"
+#include "support/RunningTessellon.h"
 
 #include <QDirIterator>
 #include <QGuiApplication>

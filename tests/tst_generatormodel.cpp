@@ -51,10 +51,10 @@ public:
     {
         model = std::make_unique<GeneratorModel>(ModelServices{
             .store = store,
-            .copyToClipboard = [this](const QString &text,
-                                      std::optional<std::chrono::milliseconds> delay) {
-                copies.append({text, delay});
-            },
+            .copyToClipboard =
+                [this](const QString &text, std::optional<std::chrono::milliseconds> delay) {
+                    copies.append({text, delay});
+                },
             .timings = timings});
         const auto note = [this](const char *name) {
             return [this, name] { log.append(QLatin1StringView(name)); };

@@ -1,10 +1,10 @@
-#include "ui/ContentView.h"
 #include "core/GeneratorModel.h"
+#include "services/PreferencesStore.h"
+#include "support/TemporaryPreferences.h"
+#include "ui/ContentView.h"
 #include "ui/HistoryPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/PasswordDisplay.h"
-#include "services/PreferencesStore.h"
-#include "support/TemporaryPreferences.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,9 +24,10 @@ struct Program
     explicit Program(const Settings &start = Settings())
     {
         PreferencesStore().save(start);
-        model = std::make_unique<GeneratorModel>(ModelServices{
-            .store = store,
-            .copyToClipboard = [this](const QString &text, auto) { copied.append(text); }});
+        model = std::make_unique<GeneratorModel>(
+            ModelServices{.store = store, .copyToClipboard = [this](const QString &text, auto) {
+                              copied.append(text);
+                          }});
         window = std::make_unique<MainWindow>(*model);
         window->show();
         exposed = QTest::qWaitForWindowActive(window.get());

@@ -1,7 +1,7 @@
-#include "support/ChiSquare.h"
 #include "core/PasswordGenerator.h"
-#include "support/ScriptedRandomSource.h"
 #include "core/Wordlist.h"
+#include "support/ChiSquare.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -1,6 +1,5 @@
-# Shared set-up for scripts/run and scripts/test: install what is missing on
-# a Debian or Ubuntu machine, then configure and build one build folder.
-# Sourced, not run.
+# Shared set-up for the scripts: install what is missing on a Debian or
+# Ubuntu machine, then configure and build one build folder. Sourced, not run.
 
 TESSELLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
@@ -22,17 +21,24 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # Another install holding apt's lock (scripts/run and scripts/test side
+    # by side, or the desktop's updater) is waited for, not failed on.
+    local wait=(-o DPkg::Lock::Timeout=600)
+    "${sudo[@]}" apt-get "${wait[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${wait[@]}" install -y -qq \
+        --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# configure_and_build BUILD_DIR CMAKE_ARGS...
+# configure_and_build BUILD_DIR [CMAKE_ARGS...] [-- BUILD_ARGS...]
 configure_and_build() {
     local dir=$1
     shift
-    # One build at a time on this machine: a second one would only make
-    # both slower on two cores.
-    flock /tmp/tessellon-build.lock cmake -S "$TESSELLON_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    flock /tmp/tessellon-build.lock cmake --build "$dir" --parallel "$(nproc)"
+    local configure=() build=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        configure+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && shift && build=("$@")
+    cmake -S "$TESSELLON_ROOT" -B "$dir" -G Ninja "${configure[@]}" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" "${build[@]}"
 }

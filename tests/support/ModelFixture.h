@@ -50,10 +50,10 @@ struct ModelFixture
         store.stored = options.start;
         model = std::make_unique<GeneratorModel>(ModelServices{
             .store = store,
-            .copyToClipboard = [this](const QString &text,
-                                      std::optional<std::chrono::milliseconds> delay) {
-                copies.append({text, delay});
-            },
+            .copyToClipboard =
+                [this](const QString &text, std::optional<std::chrono::milliseconds> delay) {
+                    copies.append({text, delay});
+                },
             .random = options.random ? *options.random : RandomSource::system(),
             .words = options.words,
             .timings = options.timings});
