@@ -27,8 +27,9 @@ CharacterSet CharacterSet::fromText(const QString &text)
 bool CharacterSet::contains(const QString &character) const
 {
     const QString key = character.normalized(QString::NormalizationForm_C);
-    const auto it = std::lower_bound(members.cbegin(), members.cend(), key, Characters::scalarLess);
-    return it != members.cend() && *it == key;
+    const auto it =
+        std::lower_bound(m_members.cbegin(), m_members.cend(), key, Characters::scalarLess);
+    return it != m_members.cend() && *it == key;
 }
 
 void CharacterSet::insert(const QString &character)
@@ -39,26 +40,27 @@ void CharacterSet::insert(const QString &character)
 void CharacterSet::insertNormalized(const QString &character)
 {
     const auto it =
-        std::lower_bound(members.cbegin(), members.cend(), character, Characters::scalarLess);
-    if (it != members.cend() && *it == character)
+        std::lower_bound(m_members.cbegin(), m_members.cend(), character, Characters::scalarLess);
+    if (it != m_members.cend() && *it == character)
         return;
-    members.insert(it - members.cbegin(), character);
+    m_members.insert(it - m_members.cbegin(), character);
 }
 
 void CharacterSet::remove(const QString &character)
 {
     const QString key = character.normalized(QString::NormalizationForm_C);
-    const auto it = std::lower_bound(members.cbegin(), members.cend(), key, Characters::scalarLess);
-    if (it != members.cend() && *it == key)
-        members.removeAt(it - members.cbegin());
+    const auto it =
+        std::lower_bound(m_members.cbegin(), m_members.cend(), key, Characters::scalarLess);
+    if (it != m_members.cend() && *it == key)
+        m_members.removeAt(it - m_members.cbegin());
 }
 
 CharacterSet CharacterSet::subtracting(const CharacterSet &other) const
 {
     CharacterSet result;
-    for (const QString &character : members) {
+    for (const QString &character : m_members) {
         if (!other.contains(character))
-            result.members.append(character);
+            result.m_members.append(character);
     }
     return result;
 }

@@ -19,22 +19,22 @@ public:
     static CharacterSet fromText(const QString &text);
 
     bool contains(const QString &character) const;
-    qsizetype size() const { return members.size(); }
-    bool isEmpty() const { return members.isEmpty(); }
+    qsizetype size() const { return m_members.size(); }
+    bool isEmpty() const { return m_members.isEmpty(); }
 
     void insert(const QString &character);
     void remove(const QString &character);
     CharacterSet subtracting(const CharacterSet &other) const;
 
     // Members in ascending scalar order.
-    const QStringList &sorted() const { return members; }
+    const QStringList &sorted() const { return m_members; }
     // The members joined in ascending scalar order.
-    QString toText() const { return members.join(QString()); }
+    QString toText() const { return m_members.join(QString()); }
 
     friend bool operator==(const CharacterSet &, const CharacterSet &) = default;
 
 private:
     void insertNormalized(const QString &character);
 
-    QStringList members;
+    QStringList m_members;
 };

@@ -4,13 +4,13 @@
 
 GeneratorModel::GeneratorModel(ModelServices services, QObject *parent)
     : QObject(parent)
-    , settingsValue(services.store.load())
-    , services(std::move(services))
+    , m_settings(services.store.load())
+    , m_services(std::move(services))
 {
-    copyResetTimer.setSingleShot(true);
-    copyResetTimer.setTimerType(Qt::PreciseTimer); // never early
-    copyResetTimer.setInterval(this->services.timings.acknowledgement);
-    connect(&copyResetTimer, &QTimer::timeout, this, [this] { setDidCopy(false); });
+    m_copyResetTimer.setSingleShot(true);
+    m_copyResetTimer.setTimerType(Qt::PreciseTimer); // never early
+    m_copyResetTimer.setInterval(this->m_services.timings.acknowledgement);
+    connect(&m_copyResetTimer, &QTimer::timeout, this, [this] { setDidCopy(false); });
     regenerateKeepingHistory();
 }
 
@@ -27,29 +27,29 @@ QString GeneratorModel::message(GeneratorError error)
 
 void GeneratorModel::setSettings(const Settings &settings)
 {
-    if (settings == settingsValue)
+    if (settings == m_settings)
         return;
-    settingsValue = settings;
+    m_settings = settings;
     // Stored and answered before anyone hears of the change, so observers
     // of the settings already see the password made from them.
-    services.store.save(settingsValue);
+    m_services.store.save(m_settings);
     regenerateKeepingHistory();
     emit settingsChanged();
 }
 
 void GeneratorModel::regenerate(bool recordingHistory)
 {
-    const Settings settings = settingsValue;
+    const Settings settings = m_settings;
     const GenerationResult result =
-        PasswordGenerator::generate(settings, services.random, services.words);
+        PasswordGenerator::generate(settings, m_services.random, m_services.words);
     if (const auto *error = std::get_if<GeneratorError>(&result)) {
         // The password on show is dropped, not recorded.
         setCurrent(std::nullopt);
         setErrorMessage(message(*error));
         return;
     }
-    if (recordingHistory && currentValue)
-        recordInHistory(*currentValue);
+    if (recordingHistory && m_current)
+        recordInHistory(*m_current);
     setCurrent(std::get<GeneratedPassword>(result));
     setErrorMessage(std::nullopt);
 }
@@ -57,17 +57,17 @@ void GeneratorModel::regenerate(bool recordingHistory)
 void GeneratorModel::recordInHistory(const GeneratedPassword &replaced)
 {
     // Two edits, each heard on its own, as they happen in place.
-    historyValue.prepend(replaced);
+    m_history.prepend(replaced);
     emit historyChanged();
-    if (historyValue.size() > historyLimit) {
-        historyValue.resize(historyLimit);
+    if (m_history.size() > historyLimit) {
+        m_history.resize(historyLimit);
         emit historyChanged();
     }
 }
 
 void GeneratorModel::clearHistory()
 {
-    historyValue.clear();
+    m_history.clear();
     emit historyChanged(); // even when it was already empty
 }
 
@@ -75,38 +75,38 @@ void GeneratorModel::copy(const GeneratedPassword &password)
 {
     copyText(password.text);
     setDidCopy(true);
-    copyResetTimer.start(); // restarting cancels the pending reset
+    m_copyResetTimer.start(); // restarting cancels the pending reset
 }
 
 void GeneratorModel::copyText(const QString &text)
 {
-    if (!services.copyToClipboard)
+    if (!m_services.copyToClipboard)
         return;
-    services.copyToClipboard(text, settingsValue.autoClearClipboard
-                                       ? std::optional(services.timings.autoClear)
-                                       : std::nullopt);
+    m_services.copyToClipboard(text, m_settings.autoClearClipboard
+                                         ? std::optional(m_services.timings.autoClear)
+                                         : std::nullopt);
 }
 
 void GeneratorModel::setCurrent(const std::optional<GeneratedPassword> &value)
 {
-    if (value == currentValue)
+    if (value == m_current)
         return;
-    currentValue = value;
+    m_current = value;
     emit currentChanged();
 }
 
 void GeneratorModel::setErrorMessage(const std::optional<QString> &value)
 {
-    if (value == errorMessageValue)
+    if (value == m_errorMessage)
         return;
-    errorMessageValue = value;
+    m_errorMessage = value;
     emit errorMessageChanged();
 }
 
 void GeneratorModel::setDidCopy(bool value)
 {
-    if (value == didCopyValue)
+    if (value == m_didCopy)
         return;
-    didCopyValue = value;
+    m_didCopy = value;
     emit didCopyChanged();
 }

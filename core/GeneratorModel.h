@@ -59,11 +59,11 @@ public:
     // writing the store and without history.
     explicit GeneratorModel(ModelServices services, QObject *parent = nullptr);
 
-    const std::optional<GeneratedPassword> &current() const { return currentValue; }
-    const QList<GeneratedPassword> &history() const { return historyValue; }
-    const std::optional<QString> &errorMessage() const { return errorMessageValue; }
-    bool didCopy() const { return didCopyValue; }
-    const Settings &settings() const { return settingsValue; }
+    const std::optional<GeneratedPassword> &current() const { return m_current; }
+    const QList<GeneratedPassword> &history() const { return m_history; }
+    const std::optional<QString> &errorMessage() const { return m_errorMessage; }
+    bool didCopy() const { return m_didCopy; }
+    const Settings &settings() const { return m_settings; }
 
     // A real change is stored and answered with a new password before
     // settingsChanged is emitted; an equal record changes nothing.
@@ -97,12 +97,12 @@ private:
     void setDidCopy(bool value);
     void recordInHistory(const GeneratedPassword &replaced);
 
-    std::optional<GeneratedPassword> currentValue;
-    QList<GeneratedPassword> historyValue;
-    std::optional<QString> errorMessageValue;
-    bool didCopyValue = false;
-    Settings settingsValue;
+    std::optional<GeneratedPassword> m_current;
+    QList<GeneratedPassword> m_history;
+    std::optional<QString> m_errorMessage;
+    bool m_didCopy = false;
+    Settings m_settings;
 
-    ModelServices services;
-    QTimer copyResetTimer; // owned, so a reset never outlives the model
+    ModelServices m_services;
+    QTimer m_copyResetTimer; // owned, so a reset never outlives the model
 };

@@ -7,34 +7,34 @@ namespace {
 Strength::Level levelFor(double bits)
 {
     if (bits < 40)
-        return Strength::weak;
+        return Strength::Level::weak;
     if (bits < 64)
-        return Strength::fair;
+        return Strength::Level::fair;
     if (bits < 80)
-        return Strength::good;
+        return Strength::Level::good;
     if (bits < 112)
-        return Strength::strong;
-    return Strength::excellent;
+        return Strength::Level::strong;
+    return Strength::Level::excellent;
 }
 
 } // namespace
 
 Strength::Strength(double bits)
-    : rating(levelFor(bits))
+    : m_level(levelFor(bits))
 {}
 
 QString Strength::label() const
 {
-    switch (rating) {
-    case weak:
+    switch (m_level) {
+    case Level::weak:
         return QStringLiteral("Weak");
-    case fair:
+    case Level::fair:
         return QStringLiteral("Fair");
-    case good:
+    case Level::good:
         return QStringLiteral("Good");
-    case strong:
+    case Level::strong:
         return QStringLiteral("Strong");
-    case excellent:
+    case Level::excellent:
         return QStringLiteral("Excellent");
     }
     return QString(); // not reached: every case returns above
@@ -42,16 +42,16 @@ QString Strength::label() const
 
 Strength::Color Strength::color() const
 {
-    switch (rating) {
-    case weak:
+    switch (m_level) {
+    case Level::weak:
         return Color::red;
-    case fair:
+    case Level::fair:
         return Color::orange;
-    case good:
+    case Level::good:
         return Color::yellow;
-    case strong:
+    case Level::strong:
         return Color::yellowGreen;
-    case excellent:
+    case Level::excellent:
         return Color::mint;
     }
     return Color::red; // not reached: every case returns above

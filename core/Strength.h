@@ -7,20 +7,20 @@
 class Strength
 {
 public:
-    enum Level { weak, fair, good, strong, excellent };
+    enum class Level { weak, fair, good, strong, excellent };
     enum class Color { red, orange, yellow, yellowGreen, mint };
 
     explicit Strength(double bits);
     constexpr Strength(Level level)
-        : rating(level)
+        : m_level(level)
     {}
 
-    Level level() const { return rating; }
+    Level level() const { return m_level; }
     QString label() const;
     Color color() const;
 
     friend bool operator==(Strength, Strength) = default;
 
 private:
-    Level rating;
+    Level m_level;
 };

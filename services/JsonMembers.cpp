@@ -14,14 +14,14 @@ class Scanner
 {
 public:
     explicit Scanner(const QByteArray &text)
-        : text(text)
+        : m_text(text)
     {}
 
-    bool atEnd() { return skipSpace() >= text.size(); }
+    bool atEnd() { return skipSpace() >= m_text.size(); }
     bool take(char c)
     {
-        if (skipSpace() < text.size() && text.at(at) == c) {
-            ++at;
+        if (skipSpace() < m_text.size() && m_text.at(m_at) == c) {
+            ++m_at;
             return true;
         }
         return false;
@@ -31,12 +31,12 @@ public:
     QByteArray string()
     {
         const qsizetype start = skipSpace();
-        for (++at; at < text.size() && text.at(at) != '"'; ++at) {
-            if (text.at(at) == '\\')
-                ++at;
+        for (++m_at; m_at < m_text.size() && m_text.at(m_at) != '"'; ++m_at) {
+            if (m_text.at(m_at) == '\\')
+                ++m_at;
         }
-        ++at;
-        return text.mid(start, at - start);
+        ++m_at;
+        return m_text.mid(start, m_at - start);
     }
 
     // Any value, nested ones whole.
@@ -44,8 +44,8 @@ public:
     {
         const qsizetype start = skipSpace();
         int depth = 0;
-        while (at < text.size()) {
-            const char c = text.at(at);
+        while (m_at < m_text.size()) {
+            const char c = m_text.at(m_at);
             if (c == '"') {
                 string();
                 if (depth == 0)
@@ -57,12 +57,12 @@ public:
             if (c == '{' || c == '[')
                 ++depth;
             if ((c == '}' || c == ']') && --depth == 0) {
-                ++at;
+                ++m_at;
                 break;
             }
-            ++at;
+            ++m_at;
         }
-        return text.mid(start, at - start);
+        return m_text.mid(start, m_at - start);
     }
 
 private:
@@ -70,13 +70,13 @@ private:
 
     qsizetype skipSpace()
     {
-        while (at < text.size() && isSpace(text.at(at)))
-            ++at;
-        return at;
+        while (m_at < m_text.size() && isSpace(m_text.at(m_at)))
+            ++m_at;
+        return m_at;
     }
 
-    const QByteArray &text;
-    qsizetype at = 0;
+    const QByteArray &m_text;
+    qsizetype m_at = 0;
 };
 
 QString decodedKey(const QByteArray &token)

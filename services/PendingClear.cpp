@@ -30,36 +30,36 @@ void clearThroughWlCopy()
 } // namespace
 
 PendingClear::PendingClear(QClipboard *clipboard)
-    : clipboard(clipboard)
+    : m_clipboard(clipboard)
 {
-    timer.setSingleShot(true);
+    m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a minute should be a minute.
-    timer.setTimerType(Qt::PreciseTimer);
-    connect(&timer, &QTimer::timeout, this, &PendingClear::clearIfUnchanged);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &PendingClear::clearIfUnchanged);
     connect(clipboard, &QClipboard::dataChanged, this, &PendingClear::noteChange);
 }
 
 void PendingClear::cancel()
 {
-    timer.stop();
-    textDigest.clear();
+    m_timer.stop();
+    m_textDigest.clear();
 }
 
 void PendingClear::schedule(const QString &text, std::chrono::milliseconds delay)
 {
-    textDigest = digest(text);
+    m_textDigest = digest(text);
     // Where the platform cannot tell ownership (offscreen, for one) the
     // answer is always no; only a fresh copy that reads as ours makes a
     // later no mean that someone else took the clipboard.
-    ownershipReported = clipboard->ownsClipboard();
-    timer.start(delay);
+    m_ownershipReported = m_clipboard->ownsClipboard();
+    m_timer.start(delay);
 }
 
 void PendingClear::noteChange()
 {
     // Wayland echoes our own copy back as a change, and regaining focus can
     // announce it again, so only a change that took the text away counts.
-    if (timer.isActive() && !holdsCopiedText())
+    if (m_timer.isActive() && !holdsCopiedText())
         cancel();
 }
 
@@ -67,10 +67,10 @@ void PendingClear::clearIfUnchanged()
 {
     // Not every platform announces changes as they happen; look again.
     if (holdsCopiedText()) {
-        clipboard->clear();
+        m_clipboard->clear();
         clearThroughWlCopy();
     }
-    textDigest.clear();
+    m_textDigest.clear();
 }
 
 bool PendingClear::holdsCopiedText() const
@@ -78,8 +78,8 @@ bool PendingClear::holdsCopiedText() const
     // Ownership first: reading another program's clipboard is a round trip
     // that can block, and what it owns is never ours to clear, not even
     // when it is the same text.
-    if (ownershipReported && !clipboard->ownsClipboard())
+    if (m_ownershipReported && !m_clipboard->ownsClipboard())
         return false;
-    const QMimeData *data = clipboard->mimeData();
-    return data && data->hasText() && digest(data->text()) == textDigest;
+    const QMimeData *data = m_clipboard->mimeData();
+    return data && data->hasText() && digest(data->text()) == m_textDigest;
 }

@@ -26,16 +26,16 @@ public:
     // first. Call right after writing the text to the clipboard.
     void schedule(const QString &text, std::chrono::milliseconds delay);
 
-    bool isActive() const { return timer.isActive(); }
+    bool isActive() const { return m_timer.isActive(); }
 
 private:
     void noteChange();
     void clearIfUnchanged();
     bool holdsCopiedText() const;
 
-    QClipboard *clipboard;
-    QTimer timer;
+    QClipboard *m_clipboard;
+    QTimer m_timer;
     // A digest, so that no second copy of the secret outlives the item.
-    QByteArray textDigest;
-    bool ownershipReported = false;
+    QByteArray m_textDigest;
+    bool m_ownershipReported = false;
 };

@@ -312,7 +312,7 @@ void TestContentView::historyRowsCopyTheirOwnText()
     for (int i = 0; i < 3; ++i)
         w.model->regenerate(true);
     QTest::mouseClick(w.find<QToolButton>("historyButton"), Qt::LeftButton);
-    QVERIFY(w.view->showingHistory());
+    QVERIFY(w.view->isHistoryOpen());
     HistoryView *history = w.view->historyPanel()->view();
     QListWidget *list = history->list();
     QCOMPARE(w.view->historyPanel()->view()->size(), QSize(340, 320));
@@ -336,7 +336,7 @@ void TestContentView::historyRowsCopyTheirOwnText()
 
     QTest::keyClick(w.view->historyPanel(), Qt::Key_Escape);
     QVERIFY(!w.view->historyPanel()->isVisible());
-    QVERIFY(!w.view->showingHistory());
+    QVERIFY(!w.view->isHistoryOpen());
 }
 
 void TestContentView::clearEmptiesTheHistory()

@@ -30,14 +30,15 @@ void TestStrength::rating_data()
     QTest::addColumn<int>("color");
 
     using C = Strength::Color;
-    QTest::newRow("0") << 0.0 << int(Strength::weak) << "Weak" << int(C::red);
-    QTest::newRow("39.99") << 39.99 << int(Strength::weak) << "Weak" << int(C::red);
-    QTest::newRow("40") << 40.0 << int(Strength::fair) << "Fair" << int(C::orange);
-    QTest::newRow("63.9") << 63.9 << int(Strength::fair) << "Fair" << int(C::orange);
-    QTest::newRow("64") << 64.0 << int(Strength::good) << "Good" << int(C::yellow);
-    QTest::newRow("80") << 80.0 << int(Strength::strong) << "Strong" << int(C::yellowGreen);
-    QTest::newRow("111.9") << 111.9 << int(Strength::strong) << "Strong" << int(C::yellowGreen);
-    QTest::newRow("112") << 112.0 << int(Strength::excellent) << "Excellent" << int(C::mint);
+    QTest::newRow("0") << 0.0 << int(Strength::Level::weak) << "Weak" << int(C::red);
+    QTest::newRow("39.99") << 39.99 << int(Strength::Level::weak) << "Weak" << int(C::red);
+    QTest::newRow("40") << 40.0 << int(Strength::Level::fair) << "Fair" << int(C::orange);
+    QTest::newRow("63.9") << 63.9 << int(Strength::Level::fair) << "Fair" << int(C::orange);
+    QTest::newRow("64") << 64.0 << int(Strength::Level::good) << "Good" << int(C::yellow);
+    QTest::newRow("80") << 80.0 << int(Strength::Level::strong) << "Strong" << int(C::yellowGreen);
+    QTest::newRow("111.9") << 111.9 << int(Strength::Level::strong) << "Strong"
+                           << int(C::yellowGreen);
+    QTest::newRow("112") << 112.0 << int(Strength::Level::excellent) << "Excellent" << int(C::mint);
 }
 
 void TestStrength::rating()

@@ -29,7 +29,7 @@
 
 ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     : QWidget(parent)
-    , model(model)
+    , m_model(model)
 {
     setMinimumSize(minimumContentSize);
     auto *column = new QVBoxLayout(this);
@@ -38,26 +38,26 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
 
     column->addWidget(makePasswordRow());
     column->addWidget(makeStrengthRow());
-    lengthRow = makeCountRow(QStringLiteral("Length"), Settings::minimumLength,
-                             Settings::maximumLength, &Settings::length);
-    wordsRow = makeCountRow(QStringLiteral("Words"), Settings::minimumWordCount,
-                            Settings::maximumWordCount, &Settings::wordCount);
-    column->addWidget(lengthRow);
-    column->addWidget(wordsRow);
+    m_lengthRow = makeCountRow(QStringLiteral("Length"), Settings::minimumLength,
+                               Settings::maximumLength, &Settings::length);
+    m_wordsRow = makeCountRow(QStringLiteral("Words"), Settings::minimumWordCount,
+                              Settings::maximumWordCount, &Settings::wordCount);
+    column->addWidget(m_lengthRow);
+    column->addWidget(m_wordsRow);
     // The divider keeps 2 more above and below than the rows' spacing.
     column->addSpacing(2);
     column->addWidget(makeDivider());
     column->addSpacing(2);
 
-    options = new QScrollArea(this);
-    options->setObjectName(QStringLiteral("options"));
-    options->setWidgetResizable(true);
-    options->setFrameShape(QFrame::NoFrame);
-    options->setFocusPolicy(Qt::NoFocus); // a place, not a control
-    options->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    options->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // only when taller
-    options->viewport()->setAutoFillBackground(false);
-    column->addWidget(options, 1);
+    m_options = new QScrollArea(this);
+    m_options->setObjectName(QStringLiteral("options"));
+    m_options->setWidgetResizable(true);
+    m_options->setFrameShape(QFrame::NoFrame);
+    m_options->setFocusPolicy(Qt::NoFocus); // a place, not a control
+    m_options->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_options->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded); // only when taller
+    m_options->viewport()->setAutoFillBackground(false);
+    column->addWidget(m_options, 1);
     // The flexible space below the options: the scroll area already takes
     // every spare point, so only its spacing is left to show.
     column->addSpacing(spacing);
@@ -68,12 +68,12 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     connect(&model, &GeneratorModel::errorMessageChanged, this, &ContentView::refreshPassword);
     connect(&model, &GeneratorModel::didCopyChanged, this, &ContentView::refreshCopyTitle);
     connect(&model, &GeneratorModel::historyChanged, this,
-            [this] { historyButton->setEnabled(!this->model.history().isEmpty()); });
+            [this] { m_historyButton->setEnabled(!this->m_model.history().isEmpty()); });
     connect(&model, &GeneratorModel::settingsChanged, this, &ContentView::refreshSettings);
     refreshSettings();
     refreshPassword();
     refreshCopyTitle();
-    historyButton->setEnabled(!model.history().isEmpty());
+    m_historyButton->setEnabled(!model.history().isEmpty());
 }
 
 QString ContentView::exponentLabel(const std::optional<GeneratedPassword> &password)
@@ -107,33 +107,33 @@ QWidget *ContentView::makePasswordRow()
     auto *row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
-    display = new PasswordDisplay(rowWidget);
-    connect(display, &PasswordDisplay::copyRequested, this,
-            [this](const QString &text) { model.copyText(text); });
-    row->addWidget(display, 1);
-    copyButton = new QPushButton(QStringLiteral("Copy"), rowWidget);
-    copyButton->setObjectName(QStringLiteral("copyButton"));
-    copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    copyButton->setAutoDefault(false);
-    connect(copyButton, &QPushButton::clicked, this, [this] {
-        if (model.current())
-            model.copy(*model.current());
+    m_display = new PasswordDisplay(rowWidget);
+    connect(m_display, &PasswordDisplay::copyRequested, this,
+            [this](const QString &text) { m_model.copyText(text); });
+    row->addWidget(m_display, 1);
+    m_copyButton = new QPushButton(QStringLiteral("Copy"), rowWidget);
+    m_copyButton->setObjectName(QStringLiteral("copyButton"));
+    m_copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_copyButton->setAutoDefault(false);
+    connect(m_copyButton, &QPushButton::clicked, this, [this] {
+        if (m_model.current())
+            m_model.copy(*m_model.current());
     });
-    row->addWidget(copyButton, 0, Qt::AlignVCenter);
+    row->addWidget(m_copyButton, 0, Qt::AlignVCenter);
     return rowWidget;
 }
 
 QWidget *ContentView::makeStrengthRow()
 {
-    meter = new StrengthMeter(this);
-    exponent = new QLabel(this);
-    exponent->setObjectName(QStringLiteral("exponentLabel"));
+    m_meter = new StrengthMeter(this);
+    m_exponent = new QLabel(this);
+    m_exponent->setObjectName(QStringLiteral("exponentLabel"));
     // Medium weight; the system font's digits are tabular, so the label
     // does not jitter as the exponent changes.
-    exponent->setFont(Theme::font(13, QFont::Medium));
-    exponent->setFixedWidth(accessoryWidth);
-    exponent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return new LabeledRow(QStringLiteral("Strength"), meter, exponent, this);
+    m_exponent->setFont(Theme::font(13, QFont::Medium));
+    m_exponent->setFixedWidth(accessoryWidth);
+    m_exponent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return new LabeledRow(QStringLiteral("Strength"), m_meter, m_exponent, this);
 }
 
 LabeledRow *ContentView::makeCountRow(const QString &title, qint64 minimum, qint64 maximum,
@@ -143,7 +143,7 @@ LabeledRow *ContentView::makeCountRow(const QString &title, qint64 minimum, qint
     slider->setObjectName(title.toLower() + QStringLiteral("Slider"));
     slider->setAccessibleName(title);
     connect(slider, &WholeNumberSlider::wholeValueChanged, this, [this, field](qint64 value) {
-        editSettings(model, [&](Settings &settings) { settings.*field = value; });
+        editSettings(m_model, [&](Settings &settings) { settings.*field = value; });
     });
     auto *value = new QLabel(this);
     value->setFont(Theme::font(Theme::TextStyle::body));
@@ -151,11 +151,11 @@ LabeledRow *ContentView::makeCountRow(const QString &title, qint64 minimum, qint
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *row = new LabeledRow(title, slider, value, this);
     const auto refresh = [this, slider, value, field] {
-        const qint64 stored = model.settings().*field;
+        const qint64 stored = m_model.settings().*field;
         slider->setWholeValue(stored);
         value->setText(QString::number(stored));
     };
-    connect(&model, &GeneratorModel::settingsChanged, row, refresh);
+    connect(&m_model, &GeneratorModel::settingsChanged, row, refresh);
     refresh();
     return row;
 }
@@ -167,41 +167,41 @@ QWidget *ContentView::makeBottomBar()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(spacing);
 
-    modePicker = new QComboBox(bar);
-    modePicker->setObjectName(QStringLiteral("modePicker"));
-    modePicker->setAccessibleName(QStringLiteral("Mode"));
-    modePicker->addItem(QStringLiteral("Basic"), int(GeneratorMode::basic));
-    modePicker->addItem(QStringLiteral("Advanced"), int(GeneratorMode::advanced));
-    modePicker->addItem(QStringLiteral("Words"), int(GeneratorMode::words));
-    modePicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    connect(modePicker, &QComboBox::activated, this, [this](int index) {
-        const auto mode = GeneratorMode(modePicker->itemData(index).toInt());
-        editSettings(model, [&](Settings &settings) { settings.mode = mode; });
+    m_modePicker = new QComboBox(bar);
+    m_modePicker->setObjectName(QStringLiteral("modePicker"));
+    m_modePicker->setAccessibleName(QStringLiteral("Mode"));
+    m_modePicker->addItem(QStringLiteral("Basic"), int(GeneratorMode::basic));
+    m_modePicker->addItem(QStringLiteral("Advanced"), int(GeneratorMode::advanced));
+    m_modePicker->addItem(QStringLiteral("Words"), int(GeneratorMode::words));
+    m_modePicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(m_modePicker, &QComboBox::activated, this, [this](int index) {
+        const auto mode = GeneratorMode(m_modePicker->itemData(index).toInt());
+        editSettings(m_model, [&](Settings &settings) { settings.mode = mode; });
     });
-    row->addWidget(modePicker);
+    row->addWidget(m_modePicker);
     row->addWidget(makeHistoryButton(bar));
     row->addWidget(makeOptionsButton(bar));
     row->addStretch(1);
 
     auto *regenerate = new ProminentButton(QStringLiteral("Regenerate"), bar);
     regenerate->setObjectName(QStringLiteral("regenerateButton"));
-    connect(regenerate, &QPushButton::clicked, this, [this] { model.regenerate(true); });
+    connect(regenerate, &QPushButton::clicked, this, [this] { m_model.regenerate(true); });
     row->addWidget(regenerate);
     return bar;
 }
 
 QToolButton *ContentView::makeHistoryButton(QWidget *parent)
 {
-    historyButton = new QToolButton(parent);
-    historyButton->setObjectName(QStringLiteral("historyButton"));
-    historyButton->setIcon(Symbols::icon(QStringLiteral("clock.arrow.circlepath")));
-    historyButton->setText(QStringLiteral("History"));
-    historyButton->setAccessibleName(QStringLiteral("History"));
-    historyButton->setToolTip(QStringLiteral("Recently generated passwords"));
-    historyButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    historyButton->setAutoRaise(true);
-    connect(historyButton, &QToolButton::clicked, this, &ContentView::showHistory);
-    return historyButton;
+    m_historyButton = new QToolButton(parent);
+    m_historyButton->setObjectName(QStringLiteral("historyButton"));
+    m_historyButton->setIcon(Symbols::icon(QStringLiteral("clock.arrow.circlepath")));
+    m_historyButton->setText(QStringLiteral("History"));
+    m_historyButton->setAccessibleName(QStringLiteral("History"));
+    m_historyButton->setToolTip(QStringLiteral("Recently generated passwords"));
+    m_historyButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_historyButton->setAutoRaise(true);
+    connect(m_historyButton, &QToolButton::clicked, this, &ContentView::showHistory);
+    return m_historyButton;
 }
 
 QToolButton *ContentView::makeOptionsButton(QWidget *parent)
@@ -217,19 +217,19 @@ QToolButton *ContentView::makeOptionsButton(QWidget *parent)
     button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
 
     auto *menu = new QMenu(button);
-    excludeAmbiguous = menu->addAction(QStringLiteral("Exclude ambiguous characters"));
-    autoClear = menu->addAction(QStringLiteral("Clear clipboard after 1 minute"));
-    for (QAction *action : {excludeAmbiguous, autoClear})
+    m_excludeAmbiguous = menu->addAction(QStringLiteral("Exclude ambiguous characters"));
+    m_autoClear = menu->addAction(QStringLiteral("Clear clipboard after 1 minute"));
+    for (QAction *action : {m_excludeAmbiguous, m_autoClear})
         action->setCheckable(true);
-    connect(excludeAmbiguous, &QAction::triggered, this, [this](bool on) {
-        editSettings(model, [&](Settings &settings) { settings.excludeAmbiguous = on; });
+    connect(m_excludeAmbiguous, &QAction::triggered, this, [this](bool on) {
+        editSettings(m_model, [&](Settings &settings) { settings.excludeAmbiguous = on; });
     });
-    connect(autoClear, &QAction::triggered, this, [this](bool on) {
-        editSettings(model, [&](Settings &settings) { settings.autoClearClipboard = on; });
+    connect(m_autoClear, &QAction::triggered, this, [this](bool on) {
+        editSettings(m_model, [&](Settings &settings) { settings.autoClearClipboard = on; });
     });
     menu->addSeparator();
-    summary = menu->addAction(QString());
-    summary->setEnabled(false); // a line of information, not a command
+    m_summary = menu->addAction(QString());
+    m_summary->setEnabled(false); // a line of information, not a command
     button->setMenu(menu);
     return button;
 }
@@ -240,15 +240,15 @@ QWidget *ContentView::makeControls()
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 4);
     column->setSpacing(spacing);
-    switch (model.settings().mode) {
+    switch (m_model.settings().mode) {
     case GeneratorMode::basic:
-        column->addWidget(new BasicControls(model, content));
+        column->addWidget(new BasicControls(m_model, content));
         break;
     case GeneratorMode::advanced:
-        column->addWidget(new AdvancedControls(model, content));
+        column->addWidget(new AdvancedControls(m_model, content));
         break;
     case GeneratorMode::words:
-        column->addWidget(new WordsControls(model, content));
+        column->addWidget(new WordsControls(m_model, content));
         break;
     }
     column->addStretch(1);
@@ -265,46 +265,46 @@ QFrame *ContentView::makeDivider()
 
 void ContentView::showHistory()
 {
-    if (!panel) {
-        panel = new HistoryPanel(model, this);
-        connect(panel, &HistoryPanel::closed, this, [this] { historyOpen = false; });
+    if (!m_historyPanel) {
+        m_historyPanel = new HistoryPanel(m_model, this);
+        connect(m_historyPanel, &HistoryPanel::closed, this, [this] { m_historyOpen = false; });
     }
-    historyOpen = true;
-    panel->popUp(this, historyButton);
+    m_historyOpen = true;
+    m_historyPanel->popUp(this, m_historyButton);
 }
 
 void ContentView::refreshPassword()
 {
-    const std::optional<GeneratedPassword> &current = model.current();
-    display->setPassword(current, model.errorMessage());
-    copyButton->setEnabled(current.has_value());
-    meter->setBits(current ? current->entropyBits : 0);
-    exponent->setText(exponentLabel(current));
-    exponent->setToolTip(crackTimeHelp(current));
-    summary->setText(poolSummary(current));
+    const std::optional<GeneratedPassword> &current = m_model.current();
+    m_display->setPassword(current, m_model.errorMessage());
+    m_copyButton->setEnabled(current.has_value());
+    m_meter->setBits(current ? current->entropyBits : 0);
+    m_exponent->setText(exponentLabel(current));
+    m_exponent->setToolTip(crackTimeHelp(current));
+    m_summary->setText(poolSummary(current));
 }
 
 void ContentView::refreshCopyTitle()
 {
-    copyButton->setText(model.didCopy() ? QStringLiteral("Copied") : QStringLiteral("Copy"));
+    m_copyButton->setText(m_model.didCopy() ? QStringLiteral("Copied") : QStringLiteral("Copy"));
 }
 
 void ContentView::refreshSettings()
 {
-    const Settings &settings = model.settings();
+    const Settings &settings = m_model.settings();
     const bool words = settings.mode == GeneratorMode::words;
-    lengthRow->setVisible(!words);
-    wordsRow->setVisible(words);
-    modePicker->setCurrentIndex(modePicker->findData(int(settings.mode)));
-    excludeAmbiguous->setChecked(settings.excludeAmbiguous);
-    autoClear->setChecked(settings.autoClearClipboard);
+    m_lengthRow->setVisible(!words);
+    m_wordsRow->setVisible(words);
+    m_modePicker->setCurrentIndex(m_modePicker->findData(int(settings.mode)));
+    m_excludeAmbiguous->setChecked(settings.excludeAmbiguous);
+    m_autoClear->setChecked(settings.autoClearClipboard);
 
     // A new panel only when the mode changed; the panels refresh themselves.
-    const QVariant shownMode = options->property("mode");
+    const QVariant shownMode = m_options->property("mode");
     if (!shownMode.isValid() || shownMode.toInt() != int(settings.mode)) {
-        options->setProperty("mode", int(settings.mode));
-        options->setWidget(makeControls());
-        placeInTabOrder(options->widget());
+        m_options->setProperty("mode", int(settings.mode));
+        m_options->setWidget(makeControls());
+        placeInTabOrder(m_options->widget());
     }
 }
 
@@ -312,7 +312,7 @@ void ContentView::refreshSettings()
 // stands on screen, after the slider and before the bottom bar.
 void ContentView::placeInTabOrder(QWidget *panel)
 {
-    QWidget *previous = wordsRow->content();
+    QWidget *previous = m_wordsRow->content();
     for (QWidget *widget = panel->nextInFocusChain(); panel->isAncestorOf(widget);) {
         QWidget *next = widget->nextInFocusChain();
         if (widget->focusPolicy() & Qt::TabFocus) {
@@ -321,5 +321,5 @@ void ContentView::placeInTabOrder(QWidget *panel)
         }
         widget = next;
     }
-    setTabOrder(previous, modePicker);
+    setTabOrder(previous, m_modePicker);
 }

@@ -44,8 +44,8 @@ public:
     static QString poolSummary(const std::optional<GeneratedPassword> &password,
                                const QLocale &locale = QLocale());
 
-    bool showingHistory() const { return historyOpen; }
-    HistoryPanel *historyPanel() const { return panel; }
+    bool isHistoryOpen() const { return m_historyOpen; }
+    HistoryPanel *historyPanel() const { return m_historyPanel; }
 
     QSize sizeHint() const override { return idealContentSize; }
     QSize minimumSizeHint() const override { return minimumContentSize; }
@@ -67,19 +67,19 @@ private:
     void refreshCopyTitle();
     void placeInTabOrder(QWidget *panel);
 
-    GeneratorModel &model;
-    PasswordDisplay *display = nullptr;
-    QPushButton *copyButton = nullptr;
-    StrengthMeter *meter = nullptr;
-    QLabel *exponent = nullptr;
-    LabeledRow *lengthRow = nullptr;
-    LabeledRow *wordsRow = nullptr;
-    QScrollArea *options = nullptr;
-    QComboBox *modePicker = nullptr;
-    QToolButton *historyButton = nullptr;
-    QAction *excludeAmbiguous = nullptr;
-    QAction *autoClear = nullptr;
-    QAction *summary = nullptr;
-    HistoryPanel *panel = nullptr;
-    bool historyOpen = false;
+    GeneratorModel &m_model;
+    PasswordDisplay *m_display = nullptr;
+    QPushButton *m_copyButton = nullptr;
+    StrengthMeter *m_meter = nullptr;
+    QLabel *m_exponent = nullptr;
+    LabeledRow *m_lengthRow = nullptr;
+    LabeledRow *m_wordsRow = nullptr;
+    QScrollArea *m_options = nullptr;
+    QComboBox *m_modePicker = nullptr;
+    QToolButton *m_historyButton = nullptr;
+    QAction *m_excludeAmbiguous = nullptr;
+    QAction *m_autoClear = nullptr;
+    QAction *m_summary = nullptr;
+    HistoryPanel *m_historyPanel = nullptr;
+    bool m_historyOpen = false;
 };

@@ -31,11 +31,11 @@ public:
     // The height of the lines laid out for a width.
     qreal heightFor(qreal width) const;
 
-    const QString &text() const { return source; }
+    const QString &text() const { return m_text; }
     // How much of the text shows: all of it unless it was cut off.
-    qsizetype visibleLength() const { return visible; }
-    bool isTruncated() const { return visible < source.size(); }
-    int pixelSize() const { return size; }
+    qsizetype visibleLength() const { return m_visibleLength; }
+    bool isTruncated() const { return m_visibleLength < m_text.size(); }
+    int pixelSize() const { return m_pixelSize; }
     int lineCount() const;
     QSizeF boundingSize() const;
 
@@ -53,11 +53,11 @@ private:
     void layOut(qsizetype kept, bool elided, int pixelSize, qreal width) const;
     void truncate(qreal width) const;
 
-    QString source;
-    QList<QTextLayout::FormatRange> runs;
-    Style style;
-    mutable std::unique_ptr<QTextLayout> layout;
-    mutable qreal fittedWidth = -1;
-    mutable int size = 0;
-    mutable qsizetype visible = 0;
+    QString m_text;
+    QList<QTextLayout::FormatRange> m_runs;
+    Style m_style;
+    mutable std::unique_ptr<QTextLayout> m_layout;
+    mutable qreal m_fittedWidth = -1;
+    mutable int m_pixelSize = 0;
+    mutable qsizetype m_visibleLength = 0;
 };

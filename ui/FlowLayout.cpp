@@ -12,28 +12,28 @@ FlowLayout::FlowLayout(QWidget *parent)
 
 FlowLayout::~FlowLayout()
 {
-    qDeleteAll(items);
+    qDeleteAll(m_items);
 }
 
 int FlowLayout::spacing() const
 {
-    return gap;
+    return m_spacing;
 }
 
 void FlowLayout::setSpacing(int spacing)
 {
-    gap = spacing;
+    m_spacing = spacing;
     invalidate();
 }
 
 int FlowLayout::lineSpacing() const
 {
-    return lineGap;
+    return m_lineSpacing;
 }
 
 void FlowLayout::setLineSpacing(int lineSpacing)
 {
-    lineGap = lineSpacing;
+    m_lineSpacing = lineSpacing;
     invalidate();
 }
 
@@ -46,7 +46,7 @@ QList<FlowLayout::Row> FlowLayout::rows(const QList<QSizeF> &sizes, qreal maxWid
         if (current.indices.isEmpty()) {
             current.width = size.width();
         } else {
-            const qreal candidate = current.width + gap + size.width();
+            const qreal candidate = current.width + m_spacing + size.width();
             if (candidate > maxWidth) {
                 result.append(current);
                 current = Row{{}, size.width(), 0};
@@ -72,31 +72,31 @@ QSizeF FlowLayout::sizeThatFits(qreal proposedWidth) const
         height += row.height;
     }
     if (!broken.isEmpty())
-        height += lineGap * qreal(broken.size() - 1);
+        height += m_lineSpacing * qreal(broken.size() - 1);
     return {width, height};
 }
 
 void FlowLayout::addItem(QLayoutItem *item)
 {
-    items.append(item);
+    m_items.append(item);
     invalidate();
 }
 
 int FlowLayout::count() const
 {
-    return int(items.size());
+    return int(m_items.size());
 }
 
 QLayoutItem *FlowLayout::itemAt(int index) const
 {
-    return items.value(index, nullptr);
+    return m_items.value(index, nullptr);
 }
 
 QLayoutItem *FlowLayout::takeAt(int index)
 {
-    if (index < 0 || index >= items.size())
+    if (index < 0 || index >= m_items.size())
         return nullptr;
-    QLayoutItem *item = items.takeAt(index);
+    QLayoutItem *item = m_items.takeAt(index);
     invalidate();
     return item;
 }
@@ -149,16 +149,16 @@ void FlowLayout::setGeometry(const QRect &rect)
             const QSizeF size = sizes.at(index);
             const QPointF topLeft(x, y + (row.height - size.height()) * 0.5);
             placed.at(index)->setGeometry(QRect(topLeft.toPoint(), size.toSize()));
-            x += gap + size.width();
+            x += m_spacing + size.width();
         }
-        y += lineGap + row.height;
+        y += m_lineSpacing + row.height;
     }
 }
 
 QList<QLayoutItem *> FlowLayout::visibleItems() const
 {
     QList<QLayoutItem *> result;
-    for (QLayoutItem *item : items) {
+    for (QLayoutItem *item : m_items) {
         if (!item->isEmpty())
             result.append(item);
     }

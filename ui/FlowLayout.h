@@ -58,7 +58,7 @@ private:
     static QList<QSizeF> idealSizes(const QList<QLayoutItem *> &of);
     QSize withMargins(const QSizeF &size) const;
 
-    QList<QLayoutItem *> items;
-    int gap = 0;
-    int lineGap = 0;
+    QList<QLayoutItem *> m_items;
+    int m_spacing = 0;
+    int m_lineSpacing = 0;
 };

@@ -10,7 +10,7 @@
 
 HistoryPanel::HistoryPanel(GeneratorModel &model, QWidget *parent)
     : QWidget(parent, Qt::Popup)
-    , historyView(new HistoryView(model, this))
+    , m_view(new HistoryView(model, this))
 {
     // Translucent where the window can have alpha (Wayland, a compositing
     // X11); the mask cuts the shape out where it cannot.
@@ -21,19 +21,19 @@ HistoryPanel::HistoryPanel(GeneratorModel &model, QWidget *parent)
 
 void HistoryPanel::popUp(const QWidget *anchor, const QWidget *opener)
 {
-    openedBy = opener;
+    m_openedBy = opener;
     const QRect bounds(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
     const QScreen *screen = anchor->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    pointsUp = !available.isValid() || bounds.bottom() + height() <= available.bottom();
+    m_pointsUp = !available.isValid() || bounds.bottom() + height() <= available.bottom();
 
     int x = bounds.center().x() - width() / 2;
     if (available.isValid())
         x = std::clamp(x, available.left(),
                        std::max(available.left(), available.right() - width()));
-    arrowX = std::clamp(bounds.center().x() - x, int(cornerRadius) + arrowHalfWidth,
-                        width() - int(cornerRadius) - arrowHalfWidth);
-    int y = pointsUp ? bounds.bottom() : bounds.top() - height();
+    m_arrowX = std::clamp(bounds.center().x() - x, int(cornerRadius) + arrowHalfWidth,
+                          width() - int(cornerRadius) - arrowHalfWidth);
+    int y = m_pointsUp ? bounds.bottom() : bounds.top() - height();
     // A window taller than the screen leaves room on neither side: the
     // panel then stays on screen, over the window.
     if (available.isValid())
@@ -42,28 +42,27 @@ void HistoryPanel::popUp(const QWidget *anchor, const QWidget *opener)
     placeContent();
     move(x, y);
     show();
-    historyView->setFocus();
+    m_view->setFocus();
 }
 
 void HistoryPanel::placeContent()
 {
-    historyView->setGeometry(0, pointsUp ? arrowHeight : 0, contentSize.width(),
-                             contentSize.height());
+    m_view->setGeometry(0, m_pointsUp ? arrowHeight : 0, contentSize.width(), contentSize.height());
     setMask(QRegion(outline().toFillPolygon().toPolygon()));
     update();
 }
 
 QPainterPath HistoryPanel::outline() const
 {
-    const QRectF body(0, pointsUp ? arrowHeight : 0, contentSize.width(), contentSize.height());
+    const QRectF body(0, m_pointsUp ? arrowHeight : 0, contentSize.width(), contentSize.height());
     QPainterPath path;
     path.addRoundedRect(body, cornerRadius, cornerRadius);
     QPainterPath arrow;
-    const qreal edge = pointsUp ? body.top() : body.bottom();
-    const qreal tip = pointsUp ? 0 : height();
-    arrow.moveTo(arrowX - arrowHalfWidth, edge + (pointsUp ? 1 : -1));
-    arrow.lineTo(arrowX, tip);
-    arrow.lineTo(arrowX + arrowHalfWidth, edge + (pointsUp ? 1 : -1));
+    const qreal edge = m_pointsUp ? body.top() : body.bottom();
+    const qreal tip = m_pointsUp ? 0 : height();
+    arrow.moveTo(m_arrowX - arrowHalfWidth, edge + (m_pointsUp ? 1 : -1));
+    arrow.lineTo(m_arrowX, tip);
+    arrow.lineTo(m_arrowX + arrowHalfWidth, edge + (m_pointsUp ? 1 : -1));
     arrow.closeSubpath();
     return path.united(arrow);
 }
@@ -87,9 +86,9 @@ void HistoryPanel::resizeEvent(QResizeEvent *event)
 // reach the button as a click that opens it again.
 void HistoryPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (openedBy && !rect().contains(event->position().toPoint())) {
-        const QPoint local = openedBy->mapFromGlobal(event->globalPosition().toPoint());
-        if (openedBy->rect().contains(local))
+    if (m_openedBy && !rect().contains(event->position().toPoint())) {
+        const QPoint local = m_openedBy->mapFromGlobal(event->globalPosition().toPoint());
+        if (m_openedBy->rect().contains(local))
             setAttribute(Qt::WA_NoMouseReplay);
     }
     QWidget::mousePressEvent(event);

@@ -25,7 +25,7 @@ public:
     // without opening it again.
     void popUp(const QWidget *anchor, const QWidget *opener = nullptr);
 
-    HistoryView *view() const { return historyView; }
+    HistoryView *view() const { return m_view; }
 
 signals:
     void closed();
@@ -40,8 +40,8 @@ private:
     QPainterPath outline() const;
     void placeContent();
 
-    HistoryView *historyView;
-    QPointer<const QWidget> openedBy;
-    bool pointsUp = true;
-    int arrowX = contentSize.width() / 2;
+    HistoryView *m_view;
+    QPointer<const QWidget> m_openedBy;
+    bool m_pointsUp = true;
+    int m_arrowX = contentSize.width() / 2;
 };

@@ -72,7 +72,7 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     const int top = inner.top() + int(std::ceil(y)) + lineSpacing;
     paintDetails(*painter, QRect(inner.left(), top, inner.width(), inner.bottom() - top + 1),
-                 index.data(EntropyRole).toDouble(), option.palette);
+                 index.data(entropyRole).toDouble(), option.palette);
     painter->restore();
 }
 

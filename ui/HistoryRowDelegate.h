@@ -10,7 +10,7 @@ class HistoryRowDelegate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
-    enum Role { EntropyRole = Qt::UserRole + 1 };
+    enum Role { entropyRole = Qt::UserRole + 1 };
 
     static constexpr int verticalPadding = 3;
     static constexpr int horizontalPadding = 8;

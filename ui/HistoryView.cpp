@@ -18,25 +18,25 @@
 
 HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     : QWidget(parent)
-    , model(model)
-    , content(new QStackedWidget(this))
-    , rows(new QListWidget(content))
-    , emptyState(makeEmptyState())
+    , m_model(model)
+    , m_content(new QStackedWidget(this))
+    , m_list(new QListWidget(m_content))
+    , m_emptyState(makeEmptyState())
 {
     setWindowTitle(QStringLiteral("History"));
-    rows->setItemDelegate(new HistoryRowDelegate(rows));
-    rows->setFrameShape(QFrame::NoFrame);
-    rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rows->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    rows->setAccessibleName(QStringLiteral("History"));
+    m_list->setItemDelegate(new HistoryRowDelegate(m_list));
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setAccessibleName(QStringLiteral("History"));
     // A click copies the row; the keys are handled in eventFilter. The panel
     // stays open either way.
-    connect(rows, &QListWidget::clicked, this,
+    connect(m_list, &QListWidget::clicked, this,
             [this](const QModelIndex &index) { copyRow(index.row()); });
-    rows->installEventFilter(this);
-    setFocusProxy(rows);
-    content->addWidget(emptyState);
-    content->addWidget(rows);
+    m_list->installEventFilter(this);
+    setFocusProxy(m_list);
+    m_content->addWidget(m_emptyState);
+    m_content->addWidget(m_list);
 
     auto *divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
@@ -45,7 +45,7 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(content, 1);
+    column->addWidget(m_content, 1);
     column->addWidget(divider);
     column->addWidget(makeFooter());
 
@@ -55,12 +55,12 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
 
 bool HistoryView::showsEmptyState() const
 {
-    return content->currentWidget() == emptyState;
+    return m_content->currentWidget() == m_emptyState;
 }
 
 QWidget *HistoryView::makeEmptyState()
 {
-    auto *placeholder = new QWidget(content);
+    auto *placeholder = new QWidget(m_content);
     auto *column = new QVBoxLayout(placeholder);
     column->setSpacing(6);
     column->addStretch(1);
@@ -91,39 +91,40 @@ QWidget *HistoryView::makeFooter()
         new StyledLabel(QStringLiteral("Kept in memory only \u2014 cleared when you quit."),
                         Theme::TextStyle::caption, Theme::Foreground::secondary, footer));
     row->addStretch(1);
-    clear = new QPushButton(QStringLiteral("Clear"), footer);
-    clear->setAutoDefault(false);
+    m_clearButton = new QPushButton(QStringLiteral("Clear"), footer);
+    m_clearButton->setAutoDefault(false);
     markDestructive();
-    connect(clear, &QPushButton::clicked, this, [this] { model.clearHistory(); });
-    row->addWidget(clear);
+    connect(m_clearButton, &QPushButton::clicked, this, [this] { m_model.clearHistory(); });
+    row->addWidget(m_clearButton);
     return footer;
 }
 
 void HistoryView::refresh()
 {
-    rows->clear();
-    for (const GeneratedPassword &entry : model.history()) {
-        auto *item = new QListWidgetItem(entry.text, rows);
-        item->setData(HistoryRowDelegate::EntropyRole, entry.entropyBits);
+    m_list->clear();
+    for (const GeneratedPassword &entry : m_model.history()) {
+        auto *item = new QListWidgetItem(entry.text, m_list);
+        item->setData(HistoryRowDelegate::entropyRole, entry.entropyBits);
     }
-    const bool empty = model.history().isEmpty();
-    content->setCurrentWidget(empty ? emptyState : rows);
-    clear->setEnabled(!empty);
+    const bool empty = m_model.history().isEmpty();
+    m_content->setCurrentWidget(empty ? m_emptyState : m_list);
+    m_clearButton->setEnabled(!empty);
     if (!empty)
-        rows->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        m_list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 // A destructive action: its title in the standard red of the present
 // palette, except while disabled, where the style's muted look stays.
 void HistoryView::markDestructive()
 {
-    QPalette palette = clear->palette();
+    QPalette palette = m_clearButton->palette();
     const QColor red = Theme::standard(Theme::Standard::red, palette);
     palette.setColor(QPalette::Active, QPalette::ButtonText, red);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, red);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
-                     QApplication::palette(clear).color(QPalette::Disabled, QPalette::ButtonText));
-    clear->setPalette(palette);
+    palette.setColor(
+        QPalette::Disabled, QPalette::ButtonText,
+        QApplication::palette(m_clearButton).color(QPalette::Disabled, QPalette::ButtonText));
+    m_clearButton->setPalette(palette);
 }
 
 void HistoryView::changeEvent(QEvent *event)
@@ -138,7 +139,7 @@ void HistoryView::changeEvent(QEvent *event)
 // Return, which would otherwise only activate the row.
 bool HistoryView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != rows
+    if (watched != m_list
         || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
@@ -150,12 +151,12 @@ bool HistoryView::eventFilter(QObject *watched, QEvent *event)
         event->accept(); // ours, not a window shortcut's
         return true;
     }
-    copyRow(rows->currentRow());
+    copyRow(m_list->currentRow());
     return true;
 }
 
 void HistoryView::copyRow(int row)
 {
-    if (row >= 0 && row < model.history().size())
-        model.copy(model.history().at(row));
+    if (row >= 0 && row < m_model.history().size())
+        m_model.copy(m_model.history().at(row));
 }

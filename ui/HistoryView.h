@@ -18,8 +18,8 @@ public:
 
     explicit HistoryView(GeneratorModel &model, QWidget *parent = nullptr);
 
-    QListWidget *list() const { return rows; }
-    QPushButton *clearButton() const { return clear; }
+    QListWidget *list() const { return m_list; }
+    QPushButton *clearButton() const { return m_clearButton; }
     bool showsEmptyState() const;
 
 protected:
@@ -33,9 +33,9 @@ private:
     void refresh();
     void copyRow(int row);
 
-    GeneratorModel &model;
-    QStackedWidget *content;
-    QListWidget *rows;
-    QWidget *emptyState;
-    QPushButton *clear = nullptr;
+    GeneratorModel &m_model;
+    QStackedWidget *m_content;
+    QListWidget *m_list;
+    QWidget *m_emptyState;
+    QPushButton *m_clearButton = nullptr;
 };

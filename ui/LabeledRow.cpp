@@ -7,19 +7,20 @@
 
 LabeledRow::LabeledRow(const QString &title, QWidget *content, QWidget *accessory, QWidget *parent)
     : QWidget(parent)
-    , label(new StyledLabel(title, Theme::TextStyle::callout, Theme::Foreground::secondary, this))
-    , contentView(content)
-    , accessoryView(accessory)
+    , m_titleLabel(
+          new StyledLabel(title, Theme::TextStyle::callout, Theme::Foreground::secondary, this))
+    , m_content(content)
+    , m_accessory(accessory)
 {
-    label->setFixedWidth(Theme::titleColumnWidth);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_titleLabel->setFixedWidth(Theme::titleColumnWidth);
+    m_titleLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Screen readers hear the title as the content's label.
-    label->setBuddy(content);
+    m_titleLabel->setBuddy(content);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(Theme::titleColumnSpacing);
-    row->addWidget(label, 0, Qt::AlignVCenter);
+    row->addWidget(m_titleLabel, 0, Qt::AlignVCenter);
     row->addWidget(content, 0, Qt::AlignVCenter);
     row->addWidget(accessory, 0, Qt::AlignVCenter);
 }

@@ -20,12 +20,12 @@ public:
     // returned layout starts the given spacing after the column.
     static QHBoxLayout *untitledRow(QWidget *row, int spacing);
 
-    StyledLabel *titleLabel() const { return label; }
-    QWidget *content() const { return contentView; }
-    QWidget *accessory() const { return accessoryView; }
+    StyledLabel *titleLabel() const { return m_titleLabel; }
+    QWidget *content() const { return m_content; }
+    QWidget *accessory() const { return m_accessory; }
 
 private:
-    StyledLabel *label;
-    QWidget *contentView;
-    QWidget *accessoryView;
+    StyledLabel *m_titleLabel;
+    QWidget *m_content;
+    QWidget *m_accessory;
 };

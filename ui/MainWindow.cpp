@@ -9,7 +9,7 @@
 
 MainWindow::MainWindow(GeneratorModel &model, QWidget *parent)
     : QMainWindow(parent)
-    , model(model)
+    , m_model(model)
 {
     setCentralWidget(new ContentView(model, this));
     buildFileMenu();
@@ -39,11 +39,11 @@ void MainWindow::buildEditMenu()
     edit->addSeparator();
 
     QAction *regenerate =
-        edit->addAction(QStringLiteral("Regenerate"), this, [this] { model.regenerate(true); });
+        edit->addAction(QStringLiteral("Regenerate"), this, [this] { m_model.regenerate(true); });
     regenerate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R)); // Cmd+R on macOS
     QAction *copyPassword = edit->addAction(QStringLiteral("Copy Password"), this, [this] {
-        if (model.current())
-            model.copy(*model.current());
+        if (m_model.current())
+            m_model.copy(*m_model.current());
     });
     copyPassword->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     // They work from anywhere in the program, the history panel included,

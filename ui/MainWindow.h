@@ -20,5 +20,5 @@ private:
     void addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key,
                         const char *slot);
 
-    GeneratorModel &model;
+    GeneratorModel &m_model;
 };

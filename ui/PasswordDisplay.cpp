@@ -46,16 +46,16 @@ QTextLayout::FormatRange run(qsizetype start, qsizetype length, const QColor &co
 
 PasswordDisplay::PasswordDisplay(QWidget *parent)
     : QWidget(parent)
-    , shown(makeContent())
-    , fade(new EaseOutAnimation(fadeSeconds, this))
+    , m_content(makeContent())
+    , m_fade(new EaseOutAnimation(fadeSeconds, this))
 {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setFocusPolicy(Qt::NoFocus);
-    connect(fade, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
-    connect(fade, &QAbstractAnimation::finished, this, [this] {
-        fadingOut.reset();
+    connect(m_fade, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(m_fade, &QAbstractAnimation::finished, this, [this] {
+        m_fadingOut.reset();
         update();
     });
 }
@@ -65,24 +65,24 @@ PasswordDisplay::~PasswordDisplay() = default;
 void PasswordDisplay::setPassword(const std::optional<GeneratedPassword> &password,
                                   const std::optional<QString> &errorMessage)
 {
-    const std::optional<QUuid> before = current ? std::optional(current->id) : std::nullopt;
+    const std::optional<QUuid> before = m_password ? std::optional(m_password->id) : std::nullopt;
     const std::optional<QUuid> after = password ? std::optional(password->id) : std::nullopt;
-    const QString textBefore = shown->text();
-    current = password;
-    message = errorMessage;
+    const QString textBefore = m_content->text();
+    m_password = password;
+    m_errorMessage = errorMessage;
     std::unique_ptr<FittedText> next = makeContent();
     if (before != after) {
         // Only a new password fades in; a refresh of the same one does not.
-        fadingOut = std::move(shown);
-        fade->restart();
+        m_fadingOut = std::move(m_content);
+        m_fade->restart();
     }
     if (before != after || next->text() != textBefore)
         select(0, 0);
-    shown = std::move(next);
+    m_content = std::move(next);
 
     setFocusPolicy(isSelectable() ? Qt::StrongFocus : Qt::NoFocus);
     setCursor(isSelectable() ? Qt::IBeamCursor : Qt::ArrowCursor);
-    setAccessibleName(shown->text().trimmed());
+    setAccessibleName(m_content->text().trimmed());
     updateGeometry();
     update();
 }
@@ -104,27 +104,28 @@ QList<QTextLayout::FormatRange> PasswordDisplay::styled(const QString &text,
 
 const FittedText &PasswordDisplay::content() const
 {
-    shown->fit(textRect().width());
-    return *shown;
+    m_content->fit(textRect().width());
+    return *m_content;
 }
 
 bool PasswordDisplay::isFading() const
 {
-    return fade->state() == QAbstractAnimation::Running;
+    return m_fade->state() == QAbstractAnimation::Running;
 }
 
 std::unique_ptr<FittedText> PasswordDisplay::makeContent() const
 {
-    if (message) {
+    if (m_errorMessage) {
         FittedText::Style style{Theme::font(Theme::TextStyle::callout)};
         const QColor secondary = Theme::foreground(Theme::Foreground::secondary, palette());
-        return std::make_unique<FittedText>(*message, QList{run(0, message->size(), secondary)},
-                                            style);
+        return std::make_unique<FittedText>(
+            *m_errorMessage, QList{run(0, m_errorMessage->size(), secondary)}, style);
     }
-    if (current) {
+    if (m_password) {
         FittedText::Style style{Theme::monospacedFont(13, QFont::Medium), QTextOption::WrapAnywhere,
                                 maxLines, minimumScale};
-        return std::make_unique<FittedText>(current->text, styled(current->text, palette()), style);
+        return std::make_unique<FittedText>(m_password->text, styled(m_password->text, palette()),
+                                            style);
     }
     // A lone space keeps the empty box one line high.
     return std::make_unique<FittedText>(QStringLiteral(" "), QList<QTextLayout::FormatRange>{},
@@ -133,7 +134,7 @@ std::unique_ptr<FittedText> PasswordDisplay::makeContent() const
 
 bool PasswordDisplay::isSelectable() const
 {
-    return !message && current && !current->text.isEmpty();
+    return !m_errorMessage && m_password && !m_password->text.isEmpty();
 }
 
 QRectF PasswordDisplay::textRect() const
@@ -144,8 +145,8 @@ QRectF PasswordDisplay::textRect() const
 
 QString PasswordDisplay::selectedText() const
 {
-    const qsizetype from = qMin(anchor, cursor);
-    return shown->text().mid(from, qMax(anchor, cursor) - from);
+    const qsizetype from = qMin(m_anchor, m_cursor);
+    return m_content->text().mid(from, qMax(m_anchor, m_cursor) - from);
 }
 
 void PasswordDisplay::selectAll()
@@ -163,8 +164,8 @@ void PasswordDisplay::copySelection()
 
 void PasswordDisplay::select(qsizetype from, qsizetype to)
 {
-    anchor = from;
-    cursor = to;
+    m_anchor = from;
+    m_cursor = to;
     update();
 }
 
@@ -187,7 +188,7 @@ bool PasswordDisplay::hasHeightForWidth() const
 
 int PasswordDisplay::heightForWidth(int width) const
 {
-    const qreal textHeight = shown->heightFor(width - 2 * horizontalPadding);
+    const qreal textHeight = m_content->heightFor(width - 2 * horizontalPadding);
     return int(std::ceil(textHeight)) + 2 * verticalPadding;
 }
 
@@ -197,7 +198,7 @@ bool PasswordDisplay::event(QEvent *event)
     // menu command uses the same keys; without one the command keeps them.
     if (event->type() == QEvent::ShortcutOverride && isSelectable()) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->matches(QKeySequence::Copy) && anchor != cursor)
+        if ((key->matches(QKeySequence::Copy) && m_anchor != m_cursor)
             || key->matches(QKeySequence::SelectAll)) {
             event->accept();
             return true;
@@ -209,7 +210,7 @@ bool PasswordDisplay::event(QEvent *event)
 void PasswordDisplay::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange) {
-        shown = makeContent();
+        m_content = makeContent();
         update();
     }
     QWidget::changeEvent(event);
@@ -240,29 +241,29 @@ void PasswordDisplay::paintEvent(QPaintEvent *)
     const QRectF area = textRect();
     painter.setClipRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     painter.setPen(Theme::foreground(Theme::Foreground::primary, palette()));
-    const qreal progress = fade->progress();
-    if (fadingOut && progress < 1) {
+    const qreal progress = m_fade->progress();
+    if (m_fadingOut && progress < 1) {
         painter.setOpacity(1 - progress);
-        fadingOut->fit(area.width());
-        fadingOut->draw(painter, area.topLeft());
+        m_fadingOut->fit(area.width());
+        m_fadingOut->draw(painter, area.topLeft());
     }
     painter.setOpacity(progress);
-    shown->fit(area.width());
-    shown->draw(painter, area.topLeft(), selectionFormats());
+    m_content->fit(area.width());
+    m_content->draw(painter, area.topLeft(), selectionFormats());
     // A caret shows only to keyboard users, who need it to select.
-    if (isSelectable() && anchor == cursor && Theme::showsFocusRing(this)) {
+    if (isSelectable() && m_anchor == m_cursor && Theme::showsFocusRing(this)) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.drawLine(shown->caretAt(cursor).translated(area.topLeft()));
+        painter.drawLine(m_content->caretAt(m_cursor).translated(area.topLeft()));
     }
 }
 
 QList<QTextLayout::FormatRange> PasswordDisplay::selectionFormats() const
 {
-    if (anchor == cursor)
+    if (m_anchor == m_cursor)
         return {};
     QTextLayout::FormatRange selection;
-    selection.start = int(qMin(anchor, cursor));
-    selection.length = int(qAbs(cursor - anchor));
+    selection.start = int(qMin(m_anchor, m_cursor));
+    selection.length = int(qAbs(m_cursor - m_anchor));
     selection.format.setBackground(palette().brush(QPalette::Highlight));
     selection.format.setForeground(palette().brush(QPalette::HighlightedText));
     return {selection};
@@ -280,7 +281,7 @@ void PasswordDisplay::mousePressEvent(QMouseEvent *event)
         return;
     }
     const qsizetype at = positionAt(event->position().toPoint());
-    select(event->modifiers() & Qt::ShiftModifier ? anchor : at, at);
+    select(event->modifiers() & Qt::ShiftModifier ? m_anchor : at, at);
 }
 
 void PasswordDisplay::mouseMoveEvent(QMouseEvent *event)
@@ -289,7 +290,7 @@ void PasswordDisplay::mouseMoveEvent(QMouseEvent *event)
         QWidget::mouseMoveEvent(event);
         return;
     }
-    select(anchor, positionAt(event->position().toPoint()));
+    select(m_anchor, positionAt(event->position().toPoint()));
 }
 
 void PasswordDisplay::mouseDoubleClickEvent(QMouseEvent *event)
@@ -325,10 +326,10 @@ bool PasswordDisplay::moveCursor(QKeyEvent *event)
         qsizetype to;
     };
     const Move moves[] = {
-        {QKeySequence::MoveToNextChar, false, text.nextPosition(cursor)},
-        {QKeySequence::SelectNextChar, true, text.nextPosition(cursor)},
-        {QKeySequence::MoveToPreviousChar, false, text.previousPosition(cursor)},
-        {QKeySequence::SelectPreviousChar, true, text.previousPosition(cursor)},
+        {QKeySequence::MoveToNextChar, false, text.nextPosition(m_cursor)},
+        {QKeySequence::SelectNextChar, true, text.nextPosition(m_cursor)},
+        {QKeySequence::MoveToPreviousChar, false, text.previousPosition(m_cursor)},
+        {QKeySequence::SelectPreviousChar, true, text.previousPosition(m_cursor)},
         {QKeySequence::MoveToStartOfLine, false, 0},
         {QKeySequence::MoveToStartOfDocument, false, 0},
         {QKeySequence::SelectStartOfLine, true, 0},
@@ -340,7 +341,7 @@ bool PasswordDisplay::moveCursor(QKeyEvent *event)
     };
     for (const Move &move : moves) {
         if (event->matches(move.key)) {
-            select(move.extend ? anchor : move.to, move.to);
+            select(move.extend ? m_anchor : move.to, move.to);
             return true;
         }
     }
@@ -353,7 +354,7 @@ void PasswordDisplay::contextMenuEvent(QContextMenuEvent *event)
         return;
     QMenu menu(this);
     QAction *copy = menu.addAction(QStringLiteral("Copy"), this, &PasswordDisplay::copySelection);
-    copy->setEnabled(anchor != cursor);
+    copy->setEnabled(m_anchor != m_cursor);
     menu.addAction(QStringLiteral("Select All"), this, &PasswordDisplay::selectAll);
     menu.exec(event->globalPos());
 }

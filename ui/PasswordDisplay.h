@@ -32,8 +32,8 @@ public:
 
     void setPassword(const std::optional<GeneratedPassword> &password,
                      const std::optional<QString> &errorMessage);
-    const std::optional<GeneratedPassword> &password() const { return current; }
-    const std::optional<QString> &errorMessage() const { return message; }
+    const std::optional<GeneratedPassword> &password() const { return m_password; }
+    const std::optional<QString> &errorMessage() const { return m_errorMessage; }
 
     // One run per character, coloured by its class, over the whole text.
     static QList<QTextLayout::FormatRange> styled(const QString &text, const QPalette &palette);
@@ -76,11 +76,11 @@ private:
     QList<QTextLayout::FormatRange> selectionFormats() const;
     void paintBox(QPainter &painter) const;
 
-    std::optional<GeneratedPassword> current;
-    std::optional<QString> message;
-    std::unique_ptr<FittedText> shown;
-    std::unique_ptr<FittedText> fadingOut;
-    EaseOutAnimation *fade;
-    qsizetype anchor = 0;
-    qsizetype cursor = 0;
+    std::optional<GeneratedPassword> m_password;
+    std::optional<QString> m_errorMessage;
+    std::unique_ptr<FittedText> m_content;
+    std::unique_ptr<FittedText> m_fadingOut;
+    EaseOutAnimation *m_fade;
+    qsizetype m_anchor = 0;
+    qsizetype m_cursor = 0;
 };

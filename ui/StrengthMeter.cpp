@@ -23,25 +23,25 @@ QColor mix(const QColor &from, const QColor &to, qreal progress)
 
 StrengthMeter::StrengthMeter(QWidget *parent)
     : QWidget(parent)
-    , fromColor(fillColor())
-    , animation(new EaseOutAnimation(0.2, this))
+    , m_fromColor(fillColor())
+    , m_animation(new EaseOutAnimation(0.2, this))
 {
     StrengthMeterAccessible::install();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(QStringLiteral("Strength"));
-    connect(animation, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(m_animation, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
 }
 
 void StrengthMeter::setBits(double bits)
 {
-    if (bits == value)
+    if (bits == m_bits)
         return;
     // Glide on from wherever the bar stands now, even mid-way.
-    const qreal progress = animation->progress();
-    fromFraction = fromFraction + (fraction(value) - fromFraction) * progress;
-    fromColor = mix(fromColor, fillColor(), progress);
-    value = bits;
-    animation->restart();
+    const qreal progress = m_animation->progress();
+    m_fromFraction = m_fromFraction + (fraction(m_bits) - m_fromFraction) * progress;
+    m_fromColor = mix(m_fromColor, fillColor(), progress);
+    m_bits = bits;
+    m_animation->restart();
     update();
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, accessibleValue(bits));
@@ -76,12 +76,12 @@ QString StrengthMeter::accessibleValue(double bits)
 
 QColor StrengthMeter::fillColor() const
 {
-    return Theme::strength(Strength(value).color(), palette());
+    return Theme::strength(Strength(m_bits).color(), palette());
 }
 
 bool StrengthMeter::isAnimating() const
 {
-    return animation->state() == QAbstractAnimation::Running;
+    return m_animation->state() == QAbstractAnimation::Running;
 }
 
 QSize StrengthMeter::sizeHint() const
@@ -104,9 +104,9 @@ void StrengthMeter::paintEvent(QPaintEvent *)
     painter.setBrush(Theme::foreground(Theme::Foreground::quaternary, palette()));
     painter.drawRoundedRect(track, radius, radius);
 
-    const qreal progress = animation->progress();
-    const qreal shown = fromFraction + (fraction(value) - fromFraction) * progress;
-    const QColor color = mix(fromColor, fillColor(), progress);
+    const qreal progress = m_animation->progress();
+    const qreal shown = m_fromFraction + (fraction(m_bits) - m_fromFraction) * progress;
+    const QColor color = mix(m_fromColor, fillColor(), progress);
     const QRectF fill(track.topLeft(), QSizeF(qMax(minimumFill, shown * track.width()), barHeight));
     const qreal fillRadius = qMin(radius, fill.width() / 2);
     painter.setBrush(color);

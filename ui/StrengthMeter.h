@@ -20,7 +20,7 @@ public:
 
     explicit StrengthMeter(QWidget *parent = nullptr);
 
-    double bits() const { return value; }
+    double bits() const { return m_bits; }
     void setBits(double bits);
 
     // The fill's width in a meter this wide; never narrower than 2.
@@ -41,8 +41,8 @@ private:
     // The fill as a share of the track, before the 2-px minimum.
     static qreal fraction(double bits);
 
-    double value = 0;
-    qreal fromFraction = 0;
-    QColor fromColor;
-    EaseOutAnimation *animation;
+    double m_bits = 0;
+    qreal m_fromFraction = 0;
+    QColor m_fromColor;
+    EaseOutAnimation *m_animation;
 };

@@ -5,7 +5,7 @@
 StyledLabel::StyledLabel(const QString &text, Theme::TextStyle style, Theme::Foreground level,
                          QWidget *parent)
     : QLabel(text, parent)
-    , level(level)
+    , m_level(level)
 {
     setFont(Theme::font(style));
     setTextFormat(Qt::PlainText);
@@ -13,7 +13,7 @@ StyledLabel::StyledLabel(const QString &text, Theme::TextStyle style, Theme::For
 
 QColor StyledLabel::textColor() const
 {
-    return Theme::foreground(level, palette());
+    return Theme::foreground(m_level, palette());
 }
 
 void StyledLabel::paintEvent(QPaintEvent *)

@@ -20,5 +20,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Theme::Foreground level;
+    Theme::Foreground m_level;
 };

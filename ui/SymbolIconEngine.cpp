@@ -26,7 +26,7 @@ QColor tint(QIcon::Mode mode)
 } // namespace
 
 SymbolIconEngine::SymbolIconEngine(const QString &svgPath)
-    : path(svgPath)
+    : m_path(svgPath)
 {}
 
 void SymbolIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
@@ -47,7 +47,7 @@ QPixmap SymbolIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIco
     QPixmap result(size * scale);
     result.setDevicePixelRatio(scale);
     result.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
+    QSvgRenderer renderer(m_path);
     if (!renderer.isValid())
         return result;
     QPainter painter(&result);
@@ -64,7 +64,7 @@ QPixmap SymbolIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIco
 
 QIconEngine *SymbolIconEngine::clone() const
 {
-    return new SymbolIconEngine(path);
+    return new SymbolIconEngine(m_path);
 }
 
 QString SymbolIconEngine::key() const
@@ -74,5 +74,5 @@ QString SymbolIconEngine::key() const
 
 bool SymbolIconEngine::isNull()
 {
-    return path.isEmpty();
+    return m_path.isEmpty();
 }

@@ -19,5 +19,5 @@ public:
     bool isNull() override;
 
 private:
-    QString path;
+    QString m_path;
 };

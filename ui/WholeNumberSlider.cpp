@@ -6,7 +6,7 @@
 
 WholeNumberSlider::WholeNumberSlider(qint64 minimum, qint64 maximum, QWidget *parent)
     : QSlider(Qt::Horizontal, parent)
-    , reported(minimum)
+    , m_reported(minimum)
 {
     WholeNumberSliderAccessible::install();
     setRange(int(minimum * scale), int(maximum * scale));
@@ -14,9 +14,9 @@ WholeNumberSlider::WholeNumberSlider(qint64 minimum, qint64 maximum, QWidget *pa
     setPageStep(scale * 4);
     connect(this, &QSlider::valueChanged, this, [this] {
         const qint64 whole = wholeValue();
-        if (whole == reported)
+        if (whole == m_reported)
             return;
-        reported = whole;
+        m_reported = whole;
         emit wholeValueChanged(whole);
     });
 }
@@ -33,7 +33,7 @@ void WholeNumberSlider::setExactValue(double value)
 
 void WholeNumberSlider::setWholeValue(qint64 value)
 {
-    reported = value;
+    m_reported = value;
     if (wholeValue() != value)
         setValue(int(value * scale));
 }

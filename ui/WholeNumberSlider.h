@@ -28,5 +28,5 @@ signals:
     void wholeValueChanged(qint64 value);
 
 private:
-    qint64 reported;
+    qint64 m_reported;
 };
