@@ -4,17 +4,34 @@
 
 namespace Characters {
 
+QList<qsizetype> boundaries(const QString &text)
+{
+    QList<qsizetype> result;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype at = finder.position(); at != -1; at = finder.toNextBoundary())
+        result.append(at);
+    return result;
+}
+
 QStringList graphemes(const QString &text)
 {
+    const QList<qsizetype> cuts = boundaries(text);
     QStringList result;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype start = 0;
-    while (finder.toNextBoundary() != -1) {
-        const qsizetype end = finder.position();
-        result.append(text.mid(start, end - start).normalized(QString::NormalizationForm_C));
-        start = end;
+    for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        result.append(
+            text.mid(cuts[i], cuts[i + 1] - cuts[i]).normalized(QString::NormalizationForm_C));
     }
     return result;
+}
+
+char32_t firstScalar(QStringView character)
+{
+    if (character.isEmpty())
+        return 0;
+    if (character.size() > 1 && character.at(0).isHighSurrogate()
+        && character.at(1).isLowSurrogate())
+        return QChar::surrogateToUcs4(character.at(0), character.at(1));
+    return character.at(0).unicode();
 }
 
 namespace {
@@ -46,12 +63,7 @@ bool scalarLess(const QString &a, const QString &b)
 
 bool isWhitespace(const QString &character)
 {
-    if (character.isEmpty())
-        return false;
-    const char32_t first = character.at(0).isHighSurrogate() && character.size() > 1
-                               ? QChar::surrogateToUcs4(character.at(0), character.at(1))
-                               : character.at(0).unicode();
-    return QChar::isSpace(first);
+    return !character.isEmpty() && QChar::isSpace(firstScalar(character));
 }
 
 } // namespace Characters

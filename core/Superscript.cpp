@@ -1,8 +1,9 @@
 #include "core/Superscript.h"
 
-#include <QTextBoundaryFinder>
+#include "core/Characters.h"
 
 #include <array>
+#include <cmath>
 
 QString superscripted(const QString &text)
 {
@@ -12,14 +13,22 @@ QString superscripted(const QString &text)
     // Only a digit that stands alone as a character is replaced: a digit
     // carrying a combining mark (a keycap, say) is another character.
     QString result = text;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype start = 0;
-    while (finder.toNextBoundary() != -1) {
-        const qsizetype end = finder.position();
-        const QChar unit = text.at(start);
-        if (end - start == 1 && unit >= u'0' && unit <= u'9')
-            result[start] = QChar(superscriptDigits[unit.unicode() - u'0']);
-        start = end;
+    const QList<qsizetype> cuts = Characters::boundaries(text);
+    for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        const QChar unit = text.at(cuts[i]);
+        if (cuts[i + 1] - cuts[i] == 1 && unit >= u'0' && unit <= u'9')
+            result[cuts[i]] = QChar(superscriptDigits[unit.unicode() - u'0']);
     }
     return result;
+}
+
+qint64 wholeBits(double bits)
+{
+    const double whole = std::floor(bits);
+    return std::isfinite(whole) && std::abs(whole) < 9.0e18 ? qint64(whole) : 0;
+}
+
+QString powerOfTwo(double bits)
+{
+    return u'2' + superscripted(QString::number(wholeBits(bits)));
 }

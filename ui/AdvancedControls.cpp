@@ -18,7 +18,7 @@ AdvancedControls::AdvancedControls(GeneratorModel &model, QWidget *parent)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
+    column->setSpacing(Theme::spacing);
     for (const CharacterGroup &group : Alphabet::all())
         column->addWidget(CharacterChipRows::make(model, group, this));
     column->addWidget(makeFieldRow());

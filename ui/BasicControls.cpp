@@ -19,7 +19,7 @@ BasicControls::BasicControls(GeneratorModel &model, QWidget *parent)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
+    column->setSpacing(Theme::spacing);
     column->addWidget(makeToggleRow());
     for (const CharacterGroup &group : Alphabet::basicChipGroups())
         column->addWidget(CharacterChipRows::make(model, group, this));

@@ -33,8 +33,9 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
 {
     setMinimumSize(minimumContentSize);
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(padding, padding, padding, padding);
-    column->setSpacing(spacing);
+    column->setContentsMargins(Theme::windowPadding, Theme::windowPadding, Theme::windowPadding,
+                               Theme::windowPadding);
+    column->setSpacing(Theme::spacing);
 
     column->addWidget(makePasswordRow());
     column->addWidget(makeStrengthRow());
@@ -60,7 +61,7 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     column->addWidget(m_options, 1);
     // The flexible space below the options: the scroll area already takes
     // every spare point, so only its spacing is left to show.
-    column->addSpacing(spacing);
+    column->addSpacing(Theme::spacing);
     column->addWidget(makeDivider());
     column->addWidget(makeBottomBar());
 
@@ -80,7 +81,7 @@ QString ContentView::exponentLabel(const std::optional<GeneratedPassword> &passw
 {
     if (!password)
         return QStringLiteral("\u2014");
-    return u'2' + superscripted(QString::number(qint64(std::floor(password->entropyBits))));
+    return powerOfTwo(password->entropyBits);
 }
 
 QString ContentView::crackTimeHelp(const std::optional<GeneratedPassword> &password)
@@ -165,7 +166,7 @@ QWidget *ContentView::makeBottomBar()
     auto *bar = new QWidget(this);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(spacing);
+    row->setSpacing(Theme::spacing);
 
     m_modePicker = new QComboBox(bar);
     m_modePicker->setObjectName(QStringLiteral("modePicker"));
@@ -239,7 +240,7 @@ QWidget *ContentView::makeControls()
     auto *content = new QWidget;
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 0, 4);
-    column->setSpacing(spacing);
+    column->setSpacing(Theme::spacing);
     switch (m_model.settings().mode) {
     case GeneratorMode::basic:
         column->addWidget(new BasicControls(m_model, content));

@@ -33,8 +33,6 @@ class ContentView : public QWidget
 public:
     static constexpr QSize minimumContentSize{560, 360};
     static constexpr QSize idealContentSize{620, 430};
-    static constexpr int padding = 14;
-    static constexpr int spacing = 10;
     static constexpr int accessoryWidth = 52;
 
     explicit ContentView(GeneratorModel &model, QWidget *parent = nullptr);

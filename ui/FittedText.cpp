@@ -1,5 +1,7 @@
 #include "ui/FittedText.h"
 
+#include "ui/TextLines.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -129,14 +131,7 @@ void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width)
             shownRuns.append(run);
     }
     m_layout->setFormats(shownRuns);
-    m_layout->beginLayout();
-    qreal y = 0;
-    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
-        line.setLineWidth(qMax<qreal>(0, width));
-        line.setPosition(QPointF(0, y));
-        y += line.height();
-    }
-    m_layout->endLayout();
+    breakIntoLines(*m_layout, width);
 }
 
 // At the smallest size the text still needs too many lines: keep the lines

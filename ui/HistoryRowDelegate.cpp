@@ -4,6 +4,7 @@
 #include "core/Superscript.h"
 #include "ui/MiddleElision.h"
 #include "ui/Symbols.h"
+#include "ui/TextLines.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
@@ -14,8 +15,7 @@
 
 QString HistoryRowDelegate::ratingText(double bits)
 {
-    return Strength(bits).label() + QStringLiteral(" \u00B7 2")
-           + superscripted(QString::number(qint64(std::floor(bits))));
+    return Strength(bits).label() + QStringLiteral(" \u00B7 ") + powerOfTwo(bits);
 }
 
 QFont HistoryRowDelegate::textFont()
@@ -58,14 +58,7 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     QTextOption wrap;
     wrap.setWrapMode(QTextOption::WrapAnywhere);
     layout.setTextOption(wrap);
-    layout.beginLayout();
-    qreal y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(inner.width());
-        line.setPosition(QPointF(0, y));
-        y += line.height();
-    }
-    layout.endLayout();
+    const qreal y = breakIntoLines(layout, inner.width());
     const bool selected = option.state & QStyle::State_Selected;
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     layout.draw(painter, inner.topLeft());

@@ -10,7 +10,6 @@ LabeledRow::LabeledRow(const QString &title, QWidget *content, QWidget *accessor
     , m_titleLabel(
           new StyledLabel(title, Theme::TextStyle::callout, Theme::Foreground::secondary, this))
     , m_content(content)
-    , m_accessory(accessory)
 {
     m_titleLabel->setFixedWidth(Theme::titleColumnWidth);
     m_titleLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -22,10 +22,8 @@ public:
 
     StyledLabel *titleLabel() const { return m_titleLabel; }
     QWidget *content() const { return m_content; }
-    QWidget *accessory() const { return m_accessory; }
 
 private:
     StyledLabel *m_titleLabel;
     QWidget *m_content;
-    QWidget *m_accessory;
 };

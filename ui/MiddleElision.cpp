@@ -1,6 +1,8 @@
 #include "ui/MiddleElision.h"
 
-#include <QTextBoundaryFinder>
+#include "core/Characters.h"
+#include "ui/TextLines.h"
+
 #include <QTextLayout>
 
 namespace {
@@ -11,28 +13,10 @@ int lineCount(const QString &text, const QFont &font, qreal width, qreal *height
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAnywhere);
     layout.setTextOption(option);
-    layout.beginLayout();
-    int lines = 0;
-    qreal y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        y += line.height();
-        ++lines;
-    }
-    layout.endLayout();
+    const qreal y = breakIntoLines(layout, width);
     if (height)
         *height = y;
-    return lines;
-}
-
-// Positions between characters, so that no cut splits one.
-QList<qsizetype> boundaries(const QString &text)
-{
-    QList<qsizetype> result;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype at = finder.position(); at != -1; at = finder.toNextBoundary())
-        result.append(at);
-    return result;
+    return layout.lineCount();
 }
 
 } // namespace
@@ -41,7 +25,7 @@ QString middleElided(const QString &text, const QFont &font, qreal width, int ma
 {
     if (width <= 0 || lineCount(text, font, width) <= maxLines)
         return text;
-    const QList<qsizetype> cuts = boundaries(text);
+    const QList<qsizetype> cuts = Characters::boundaries(text);
     const qsizetype characters = cuts.size() - 1;
     const auto keep = [&](qsizetype kept) {
         const qsizetype head = (kept + 1) / 2;

@@ -1,5 +1,7 @@
 #include "ui/PasswordDisplay.h"
 
+#include "core/Characters.h"
+
 #include "ui/EaseOutAnimation.h"
 #include "ui/FittedText.h"
 #include "ui/Theme.h"
@@ -9,23 +11,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QTextBoundaryFinder>
 
 #include <cmath>
 
 namespace {
 
-char32_t firstScalar(QStringView character)
-{
-    if (character.size() > 1 && character.at(0).isHighSurrogate()
-        && character.at(1).isLowSurrogate())
-        return QChar::surrogateToUcs4(character.at(0), character.at(1));
-    return character.at(0).unicode();
-}
-
 QColor colorOf(QStringView character, const QPalette &palette)
 {
-    const char32_t scalar = firstScalar(character);
+    const char32_t scalar = Characters::firstScalar(character);
     if (QChar::isNumber(scalar))
         return Theme::standard(Theme::Standard::orange, palette);
     if (QChar::isLetter(scalar))
@@ -91,13 +84,10 @@ QList<QTextLayout::FormatRange> PasswordDisplay::styled(const QString &text,
                                                         const QPalette &palette)
 {
     QList<QTextLayout::FormatRange> runs;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype start = 0;
-    while (finder.toNextBoundary() != -1) {
-        const qsizetype end = finder.position();
-        runs.append(
-            run(start, end - start, colorOf(QStringView(text).mid(start, end - start), palette)));
-        start = end;
+    const QList<qsizetype> cuts = Characters::boundaries(text);
+    for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        const QStringView character = QStringView(text).mid(cuts[i], cuts[i + 1] - cuts[i]);
+        runs.append(run(cuts[i], character.size(), colorOf(character, palette)));
     }
     return runs;
 }

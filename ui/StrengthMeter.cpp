@@ -1,5 +1,6 @@
 #include "ui/StrengthMeter.h"
 
+#include "core/Superscript.h"
 #include "ui/EaseOutAnimation.h"
 #include "ui/StrengthMeterAccessible.h"
 #include "ui/Theme.h"
@@ -59,19 +60,9 @@ qreal StrengthMeter::fraction(double bits)
     return 0; // zero, negative or not a number
 }
 
-qreal StrengthMeter::fillWidth(double bits, qreal width)
-{
-    return qMax(minimumFill, fraction(bits) * width);
-}
-
 QString StrengthMeter::accessibleValue(double bits)
 {
-    const double whole = std::floor(bits);
-    // Out-of-range figures cannot occur in practice; keep the cast defined.
-    const long long power =
-        std::isfinite(whole) && std::abs(whole) < 9.0e18 ? static_cast<long long>(whole) : 0;
-    return Strength(bits).label() + QStringLiteral(", 2 to the ") + QString::asprintf("%lld", power)
-           + QStringLiteral(" power");
+    return tr("%1, 2 to the %2 power").arg(Strength(bits).label()).arg(wholeBits(bits));
 }
 
 QColor StrengthMeter::fillColor() const

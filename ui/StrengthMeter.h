@@ -23,8 +23,6 @@ public:
     double bits() const { return m_bits; }
     void setBits(double bits);
 
-    // The fill's width in a meter this wide; never narrower than 2.
-    static qreal fillWidth(double bits, qreal width);
     // The rating and the whole power of two, as screen readers say it.
     static QString accessibleValue(double bits);
     // The colour of the rating of the current bits, in this palette.

@@ -19,10 +19,13 @@ enum class Foreground { primary, secondary, tertiary, quaternary };
 enum class Standard { red, orange, yellow, mint, pink };
 enum class TextStyle { body, callout, caption, caption2 };
 
-// The title column shared by labelled rows and chip rows, so that their
-// controls start at one left edge.
+// Shared measures: the window's padding, the spacing between its rows and
+// columns, and the title column of labelled rows and chip rows, so that
+// their controls start at one left edge.
+constexpr int windowPadding = 14;
+constexpr int spacing = 10;
 constexpr int titleColumnWidth = 78;
-constexpr int titleColumnSpacing = 10;
+constexpr int titleColumnSpacing = spacing;
 
 // A palette is dark when its window is darker than its text.
 bool isDark(const QPalette &palette);

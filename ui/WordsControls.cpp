@@ -16,7 +16,7 @@ WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
+    column->setSpacing(Theme::spacing);
     column->addWidget(CharacterChipRows::makeSeparators(model, this));
     column->addWidget(makeHintRow());
     connect(&model, &GeneratorModel::settingsChanged, this, &WordsControls::refresh);
