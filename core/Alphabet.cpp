@@ -1,5 +1,7 @@
 #include "core/Alphabet.h"
 
+#include <QCoreApplication>
+
 namespace Alphabet {
 
 namespace {
@@ -44,21 +46,24 @@ const CharacterGroup &digits()
 const CharacterGroup &symbols()
 {
     static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::symbols, QStringLiteral("Symbols"), "-_=+*^~/\\@#$%&");
+        makeGroup(CharacterGroup::Kind::symbols, QCoreApplication::translate("Alphabet", "Symbols"),
+                  "-_=+*^~/\\@#$%&");
     return group;
 }
 
 const CharacterGroup &punctuation()
 {
     static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::punctuation, QStringLiteral("Punctuation"), "!?,.:;");
+        makeGroup(CharacterGroup::Kind::punctuation,
+                  QCoreApplication::translate("Alphabet", "Punctuation"), "!?,.:;");
     return group;
 }
 
 const CharacterGroup &brackets()
 {
     static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::brackets, QStringLiteral("Brackets"), "(){}[]<>");
+        makeGroup(CharacterGroup::Kind::brackets,
+                  QCoreApplication::translate("Alphabet", "Brackets"), "(){}[]<>");
     return group;
 }
 

@@ -1,5 +1,7 @@
 #include "core/GeneratedPassword.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
@@ -11,21 +13,27 @@ constexpr double secondsPerYear = 31'557'600.0; // 365.25 days
 struct YearScale
 {
     double scale;
-    const char *word;
+    const char *text; // "%1 thousand years"
 };
 
 constexpr std::array<YearScale, 6> yearScales{{
-    {1e3, "thousand"},
-    {1e6, "million"},
-    {1e9, "billion"},
-    {1e12, "trillion"},
-    {1e15, "quadrillion"},
-    {1e18, "quintillion"},
+    {1e3, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 thousand years")},
+    {1e6, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 million years")},
+    {1e9, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 billion years")},
+    {1e12, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 trillion years")},
+    {1e15, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 quadrillion years")},
+    {1e18, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 quintillion years")},
 }};
 
-QString count(double value, const char *unit)
+QString translated(const char *text)
 {
-    return QString::number(static_cast<qint64>(std::trunc(value))) + u' ' + QLatin1StringView(unit);
+    return QCoreApplication::translate("GeneratedPassword", text);
+}
+
+// A whole count of a unit, such as "%1 seconds", cut down to the whole.
+QString count(double value, const char *text)
+{
+    return translated(text).arg(static_cast<qint64>(std::trunc(value)));
 }
 
 QString scaledYears(double years)
@@ -35,8 +43,7 @@ QString scaledYears(double years)
             // Round half to even, as printf's %.0f does; the scale word
             // stays put even when this rounds up to 1000.
             const double value = std::nearbyint(years / it->scale);
-            return QString::number(value, 'f', 0) + u' ' + QLatin1StringView(it->word)
-                   + QLatin1StringView(" years");
+            return translated(it->text).arg(QString::number(value, 'f', 0));
         }
     }
     return QString(); // not reached: every case returns above
@@ -52,21 +59,21 @@ QString GeneratedPassword::crackTime() const
 QString GeneratedPassword::humanDuration(double seconds)
 {
     if (!std::isfinite(seconds))
-        return QStringLiteral("effectively forever");
+        return translated("effectively forever");
     if (seconds < 1)
-        return QStringLiteral("instantly");
+        return translated("instantly");
     if (seconds < 60)
-        return count(seconds, "seconds");
+        return count(seconds, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 seconds"));
     if (seconds < 3600)
-        return count(seconds / 60, "minutes");
+        return count(seconds / 60, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 minutes"));
     if (seconds < 86'400)
-        return count(seconds / 3600, "hours");
+        return count(seconds / 3600, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 hours"));
     if (seconds < secondsPerYear)
-        return count(seconds / 86'400, "days");
+        return count(seconds / 86'400, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 days"));
     const double years = seconds / secondsPerYear;
     if (years < 1000)
-        return count(years, "years");
+        return count(years, QT_TRANSLATE_NOOP("GeneratedPassword", "%1 years"));
     if (years >= 1e21)
-        return QStringLiteral("effectively forever");
+        return translated("effectively forever");
     return scaledYears(years);
 }

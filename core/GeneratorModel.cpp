@@ -18,9 +18,9 @@ QString GeneratorModel::message(GeneratorError error)
 {
     switch (error) {
     case GeneratorError::emptyAlphabet:
-        return QStringLiteral("Turn on at least one character to generate a password.");
+        return tr("Turn on at least one character to generate a password.");
     case GeneratorError::wordlistUnavailable:
-        return QStringLiteral("The word list couldn't be loaded.");
+        return tr("The word list couldn't be loaded.");
     }
     return QString(); // not reached: every case returns above
 }

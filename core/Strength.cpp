@@ -1,5 +1,7 @@
 #include "core/Strength.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A value on a threshold takes the higher level. NaN compares false
@@ -27,15 +29,15 @@ QString Strength::label() const
 {
     switch (m_level) {
     case Level::weak:
-        return QStringLiteral("Weak");
+        return QCoreApplication::translate("Strength", "Weak");
     case Level::fair:
-        return QStringLiteral("Fair");
+        return QCoreApplication::translate("Strength", "Fair");
     case Level::good:
-        return QStringLiteral("Good");
+        return QCoreApplication::translate("Strength", "Good");
     case Level::strong:
-        return QStringLiteral("Strong");
+        return QCoreApplication::translate("Strength", "Strong");
     case Level::excellent:
-        return QStringLiteral("Excellent");
+        return QCoreApplication::translate("Strength", "Excellent");
     }
     return QString(); // not reached: every case returns above
 }

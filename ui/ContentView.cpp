@@ -39,10 +39,10 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
 
     column->addWidget(makePasswordRow());
     column->addWidget(makeStrengthRow());
-    m_lengthRow = makeCountRow(QStringLiteral("Length"), Settings::minimumLength,
-                               Settings::maximumLength, &Settings::length);
-    m_wordsRow = makeCountRow(QStringLiteral("Words"), Settings::minimumWordCount,
-                              Settings::maximumWordCount, &Settings::wordCount);
+    m_lengthRow = makeCountRow(tr("Length"), Settings::minimumLength, Settings::maximumLength,
+                               &Settings::length);
+    m_wordsRow = makeCountRow(tr("Words"), Settings::minimumWordCount, Settings::maximumWordCount,
+                              &Settings::wordCount);
     column->addWidget(m_lengthRow);
     column->addWidget(m_wordsRow);
     // The divider keeps 2 more above and below than the rows' spacing.
@@ -88,8 +88,7 @@ QString ContentView::crackTimeHelp(const std::optional<GeneratedPassword> &passw
 {
     if (!password)
         return QString();
-    return QStringLiteral("About ") + password->crackTime()
-           + QStringLiteral(" to crack at 100 billion guesses per second.");
+    return tr("About %1 to crack at 100 billion guesses per second.").arg(password->crackTime());
 }
 
 QString ContentView::poolSummary(const std::optional<GeneratedPassword> &password,
@@ -98,8 +97,8 @@ QString ContentView::poolSummary(const std::optional<GeneratedPassword> &passwor
     if (!password)
         return QString();
     if (password->mode == GeneratorMode::words)
-        return locale.toString(password->poolSize) + QStringLiteral(" words available");
-    return QString::number(password->poolSize) + QStringLiteral(" characters in the pool");
+        return tr("%1 words available").arg(locale.toString(password->poolSize));
+    return tr("%1 characters in the pool").arg(password->poolSize);
 }
 
 QWidget *ContentView::makePasswordRow()
@@ -112,7 +111,7 @@ QWidget *ContentView::makePasswordRow()
     connect(m_display, &PasswordDisplay::copyRequested, this,
             [this](const QString &text) { m_model.copyText(text); });
     row->addWidget(m_display, 1);
-    m_copyButton = new QPushButton(QStringLiteral("Copy"), rowWidget);
+    m_copyButton = new QPushButton(tr("Copy"), rowWidget);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     m_copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_copyButton->setAutoDefault(false);
@@ -134,7 +133,7 @@ QWidget *ContentView::makeStrengthRow()
     m_exponent->setFont(Theme::font(13, QFont::Medium));
     m_exponent->setFixedWidth(accessoryWidth);
     m_exponent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return new LabeledRow(QStringLiteral("Strength"), m_meter, m_exponent, this);
+    return new LabeledRow(tr("Strength"), m_meter, m_exponent, this);
 }
 
 LabeledRow *ContentView::makeCountRow(const QString &title, qint64 minimum, qint64 maximum,
@@ -170,10 +169,10 @@ QWidget *ContentView::makeBottomBar()
 
     m_modePicker = new QComboBox(bar);
     m_modePicker->setObjectName(QStringLiteral("modePicker"));
-    m_modePicker->setAccessibleName(QStringLiteral("Mode"));
-    m_modePicker->addItem(QStringLiteral("Basic"), int(GeneratorMode::basic));
-    m_modePicker->addItem(QStringLiteral("Advanced"), int(GeneratorMode::advanced));
-    m_modePicker->addItem(QStringLiteral("Words"), int(GeneratorMode::words));
+    m_modePicker->setAccessibleName(tr("Mode"));
+    m_modePicker->addItem(tr("Basic"), int(GeneratorMode::basic));
+    m_modePicker->addItem(tr("Advanced"), int(GeneratorMode::advanced));
+    m_modePicker->addItem(tr("Words"), int(GeneratorMode::words));
     m_modePicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_modePicker, &QComboBox::activated, this, [this](int index) {
         const auto mode = GeneratorMode(m_modePicker->itemData(index).toInt());
@@ -184,7 +183,7 @@ QWidget *ContentView::makeBottomBar()
     row->addWidget(makeOptionsButton(bar));
     row->addStretch(1);
 
-    auto *regenerate = new ProminentButton(QStringLiteral("Regenerate"), bar);
+    auto *regenerate = new ProminentButton(tr("Regenerate"), bar);
     regenerate->setObjectName(QStringLiteral("regenerateButton"));
     connect(regenerate, &QPushButton::clicked, this, [this] { m_model.regenerate(true); });
     row->addWidget(regenerate);
@@ -196,9 +195,9 @@ QToolButton *ContentView::makeHistoryButton(QWidget *parent)
     m_historyButton = new QToolButton(parent);
     m_historyButton->setObjectName(QStringLiteral("historyButton"));
     m_historyButton->setIcon(Symbols::icon(QStringLiteral("clock.arrow.circlepath")));
-    m_historyButton->setText(QStringLiteral("History"));
-    m_historyButton->setAccessibleName(QStringLiteral("History"));
-    m_historyButton->setToolTip(QStringLiteral("Recently generated passwords"));
+    m_historyButton->setText(tr("History"));
+    m_historyButton->setAccessibleName(tr("History"));
+    m_historyButton->setToolTip(tr("Recently generated passwords"));
     m_historyButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_historyButton->setAutoRaise(true);
     connect(m_historyButton, &QToolButton::clicked, this, &ContentView::showHistory);
@@ -210,16 +209,16 @@ QToolButton *ContentView::makeOptionsButton(QWidget *parent)
     auto *button = new QToolButton(parent);
     button->setObjectName(QStringLiteral("optionsButton"));
     button->setIcon(Symbols::icon(QStringLiteral("gearshape")));
-    button->setText(QStringLiteral("Options"));
-    button->setAccessibleName(QStringLiteral("Options"));
+    button->setText(tr("Options"));
+    button->setAccessibleName(tr("Options"));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setPopupMode(QToolButton::InstantPopup);
     button->setAutoRaise(true);
     button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
 
     auto *menu = new QMenu(button);
-    m_excludeAmbiguous = menu->addAction(QStringLiteral("Exclude ambiguous characters"));
-    m_autoClear = menu->addAction(QStringLiteral("Clear clipboard after 1 minute"));
+    m_excludeAmbiguous = menu->addAction(tr("Exclude ambiguous characters"));
+    m_autoClear = menu->addAction(tr("Clear clipboard after 1 minute"));
     for (QAction *action : {m_excludeAmbiguous, m_autoClear})
         action->setCheckable(true);
     connect(m_excludeAmbiguous, &QAction::triggered, this, [this](bool on) {
@@ -287,7 +286,7 @@ void ContentView::refreshPassword()
 
 void ContentView::refreshCopyTitle()
 {
-    m_copyButton->setText(m_model.didCopy() ? QStringLiteral("Copied") : QStringLiteral("Copy"));
+    m_copyButton->setText(m_model.didCopy() ? tr("Copied") : tr("Copy"));
 }
 
 void ContentView::refreshSettings()

@@ -23,12 +23,12 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     , m_list(new QListWidget(m_content))
     , m_emptyState(makeEmptyState())
 {
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     m_list->setItemDelegate(new HistoryRowDelegate(m_list));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_list->setAccessibleName(QStringLiteral("History"));
+    m_list->setAccessibleName(tr("History"));
     // A click copies the row; the keys are handled in eventFilter. The panel
     // stays open either way.
     connect(m_list, &QListWidget::clicked, this,
@@ -67,11 +67,11 @@ QWidget *HistoryView::makeEmptyState()
     auto *symbol = new QLabel(placeholder);
     symbol->setPixmap(Symbols::icon(QStringLiteral("clock")).pixmap(32, 32));
     symbol->setAlignment(Qt::AlignCenter);
-    auto *title = new QLabel(QStringLiteral("No history yet"), placeholder);
+    auto *title = new QLabel(tr("No history yet"), placeholder);
     title->setFont(Theme::font(15, QFont::DemiBold));
     title->setAlignment(Qt::AlignCenter);
     auto *description =
-        new StyledLabel(QStringLiteral("Passwords you regenerate past will collect here."),
+        new StyledLabel(tr("Passwords you regenerate past will collect here."),
                         Theme::TextStyle::callout, Theme::Foreground::secondary, placeholder);
     description->setAlignment(Qt::AlignCenter);
     description->setWordWrap(true);
@@ -87,11 +87,11 @@ QWidget *HistoryView::makeFooter()
     auto *footer = new QWidget(this);
     auto *row = new QHBoxLayout(footer);
     row->setContentsMargins(footerPadding, footerPadding, footerPadding, footerPadding);
-    row->addWidget(
-        new StyledLabel(QStringLiteral("Kept in memory only \u2014 cleared when you quit."),
-                        Theme::TextStyle::caption, Theme::Foreground::secondary, footer));
+    row->addWidget(new StyledLabel(tr("Kept in memory only \u2014 cleared when you quit."),
+                                   Theme::TextStyle::caption, Theme::Foreground::secondary,
+                                   footer));
     row->addStretch(1);
-    m_clearButton = new QPushButton(QStringLiteral("Clear"), footer);
+    m_clearButton = new QPushButton(tr("Clear"), footer);
     m_clearButton->setAutoDefault(false);
     markDestructive();
     connect(m_clearButton, &QPushButton::clicked, this, [this] { m_model.clearHistory(); });

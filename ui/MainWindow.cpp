@@ -39,9 +39,9 @@ void MainWindow::buildEditMenu()
     edit->addSeparator();
 
     QAction *regenerate =
-        edit->addAction(QStringLiteral("Regenerate"), this, [this] { m_model.regenerate(true); });
+        edit->addAction(tr("Regenerate"), this, [this] { m_model.regenerate(true); });
     regenerate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R)); // Cmd+R on macOS
-    QAction *copyPassword = edit->addAction(QStringLiteral("Copy Password"), this, [this] {
+    QAction *copyPassword = edit->addAction(tr("Copy Password"), this, [this] {
         if (m_model.current())
             m_model.copy(*m_model.current());
     });

@@ -343,8 +343,8 @@ void PasswordDisplay::contextMenuEvent(QContextMenuEvent *event)
     if (!isSelectable())
         return;
     QMenu menu(this);
-    QAction *copy = menu.addAction(QStringLiteral("Copy"), this, &PasswordDisplay::copySelection);
+    QAction *copy = menu.addAction(tr("Copy"), this, &PasswordDisplay::copySelection);
     copy->setEnabled(m_anchor != m_cursor);
-    menu.addAction(QStringLiteral("Select All"), this, &PasswordDisplay::selectAll);
+    menu.addAction(tr("Select All"), this, &PasswordDisplay::selectAll);
     menu.exec(event->globalPos());
 }

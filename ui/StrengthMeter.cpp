@@ -29,7 +29,7 @@ StrengthMeter::StrengthMeter(QWidget *parent)
 {
     StrengthMeterAccessible::install();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Strength"));
+    setAccessibleName(tr("Strength"));
     connect(m_animation, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
 }
 
