@@ -35,17 +35,17 @@ struct Copy
 // The real model over a store in memory that starts with the given
 // settings; copies are noted instead of reaching the system clipboard.
 // Randomness, the word list and the delays can be replaced.
+struct ModelOptions
+{
+    Settings start = {};
+    RandomSource *random = nullptr; // the system source
+    PasswordGenerator::WordlistProvider words = {};
+    CopyTimings timings = {};
+};
+
 struct ModelFixture
 {
-    struct Options
-    {
-        Settings start;
-        RandomSource *random = nullptr; // the system source
-        PasswordGenerator::WordlistProvider words = {};
-        CopyTimings timings = {};
-    };
-
-    explicit ModelFixture(const Options &options = {})
+    explicit ModelFixture(const ModelOptions &options = {})
     {
         store.stored = options.start;
         model = std::make_unique<GeneratorModel>(ModelServices{
