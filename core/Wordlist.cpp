@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+namespace Wordlist {
+
 namespace {
 
 // Entries are separated by LF, but a CR directly before it forms one
@@ -28,7 +30,7 @@ QStringList split(const QString &text)
 
 } // namespace
 
-const QStringList &Wordlist::words()
+const QStringList &words()
 {
     // Function-local statics initialise once, and other threads block
     // until that has finished.
@@ -37,7 +39,7 @@ const QStringList &Wordlist::words()
     return entries;
 }
 
-QStringList Wordlist::fromFile(const QString &path)
+QStringList fromFile(const QString &path)
 {
     if (path.isEmpty())
         return {};
@@ -50,7 +52,7 @@ QStringList Wordlist::fromFile(const QString &path)
     return fromData(data);
 }
 
-QStringList Wordlist::fromData(const QByteArray &data)
+QStringList fromData(const QByteArray &data)
 {
     // Stateless, so that a sequence cut off at the end counts as an error.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -59,3 +61,5 @@ QStringList Wordlist::fromData(const QByteArray &data)
         return {};
     return split(text);
 }
+
+} // namespace Wordlist
