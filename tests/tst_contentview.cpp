@@ -1,9 +1,4 @@
-#include "core/GeneratorModel.h"
-#include "services/PreferencesStore.h"
-#include "support/Palettes.h"
-#include "support/TemporaryPreferences.h"
-#include "ui/AdvancedControls.h"
-#include "ui/BasicControls.h"
+#include "support/ModelFixture.h"
 #include "ui/CharacterChip.h"
 #include "ui/ChipRow.h"
 #include "ui/ChipRowTitle.h"
@@ -12,79 +7,52 @@
 #include "ui/HistoryPanel.h"
 #include "ui/HistoryRowDelegate.h"
 #include "ui/HistoryView.h"
-#include "ui/LabeledRow.h"
 #include "ui/MiddleElision.h"
 #include "ui/PasswordDisplay.h"
-#include "ui/StyledLabel.h"
-#include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
-#include "ui/WordsControls.h"
 
-#include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
-#include <tuple>
-
-using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// The real model over preferences in a temporary folder; copies are noted
-// instead of reaching the system clipboard.
-class Window
+// The window at its ideal size over the real model, its settings in memory.
+struct Window : ModelFixture
 {
-public:
-    explicit Window(const Settings &start = Settings(), CopyTimings timings = {})
+    explicit Window(GeneratorMode mode = GeneratorMode::basic, CopyTimings timings = {})
+        : ModelFixture({.start = {.mode = mode, .additionalCharacters = {}}, .timings = timings})
+        , view(*model)
     {
-        PreferencesStore().save(start);
-        model = std::make_unique<GeneratorModel>(ModelServices{
-            .store = store,
-            .copyToClipboard = [this](const QString &text, auto) { copied.append(text); },
-            .timings = timings});
-        view = std::make_unique<ContentView>(*model);
-        view->resize(ContentView::idealContentSize);
-        view->show();
-        exposed = QTest::qWaitForWindowExposed(view.get());
+        view.resize(view.sizeHint());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
     }
 
-    template <typename T> T *find(const char *name) const
+    template <typename T = QWidget> T *find(const char *name = nullptr) const
     {
-        return view->findChild<T *>(QLatin1StringView(name));
+        return view.findChild<T *>(QString::fromLatin1(name));
     }
-    template <typename T> T *panel() const
+    QWidget *panel() const { return find<QScrollArea>("options")->widget(); }
+    const Settings &settings() const { return model->settings(); }
+    QString hint() const
     {
-        return view->findChild<QScrollArea *>("options")->widget()->findChild<T *>();
+        auto *l = panel()->findChild<QLabel *>();
+        return l ? l->text() : "";
     }
-    QString text() const { return model->current() ? model->current()->text : QString(); }
 
-    TemporaryPreferences preferences;
-    PreferencesStore store;
-    QStringList copied;
-    bool exposed = false;
-    std::unique_ptr<GeneratorModel> model;
-    std::unique_ptr<ContentView> view;
+    ContentView view;
 };
-
-Settings inMode(GeneratorMode mode)
-{
-    Settings settings;
-    settings.mode = mode;
-    return settings;
-}
 
 } // namespace
 
@@ -93,396 +61,237 @@ class TestContentView : public QObject
     Q_OBJECT
 
 private slots:
-    void groupTogglesChangeSettingsAndPassword();
-    void chipsAndTurnAllTitles_data();
-    void chipsAndTurnAllTitles();
-    void typingWritesOncePerKeystroke();
-    void separatorHintsFollowTheCount();
-    void modeSwitchSwapsRowAndPanel();
-    void sliderRoundsHalvesAway_data();
-    void sliderRoundsHalvesAway();
-    void copyButtonAcknowledges();
-    void historyButtonEnablesOnlyAfterRegeneration();
-    void historyRowsCopyTheirOwnText();
-    void clearEmptiesTheHistory();
-    void labelsAndSummaries();
-    void rowsPickerAndOptionsMenu();
-    void tabFollowsTheScreen();
-    void smallestWindowScrollsWithoutOverlap();
-};
-
-void TestContentView::groupTogglesChangeSettingsAndPassword()
-{
-    Window w;
-    QVERIFY(w.exposed);
-    auto *basic = w.panel<BasicControls>();
-    QVERIFY(basic);
-    for (GroupToggleButton *button : basic->groupButtons()) {
-        const QString before = w.text();
-        const CharacterGroup group = button->group();
-        QVERIFY(button->isOn());
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!w.model->settings().enabledCharacters.contains(group.characters.first()));
-        QVERIFY(!button->isOn());
-        QVERIFY(w.text() != before);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(w.model->settings().enabledCharacters.contains(group.characters.last()));
+    void groupButtonsToggleTheirGroup()
+    {
+        Window w;
+        const auto buttons = w.panel()->findChildren<GroupToggleButton *>();
+        for (GroupToggleButton *button : buttons) {
+            QCOMPARE(button->state(), ToggleState::on);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(button->state(), ToggleState::off);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(w.settings().enabledCharacters, Settings().enabledCharacters);
+        }
+        // Partly on: one press adds the missing ones and removes none.
+        w.model->setSettings(
+            {.enabledCharacters = Settings().enabledCharacters.subtracting({u"5"_s}),
+             .additionalCharacters = {}});
+        QCOMPARE(buttons.at(2)->state(), ToggleState::partial);
+        QTest::keyClick(buttons.at(2), Qt::Key_Space);
+        QCOMPARE(w.settings().enabledCharacters, Settings().enabledCharacters);
     }
-    // Partly on: one click adds the missing ones and removes none.
-    GroupToggleButton *digits = basic->groupButtons().at(2);
-    QTest::mouseClick(w.panel<ChipRow>()->chips().first(), Qt::LeftButton); // a symbol, not digits
-    Settings partial = w.model->settings();
-    partial.enabledCharacters.remove(QStringLiteral("5"));
-    w.model->setSettings(partial);
-    QCOMPARE(digits->state(), ToggleState::partial);
-    digits->setFocus();
-    QTest::keyClick(digits, Qt::Key_Space);
-    QVERIFY(w.model->settings().enabledCharacters.contains(QStringLiteral("5")));
-    QVERIFY(digits->isOn());
-}
 
-void TestContentView::chipsAndTurnAllTitles_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("row");
-    QTest::newRow("basic symbols") << int(GeneratorMode::basic) << 0;
-    QTest::newRow("advanced brackets") << int(GeneratorMode::advanced) << 5;
-    QTest::newRow("separators") << int(GeneratorMode::words) << 0;
-}
+    void typingWritesOncePerKeystroke()
+    {
+        Window w(GeneratorMode::advanced);
+        QStringList events;
+        w.store.log = &events;
+        connect(w.model.get(), &GeneratorModel::currentChanged, this, [&] { events << "new"; });
+        connect(w.model.get(), &GeneratorModel::settingsChanged, this, [&] { events << "told"; });
+        QTest::keyClicks(w.panel()->findChild<QLineEdit *>(), u"a b"_s);
+        // Each keystroke is saved and answered with a password before it is told.
+        const QStringList keystroke{"saved", "new", "told"};
+        QCOMPARE(events, keystroke + keystroke + keystroke);
+        QCOMPARE(w.store.stored.additionalCharacters, u"a b"_s);
+    }
 
-void TestContentView::chipsAndTurnAllTitles()
-{
-    QFETCH(int, mode);
-    QFETCH(int, row);
-    Window w(inMode(GeneratorMode(mode)));
-    ChipRow *chips =
-        w.view->findChild<QScrollArea *>("options")->widget()->findChildren<ChipRow *>().at(row);
-    const auto selected = [&] {
-        return mode == int(GeneratorMode::words) ? w.model->settings().separators
-                                                 : w.model->settings().enabledCharacters;
-    };
-    CharacterChip *chip = chips->chips().last();
-    const bool wasOn = chip->isChecked();
-    const QString before = w.text();
-    QTest::mouseClick(chip, Qt::LeftButton);
-    QCOMPARE(chip->isChecked(), !wasOn);
-    QVERIFY(w.text() != before);
+    void eachModesPanel_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // on the picker, from Basic
+        QTest::addColumn<GeneratorMode>("mode");
+        QTest::addColumn<QStringList>("hints"); // at first, after a chip, all off
+        QTest::addColumn<double>("position");   // where a drag of the count lets go
+        QTest::addColumn<int>("stored");
+        QTest::newRow("advanced") << QList{int(Qt::Key_Down)} << GeneratorMode::advanced
+                                  << QStringList(3) << 7.5 << 8;
+        QTest::newRow("words") << QList{int(Qt::Key_End)} << GeneratorMode::words
+                               << QStringList{"Words are joined by this character.",
+                                              "Each join picks one at random, which makes it "
+                                              "stronger.",
+                                              "No separator — the words run together."}
+                               << 3.2 << 3;
+        QTest::newRow("back to basic") << QList{int(Qt::Key_End), int(Qt::Key_Home)}
+                                       << GeneratorMode::basic << QStringList(3) << 7.49 << 7;
+    }
 
-    // The title turns everything on unless all are on, then everything off.
-    ChipRowTitle *title = chips->title();
-    QTest::mouseClick(title, Qt::LeftButton);
-    QCOMPARE(chips->state(), ToggleState::on);
-    QTest::mouseClick(title, Qt::LeftButton);
-    QCOMPARE(chips->state(), ToggleState::off);
-    for (CharacterChip *each : chips->chips())
-        QVERIFY(!selected().contains(each->text()));
-}
+    void eachModesPanel()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(GeneratorMode, mode);
+        QFETCH(QStringList, hints);
+        QFETCH(double, position);
+        QFETCH(int, stored);
+        Window w;
+        auto *picker = w.find<QComboBox>("modePicker");
+        QCOMPARE(picker->accessibleName(), u"Mode"_s);
+        for (int key : keys)
+            QTest::keyClick(picker, Qt::Key(key));
+        QVERIFY(w.settings().mode == mode && w.model->current()->mode == mode);
+        QWidget *panel = w.panel()->findChild<QWidget *>({}, Qt::FindDirectChildrenOnly);
+        QCOMPARE(panel->metaObject()->className(), picker->currentText() + u"Controls"_s);
+        const bool words = mode == GeneratorMode::words;
+        auto *slider = w.find<WholeNumberSlider>(words ? "wordsSlider" : "lengthSlider");
+        QVERIFY(!w.find(words ? "lengthSlider" : "wordsSlider")->isVisible());
 
-void TestContentView::typingWritesOncePerKeystroke()
-{
-    Window w(inMode(GeneratorMode::advanced));
-    QLineEdit *field = w.panel<AdvancedControls>()->additionalField();
-    QSignalSpy changes(w.model.get(), &GeneratorModel::settingsChanged);
-    QSignalSpy passwords(w.model.get(), &GeneratorModel::currentChanged);
-    field->setFocus();
-    QTest::keyClicks(field, QStringLiteral("a b"));
-    QCOMPARE(changes.size(), 3);
-    QCOMPARE(passwords.size(), 3);
-    QCOMPARE(w.model->settings().additionalCharacters, QStringLiteral("a b"));
-    QCOMPARE(PreferencesStore().load().additionalCharacters, QStringLiteral("a b"));
-}
+        // Tab goes from the count through every stop of the new panel to the bottom bar.
+        QWidgetList stops = panel->findChildren<QWidget *>(), tabbed;
+        stops.removeIf([](QWidget *each) { return !(each->focusPolicy() & Qt::TabFocus); });
+        stops << picker << w.find("optionsButton") << w.find("regenerateButton");
+        slider->setFocus();
+        while (tabbed.size() < stops.size()) {
+            QTest::keyClick(w.view.focusWidget(), Qt::Key_Tab);
+            tabbed << w.view.focusWidget();
+        }
+        QCOMPARE(tabbed, stops);
 
-void TestContentView::separatorHintsFollowTheCount()
-{
-    Window w(inMode(GeneratorMode::words));
-    auto *words = w.panel<WordsControls>();
-    QCOMPARE(words->findChild<StyledLabel *>()->text(),
-             QStringLiteral("Words are joined by this character."));
-    QTest::mouseClick(words->findChild<ChipRow *>()->chips().at(1), Qt::LeftButton); // "_" off
-    QCOMPARE(words->findChild<StyledLabel *>()->text(),
-             QStringLiteral("No separator \u2014 the words run together."));
-    QTest::mouseClick(words->findChild<ChipRow *>()->chips().at(0), Qt::LeftButton);
-    QTest::mouseClick(words->findChild<ChipRow *>()->chips().at(2), Qt::LeftButton);
-    QCOMPARE(words->findChild<StyledLabel *>()->text(),
-             QStringLiteral("Each join picks one at random, which makes it stronger."));
-}
+        // A chip flips its character; the title turns the row on unless all of
+        // it is on, then off. Passphrases hint at what the separators do.
+        ChipRow *chips = panel->findChildren<ChipRow *>().last();
+        QCOMPARE(w.hint(), hints.at(0));
+        CharacterChip *chip = chips->chips().last();
+        const bool wasOn = chip->isChecked();
+        QTest::mouseClick(chip, Qt::LeftButton);
+        QVERIFY(chip->isChecked() != wasOn);
+        QCOMPARE(w.hint(), hints.at(1));
+        QTest::mouseClick(chips->title(), Qt::LeftButton);
+        QCOMPARE(chips->state(), ToggleState::on);
+        QTest::mouseClick(chips->title(), Qt::LeftButton);
+        QCOMPARE(w.hint(), hints.at(2));
+        const CharacterSet &selected =
+            words ? w.settings().separators : w.settings().enabledCharacters;
+        for (CharacterChip *each : chips->chips())
+            QVERIFY(!each->isChecked() && !selected.contains(each->character()));
 
-void TestContentView::modeSwitchSwapsRowAndPanel()
-{
-    Window w;
-    auto *picker = w.find<QComboBox>("modePicker");
-    QCOMPARE(picker->accessibleName(), QStringLiteral("Mode"));
-    QVERIFY(w.find<WholeNumberSlider>("lengthSlider")->isVisible());
-    QVERIFY(!w.find<WholeNumberSlider>("wordsSlider")->isVisible());
+        // The count is stored rounded, halves up; keys and screen readers move
+        // it by whole numbers.
+        const auto value = [&] { return words ? w.settings().wordCount : w.settings().length; };
+        slider->setExactValue(position);
+        QCOMPARE(value(), stored);
+        QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(value(), stored + 1);
+        auto *reader = QAccessible::queryAccessibleInterface(slider)->valueInterface();
+        QCOMPARE(reader->currentValue().toInt(), stored + 1);
+        const QList range{reader->minimumValue().toInt(), reader->maximumValue().toInt()};
+        QCOMPARE(range, (words ? QList{3, 12} : QList{4, 128}));
+        reader->setCurrentValue(range.at(1));
+        QCOMPARE(value(), range.at(1));
+    }
 
-    picker->setFocus();
-    QTest::keyClick(picker, Qt::Key_Down); // to "Advanced"
-    QCOMPARE(w.model->settings().mode, GeneratorMode::advanced);
-    QVERIFY(w.panel<AdvancedControls>());
+    void copyAndOptions()
+    {
+        Window w(GeneratorMode::basic, {.acknowledgement = std::chrono::milliseconds(300)});
+        auto *copy = w.find<QPushButton>("copyButton");
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(w.copiedTexts(), QStringList{w.model->current()->text});
+        QCOMPARE(copy->text(), u"Copied"_s);
+        QTRY_COMPARE(copy->text(), u"Copy"_s);
 
-    QTest::keyClick(picker, Qt::Key_End); // to "Words"
-    QCOMPARE(w.model->settings().mode, GeneratorMode::words);
-    QVERIFY(w.panel<WordsControls>());
-    QVERIFY(!w.panel<AdvancedControls>());
-    QVERIFY(w.find<WholeNumberSlider>("wordsSlider")->isVisible());
-    QVERIFY(!w.find<WholeNumberSlider>("lengthSlider")->isVisible());
-    QCOMPARE(w.model->current()->mode, GeneratorMode::words);
-}
+        const QList<QAction *> items = w.find<QToolButton>("optionsButton")->menu()->actions();
+        QVERIFY(items.size() == 4 && items.at(2)->isSeparator());
+        QVERIFY(!items.at(0)->isChecked() && items.at(1)->isChecked());
+        QCOMPARE(items.at(3)->text(), u"76 characters in the pool"_s);
+        items.at(0)->trigger();
+        QVERIFY(w.settings().excludeAmbiguous);
+        QCOMPARE(items.at(3)->text(), u"71 characters in the pool"_s);
+        items.at(1)->trigger();
+        QVERIFY(!w.settings().autoClearClipboard);
 
-void TestContentView::sliderRoundsHalvesAway_data()
-{
-    QTest::addColumn<QString>("slider");
-    QTest::addColumn<double>("position");
-    QTest::addColumn<qint64>("stored");
-    QTest::newRow("length 7.5") << "lengthSlider" << 7.5 << qint64(8);
-    QTest::newRow("length 7.49") << "lengthSlider" << 7.49 << qint64(7);
-    QTest::newRow("words 7.5") << "wordsSlider" << 7.5 << qint64(8);
-    QTest::newRow("words 3.2") << "wordsSlider" << 3.2 << qint64(3);
-}
+        // No password: nothing to copy, no strength and no pool to tell.
+        w.model->setSettings({.enabledCharacters = {}, .additionalCharacters = {}});
+        QVERIFY(!copy->isEnabled() && items.at(3)->text().isEmpty());
+        QCOMPARE(w.find<QLabel>("exponentLabel")->text(), u"—"_s);
+        QVERIFY(w.find<QLabel>("exponentLabel")->toolTip().isEmpty());
+    }
 
-void TestContentView::sliderRoundsHalvesAway()
-{
-    QFETCH(QString, slider);
-    QFETCH(double, position);
-    QFETCH(qint64, stored);
-    Window w(inMode(slider == "wordsSlider" ? GeneratorMode::words : GeneratorMode::basic));
-    auto *control = w.find<WholeNumberSlider>(qPrintable(slider));
-    control->setExactValue(position);
-    const Settings &settings = w.model->settings();
-    QCOMPARE(slider == "wordsSlider" ? settings.wordCount : settings.length, stored);
-    QCOMPARE(PreferencesStore().load(), settings);
-    // Keys move it too, one whole number a press.
-    control->setFocus();
-    QTest::keyClick(control, Qt::Key_Right);
-    QCOMPARE(slider == "wordsSlider" ? w.model->settings().wordCount : w.model->settings().length,
-             stored + 1);
-}
-
-void TestContentView::copyButtonAcknowledges()
-{
-    Window w(Settings(), {60'000ms, 300ms});
-    auto *copy = w.find<QPushButton>("copyButton");
-    QCOMPARE(copy->text(), QStringLiteral("Copy"));
-
-    // A selection copied from the display goes through the model's copy
-    // flow, without the acknowledgement.
-    auto *display = w.view->findChild<PasswordDisplay *>();
-    display->setFocus();
-    display->selectAll();
-    QTest::keySequence(display, QKeySequence::Copy);
-    QCOMPARE(w.copied, QStringList{w.text()});
-    QCOMPARE(copy->text(), QStringLiteral("Copy"));
-
-    QTest::mouseClick(copy, Qt::LeftButton);
-    QCOMPARE(w.copied, (QStringList{w.text(), w.text()}));
-    QCOMPARE(copy->text(), QStringLiteral("Copied"));
-    QTRY_COMPARE(copy->text(), QStringLiteral("Copy"));
-
-    // No password, no copy.
-    Settings none;
-    none.enabledCharacters = {};
-    w.model->setSettings(none);
-    QVERIFY(!copy->isEnabled());
-    QCOMPARE(w.find<QLabel>("exponentLabel")->text(), QStringLiteral("\u2014"));
-    QVERIFY(w.find<QLabel>("exponentLabel")->toolTip().isEmpty());
-}
-
-void TestContentView::historyButtonEnablesOnlyAfterRegeneration()
-{
-    Window w;
-    auto *history = w.find<QToolButton>("historyButton");
-    QVERIFY(!history->isEnabled());
-    QCOMPARE(history->toolTip(), QStringLiteral("Recently generated passwords"));
-    QCOMPARE(history->accessibleName(), QStringLiteral("History"));
-    w.find<WholeNumberSlider>("lengthSlider")->setExactValue(20);
-    w.model->setSettings([&] {
-        Settings s = w.model->settings();
-        s.excludeAmbiguous = true;
-        return s;
-    }());
-    QVERIFY(!history->isEnabled());
-    QTest::mouseClick(w.find<QPushButton>("regenerateButton"), Qt::LeftButton);
-    QVERIFY(history->isEnabled());
-    QCOMPARE(w.model->history().size(), 1);
-}
-
-void TestContentView::historyRowsCopyTheirOwnText()
-{
-    Window w;
-    for (int i = 0; i < 3; ++i)
+    void historyCopiesAndClears()
+    {
+        Window w;
+        auto *button = w.find<QToolButton>("historyButton");
+        QCOMPARE(button->toolTip(), u"Recently generated passwords"_s);
+        QCOMPARE(button->accessibleName(), u"History"_s);
+        QVERIFY(!button->isEnabled());
+        // A changed setting replaces the password without keeping it.
+        QTest::keyClick(w.find("lengthSlider"), Qt::Key_Right);
+        QVERIFY(!button->isEnabled());
+        QTest::mouseClick(w.find("regenerateButton"), Qt::LeftButton);
+        QVERIFY(button->isEnabled() && w.model->history().size() == 1);
         w.model->regenerate(true);
-    QTest::mouseClick(w.find<QToolButton>("historyButton"), Qt::LeftButton);
-    QVERIFY(w.view->isHistoryOpen());
-    HistoryView *history = w.view->historyPanel()->view();
-    QListWidget *list = history->list();
-    QCOMPARE(w.view->historyPanel()->view()->size(), QSize(340, 320));
-    QCOMPARE(QApplication::focusWidget(), list); // ready for the arrow keys
-    QCOMPARE(list->count(), 3);
+        w.model->regenerate(true);
 
-    const QRect second = list->visualRect(list->model()->index(1, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    QCOMPARE(w.copied, QStringList{w.model->history().at(1).text});
-    QVERIFY(w.model->didCopy());
-    QVERIFY(w.view->historyPanel()->isVisible()); // stays open
+        QTest::mouseClick(button, Qt::LeftButton);
+        HistoryView *view = w.view.historyPanel()->view();
+        QListWidget *list = view->list();
+        QCOMPARE(view->size(), QSize(340, 320));
+        QCOMPARE(w.view.historyPanel()->size(), QSize(340, 320 + 9)); // the arrow
+        // Open, with the list ready for the arrow keys.
+        QVERIFY(w.view.isHistoryOpen() && QApplication::focusWidget() == list);
+        QVERIFY(list->isVisible() && list->count() == 3);
+        // A click, Return and Ctrl+C copy a row through the model; the panel stays.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(1, 0)).center());
+        QVERIFY(w.model->didCopy());
+        list->setCurrentRow(2);
+        QTest::keyClick(list, Qt::Key_Return);
+        list->setCurrentRow(0);
+        QTest::keySequence(list, QKeySequence::Copy);
+        const auto &history = w.model->history();
+        QCOMPARE(w.copiedTexts(), (QStringList{history[1].text, history[2].text, history[0].text}));
+        QVERIFY(view->isVisible());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!view->isVisible() && !w.view.isHistoryOpen());
 
-    list->setCurrentRow(2);
-    QTest::keyClick(list, Qt::Key_Return);
-    QCOMPARE(w.copied.last(), w.model->history().at(2).text);
-    // Ctrl+C copies through the model too, never the list's own plain copy.
-    list->setCurrentRow(0);
-    QTest::keySequence(list, QKeySequence::Copy);
-    QCOMPARE(w.copied.last(), w.model->history().at(0).text);
-    QCOMPARE(w.copied.size(), 3);
-
-    QTest::keyClick(w.view->historyPanel(), Qt::Key_Escape);
-    QVERIFY(!w.view->historyPanel()->isVisible());
-    QVERIFY(!w.view->isHistoryOpen());
-}
-
-void TestContentView::clearEmptiesTheHistory()
-{
-    Window w;
-    w.model->regenerate(true);
-    HistoryView view(*w.model);
-    QVERIFY(!view.showsEmptyState());
-    QVERIFY(view.clearButton()->isEnabled());
-    QTest::mouseClick(view.clearButton(), Qt::LeftButton);
-    QVERIFY(w.model->history().isEmpty());
-    QVERIFY(view.showsEmptyState());
-    QVERIFY(!view.clearButton()->isEnabled());
-    QVERIFY(view.findChild<QLabel *>()); // the placeholder's texts
-    QStringList texts;
-    for (QLabel *label : view.findChildren<QLabel *>())
-        texts.append(label->text());
-    QVERIFY(texts.contains(QStringLiteral("No history yet")));
-    QVERIFY(texts.contains(QStringLiteral("Passwords you regenerate past will collect here.")));
-    QVERIFY(texts.contains(QStringLiteral("Kept in memory only \u2014 cleared when you quit.")));
-}
-
-void TestContentView::labelsAndSummaries()
-{
-    GeneratedPassword words{QUuid::createUuid(), QString(), 65.0, 12'000, 5, GeneratorMode::words};
-    QCOMPARE(ContentView::poolSummary(words, QLocale(QLocale::English, QLocale::UnitedStates)),
-             QStringLiteral("12,000 words available"));
-    GeneratedPassword characters{QUuid::createUuid(),    QString(), 51.7, 94, 8,
-                                 GeneratorMode::advanced};
-    QCOMPARE(ContentView::poolSummary(characters, QLocale(QLocale::German)),
-             QStringLiteral("94 characters in the pool"));
-    QCOMPARE(ContentView::exponentLabel(characters), QStringLiteral("2\u2075\u00B9"));
-    characters.entropyBits = 0;
-    QCOMPARE(ContentView::exponentLabel(characters), QStringLiteral("2\u2070"));
-    characters.entropyBits = 40;
-    QCOMPARE(ContentView::crackTimeHelp(characters),
-             QStringLiteral("About 5 seconds to crack at 100 billion guesses per second."));
-    QCOMPARE(ContentView::poolSummary(std::nullopt), QString());
-
-    // History rows: the rating with its power, and long texts cut in the middle.
-    QCOMPARE(HistoryRowDelegate::ratingText(64.0), QStringLiteral("Good \u00B7 2\u2076\u2074"));
-    QCOMPARE(HistoryRowDelegate::ratingText(71.5), QStringLiteral("Good \u00B7 2\u2077\u00B9"));
-    QCOMPARE(HistoryRowDelegate::ratingText(63.9), QStringLiteral("Fair \u00B7 2\u2076\u00B3"));
-    const QFont mono = Theme::monospacedFont(12);
-    const qreal line = QFontMetricsF(mono).height();
-    QCOMPARE(middleElided(QStringLiteral("short_one"), mono, 200, 2), QStringLiteral("short_one"));
-    const QString passphrase =
-        QStringLiteral("first_") + QStringLiteral("middle_").repeated(20) + QStringLiteral("last");
-    const QString shown = middleElided(passphrase, mono, 200, 2);
-    QVERIFY(shown.startsWith(QStringLiteral("first_")));
-    QVERIFY(shown.endsWith(QStringLiteral("last")));
-    QVERIFY(shown.contains(QChar(0x2026)));
-    QVERIFY(wrappedHeight(shown, mono, 200) <= 2 * line + 1);
-    // As much as fits is kept: a few characters more would need a third line.
-    QVERIFY(wrappedHeight(shown + QStringLiteral("xxxxxxxx"), mono, 200) > 2 * line + 1);
-}
-
-void TestContentView::rowsPickerAndOptionsMenu()
-{
-    Window w;
-    QStringList titles;
-    for (LabeledRow *row : w.view->findChildren<LabeledRow *>())
-        titles.append(row->titleLabel()->text());
-    QCOMPARE(titles, (QStringList{"Strength", "Length", "Words"}));
-    for (const auto &[name, minimum, maximum] :
-         {std::tuple{"lengthSlider", 4, 128}, std::tuple{"wordsSlider", 3, 12}}) {
-        QAccessibleInterface *slider =
-            QAccessible::queryAccessibleInterface(w.find<WholeNumberSlider>(name));
-        QCOMPARE(slider->valueInterface()->minimumValue().toInt(), minimum);
-        QCOMPARE(slider->valueInterface()->maximumValue().toInt(), maximum);
-    }
-    QAccessibleInterface *length =
-        QAccessible::queryAccessibleInterface(w.find<WholeNumberSlider>("lengthSlider"));
-    QCOMPARE(length->valueInterface()->currentValue().toInt(), 16); // not in thousandths
-    length->valueInterface()->setCurrentValue(20);
-    QCOMPARE(w.model->settings().length, 20);
-
-    auto *picker = w.find<QComboBox>("modePicker");
-    QStringList modes;
-    for (int i = 0; i < picker->count(); ++i)
-        modes.append(picker->itemText(i));
-    QCOMPARE(modes, (QStringList{"Basic", "Advanced", "Words"}));
-
-    QMenu *menu = w.find<QToolButton>("optionsButton")->menu();
-    const QList<QAction *> items = menu->actions();
-    QCOMPARE(items.size(), 4);
-    QCOMPARE(items.at(0)->text(), QStringLiteral("Exclude ambiguous characters"));
-    QCOMPARE(items.at(1)->text(), QStringLiteral("Clear clipboard after 1 minute"));
-    QVERIFY(items.at(2)->isSeparator());
-    QCOMPARE(items.at(3)->text(), QStringLiteral("76 characters in the pool"));
-    QVERIFY(!items.at(0)->isChecked() && items.at(1)->isChecked());
-    items.at(0)->trigger();
-    QVERIFY(w.model->settings().excludeAmbiguous);
-    QCOMPARE(items.at(3)->text(), QStringLiteral("71 characters in the pool"));
-    items.at(1)->trigger();
-    QVERIFY(!w.model->settings().autoClearClipboard);
-}
-
-void TestContentView::tabFollowsTheScreen()
-{
-    Window w(inMode(GeneratorMode::advanced));
-    // Rebuilt panels must still come between the slider and the bottom bar.
-    QTest::keyClick(w.find<QComboBox>("modePicker"), Qt::Key_End);
-    QTest::keyClick(w.find<QComboBox>("modePicker"), Qt::Key_Home);
-    QList<QWidget *> order;
-    QWidget *widget = w.find<WholeNumberSlider>("lengthSlider");
-    for (int i = 0; i < 60 && !order.contains(widget); ++i) {
-        order.append(widget);
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
-    }
-    const auto at = [&](QWidget *target) { return order.indexOf(target); };
-    const int firstChip = at(w.panel<BasicControls>()->groupButtons().first());
-    QVERIFY(firstChip > 0);
-    QVERIFY(firstChip < at(w.find<QComboBox>("modePicker")));
-    QVERIFY(at(w.find<QComboBox>("modePicker")) < at(w.find<QPushButton>("regenerateButton")));
-    QCOMPARE(at(w.find<QScrollArea>("options")), -1);
-}
-
-void TestContentView::smallestWindowScrollsWithoutOverlap()
-{
-    Window w(inMode(GeneratorMode::advanced));
-    w.view->resize(ContentView::minimumContentSize);
-    QTest::qWait(50);
-    QCOMPARE(w.view->size(), ContentView::minimumContentSize);
-    auto *options = w.find<QScrollArea>("options");
-    QTRY_VERIFY(options->verticalScrollBar()->maximum() > 0);
-
-    // The rows above the options and the bottom bar do not overlap.
-    const QList<QWidget *> stacked{w.view->findChild<PasswordDisplay *>(),
-                                   w.find<QLabel>("exponentLabel"),
-                                   w.find<WholeNumberSlider>("lengthSlider"), options,
-                                   w.find<QPushButton>("regenerateButton")};
-    int bottom = -1;
-    for (QWidget *widget : stacked) {
-        const QRect box(widget->mapTo(w.view.get(), QPoint(0, 0)), widget->size());
-        QVERIFY2(box.top() > bottom, widget->metaObject()->className());
-        QVERIFY(w.view->rect().contains(box));
-        bottom = box.bottom();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(view->clearButton(), Qt::LeftButton);
+        QVERIFY(w.model->history().isEmpty() && view->showsEmptyState());
+        QVERIFY(!view->clearButton()->isEnabled() && !button->isEnabled());
     }
 
-    // A short panel does not scroll.
-    QTest::keyClick(w.find<QComboBox>("modePicker"), Qt::Key_End);
-    QTRY_COMPARE(w.find<QScrollArea>("options")->verticalScrollBar()->maximum(), 0);
-}
+    void textsForAPassword()
+    {
+        const auto made = [](double bits, qint64 pool, GeneratorMode mode = GeneratorMode::basic) {
+            return std::optional(GeneratedPassword{QUuid(), QString(), bits, pool, 8, mode});
+        };
+        QCOMPARE(ContentView::poolSummary(made(65, 12'000, GeneratorMode::words), QLocale("en_US")),
+                 u"12,000 words available"_s);
+        QCOMPARE(ContentView::exponentLabel(made(51.7, 94)), u"2⁵¹"_s);
+        QCOMPARE(ContentView::crackTimeHelp(made(40, 94)),
+                 u"About 5 seconds to crack at 100 billion guesses per second."_s);
+        // History rows: the rating with its power, and long texts cut in the middle.
+        QCOMPARE(HistoryRowDelegate::ratingText(63.9), u"Fair · 2⁶³"_s);
+        const QFont font;
+        const qreal twoLines = 2 * QFontMetricsF(font).height() + 1;
+        QCOMPARE(middleElided(u"short_one"_s, font, 200, 2), u"short_one"_s);
+        const QString shown =
+            middleElided(u"first_"_s + u"middle_"_s.repeated(20) + u"last"_s, font, 200, 2);
+        QVERIFY(shown.startsWith(u"first_") && shown.endsWith(u"last") && shown.contains(u'…'));
+        // As much as fits is kept: a few characters more would need a third line.
+        QVERIFY(wrappedHeight(shown, font, 200) <= twoLines
+                && wrappedHeight(shown + u"xxxxxxxx"_s, font, 200) > twoLines);
+    }
+
+    void smallestWindowScrollsWithoutOverlap()
+    {
+        Window w(GeneratorMode::advanced);
+        QCOMPARE(w.view.size(), QSize(620, 430));
+        w.view.resize(1, 1);
+        QTRY_COMPARE(w.view.size(), QSize(560, 360));
+        auto *options = w.find<QScrollArea>("options");
+        QTRY_VERIFY(options->verticalScrollBar()->maximum() > 0);
+        // The rows above the options and the bottom bar stay apart and inside.
+        int bottom = -1;
+        for (QWidget *each :
+             QWidgetList{w.find<PasswordDisplay>(), w.find("exponentLabel"), w.find("lengthSlider"),
+                         options, w.find("regenerateButton")}) {
+            const QRect box(each->mapTo(&w.view, QPoint()), each->size());
+            QVERIFY2(box.top() > bottom && w.view.rect().contains(box),
+                     each->metaObject()->className());
+            bottom = box.bottom();
+        }
+        // A short panel does not scroll.
+        QTest::keyClick(w.find("modePicker"), Qt::Key_End);
+        QTRY_COMPARE(options->verticalScrollBar()->maximum(), 0);
+    }
+};
 
 QTEST_MAIN(TestContentView)
 #include "tst_contentview.moc"

@@ -2,168 +2,135 @@
 #include "support/SamplePasswords.h"
 #include "ui/FittedText.h"
 #include "ui/PasswordDisplay.h"
-#include "ui/Theme.h"
 
 #include <QAction>
-#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
 
 using namespace SamplePasswords;
+using Password = std::optional<GeneratedPassword>;
+using Message = std::optional<QString>;
 
-Q_DECLARE_METATYPE(std::optional<GeneratedPassword>)
-Q_DECLARE_METATYPE(std::optional<QString>)
+// Every test shows its content through here.
+static void show(PasswordDisplay &display, const Password &password, const Message &message = {})
+{
+    display.setPassword(password, message);
+}
 
 class TestPasswordDisplay : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void styledColoursEachCharacter_data();
-    void styledColoursEachCharacter();
-    void contentThatCannotBeSelected_data();
-    void contentThatCannotBeSelected();
-    void longPasswordFitsThreeLines_data();
-    void longPasswordFitsThreeLines();
-    void fadesOnlyForANewId();
+    void coloursByCharacterClass();
+    void fitsTheBox_data();
+    void fitsTheBox();
+    void fadesInOnlyForANewId();
     void selectsAndCopies();
 };
 
-void TestPasswordDisplay::styledColoursEachCharacter_data()
+void TestPasswordDisplay::coloursByCharacterClass()
 {
-    QTest::addColumn<QPalette>("palette");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<QColor>>("runs");
-
-    using Runs = QList<QColor>;
-    const QPalette light = Palettes::light();
-    const QColor primary(0x20, 0x20, 0x20);
-    const QColor orange(0xFF, 0x95, 0x00);
-    const QColor pink(0xFF, 0x2D, 0x55);
-    QTest::newRow("a Z 9 -") << light << "aZ9-" << Runs{primary, primary, orange, pink};
-    QTest::newRow("dark values") << Palettes::dark() << "a9-"
-                                 << Runs{QColor(0xE8, 0xE8, 0xE8), QColor(0xFF, 0x9F, 0x0A),
-                                         QColor(0xFF, 0x37, 0x5F)};
-    QTest::newRow("passphrase separators")
-        << light << "ox_7 ant"
-        << Runs{primary, primary, pink, orange, pink, primary, primary, primary};
-    QTest::newRow("letter with combining accent is one run")
-        << light << QStringLiteral("e\u0301") << Runs{primary};
-    QTest::newRow("non-ASCII digit and letter")
-        << light << QStringLiteral("\u0663\u03BB") << Runs{orange, primary};
-    QTest::newRow("symbol outside the BMP") << light << QStringLiteral("\U0001F600") << Runs{pink};
-    QTest::newRow("empty") << light << "" << Runs{};
-}
-
-void TestPasswordDisplay::styledColoursEachCharacter()
-{
-    QFETCH(QPalette, palette);
-    QFETCH(QString, text);
-    QFETCH(QList<QColor>, runs);
-
-    // Runs follow on without gaps and cover the text: with their number
-    // known, that fixes the length of each.
-    const QList<QTextLayout::FormatRange> styled = PasswordDisplay::styled(text, palette);
-    QCOMPARE(styled.size(), runs.size());
-    qsizetype end = 0;
-    for (qsizetype i = 0; i < runs.size(); ++i) {
-        QCOMPARE(styled.at(i).start, end);
-        QVERIFY(styled.at(i).length > 0);
-        end += styled.at(i).length;
-        QCOMPARE_COLOR(styled.at(i).format.foreground().color(), runs.at(i));
+    // Characters as a reader sees them: a letter with a combining accent,
+    // a digit and a letter outside ASCII, a symbol outside the BMP.
+    const QString text = QStringLiteral("aZ9-_ e\u0301\u0663\u03BB\U0001F600");
+    const QString classes = QStringLiteral("aa9---a9a-");
+    // Letters in the text colour, digits orange, the rest pink.
+    const std::pair<QPalette, QList<QRgb>> looks[] = {
+        {Palettes::light(), {0x202020, 0xFF9500, 0xFF2D55}},
+        {Palettes::dark(), {0xE8E8E8, 0xFF9F0A, 0xFF375F}}};
+    for (const auto &[palette, colours] : looks) {
+        // Runs follow on without gaps and cover the text: with their number
+        // known, that fixes the length of each.
+        const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
+        QCOMPARE(runs.size(), classes.size());
+        qsizetype end = 0;
+        for (qsizetype i = 0; i < runs.size(); ++i) {
+            QCOMPARE(runs.at(i).start, end);
+            end += runs.at(i).length;
+            QCOMPARE_COLOR(runs.at(i).format.foreground().color(),
+                           QColor(colours.at(QStringLiteral("a9-").indexOf(classes.at(i)))));
+        }
+        QCOMPARE(end, text.size());
+        QVERIFY(PasswordDisplay::styled(QString(), palette).isEmpty());
     }
-    QCOMPARE(end, text.size());
 }
 
-void TestPasswordDisplay::contentThatCannotBeSelected_data()
+void TestPasswordDisplay::fitsTheBox_data()
 {
-    QTest::addColumn<std::optional<GeneratedPassword>>("password");
-    QTest::addColumn<std::optional<QString>>("message");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QFont>("font");
-
-    const QString message = QStringLiteral("Choose at least two characters.");
-    const std::optional<GeneratedPassword> noPassword;
-    const std::optional<QString> noMessage;
-    QTest::newRow("error message wins")
-        << std::optional(sample(QStringLiteral("q8-Lw"))) << std::optional(message) << message
-        << Theme::font(Theme::TextStyle::callout);
-    QTest::newRow("nothing: one space")
-        << noPassword << noMessage << " " << Theme::font(Theme::TextStyle::body);
-    QTest::newRow("empty password") << std::optional(sample(QString())) << noMessage << ""
-                                    << Theme::monospacedFont(13, QFont::Medium);
-}
-
-void TestPasswordDisplay::contentThatCannotBeSelected()
-{
-    QFETCH(std::optional<GeneratedPassword>, password);
-    QFETCH(std::optional<QString>, message);
-    QFETCH(QString, shown);
-    QFETCH(QFont, font);
-
-    PasswordDisplay display;
-    display.setPassword(password, message);
-    display.resize(400, display.heightForWidth(400));
-    const FittedText &content = display.content();
-    QCOMPARE(content.text(), shown);
-    QCOMPARE(content.pixelSize(), font.pixelSize());
-    // One line high, padded by 8 above and below.
-    QCOMPARE(content.lineCount(), 1);
-    QCOMPARE(display.height(), int(std::ceil(QFontMetricsF(font).height())) + 2 * 8);
-    QCOMPARE(display.focusPolicy(), Qt::NoFocus);
-    display.selectAll();
-    QVERIFY(display.selectedText().isEmpty());
-}
-
-void TestPasswordDisplay::longPasswordFitsThreeLines_data()
-{
+    QTest::addColumn<QString>("password"); // null for none
+    QTest::addColumn<QString>("message");  // null for none
     QTest::addColumn<int>("width");
-    QTest::addColumn<bool>("shrunk");
-    QTest::addColumn<bool>("truncated");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("smallest"); // pixel size
+    QTest::addColumn<int>("largest");
+    QTest::addColumn<bool>("cut");
 
-    QTest::newRow("the window's narrowest display") << 444 << false << false;
-    QTest::newRow("narrower: shrinks") << 300 << true << false;
-    QTest::newRow("far too narrow: shrinks, then cuts") << 140 << true << true;
+    const QString message = QStringLiteral("Choose at least two characters."), none;
+    const QString pw = longSample();
+    QTest::newRow("message wins") << "q8-Lw" << message << 400 << message << 12 << 12 << false;
+    QTest::newRow("nothing: one space") << none << none << 400 << " " << 13 << 13 << false;
+    QTest::newRow("empty password") << "" << none << 400 << "" << 13 << 13 << false;
+    // At most three lines: 13 px down to 0.6 of it, 8 in whole pixels, then cut.
+    QTest::newRow("long, narrowest window") << pw << none << 444 << pw << 13 << 13 << false;
+    QTest::newRow("long, narrower") << pw << none << 300 << pw << 8 << 12 << false;
+    QTest::newRow("long, far too narrow") << pw << none << 140 << pw << 8 << 8 << true;
 }
 
-void TestPasswordDisplay::longPasswordFitsThreeLines()
+void TestPasswordDisplay::fitsTheBox()
 {
+    QFETCH(QString, password);
+    QFETCH(QString, message);
     QFETCH(int, width);
-    QFETCH(bool, shrunk);
-    QFETCH(bool, truncated);
+    QFETCH(QString, shown);
+    QFETCH(int, smallest);
+    QFETCH(int, largest);
+    QFETCH(bool, cut);
 
     PasswordDisplay display;
-    display.setPassword(sample(longSample()), std::nullopt);
+    show(display, password.isNull() ? Password() : sample(password),
+         message.isNull() ? Message() : message);
     const int height = display.heightForWidth(width);
     display.resize(width, height);
     const FittedText &content = display.content();
-    QVERIFY(content.lineCount() <= 3);
-    QVERIFY(content.pixelSize() >= 0.6 * 13);
-    QCOMPARE(content.pixelSize() < 13, shrunk);
-    QCOMPARE(content.isTruncated(), truncated);
-    QCOMPARE(height, int(std::ceil(content.boundingSize().height())) + 16);
-    QVERIFY(content.boundingSize().width() <= width - 20);
-    if (truncated)
-        QCOMPARE(content.pixelSize(), 8);
+    QCOMPARE(content.text(), shown);
+    const int pixels = content.pixelSize(), lines = content.lineCount();
+    QVERIFY(pixels >= smallest && pixels <= largest);
+    QCOMPARE(content.isTruncated(), cut);
+    // Padded by 10 at the sides, 8 above and below; each line between one
+    // and two of the font's size high.
+    const QSizeF text = content.boundingSize();
+    QVERIFY(lines >= 1 && lines <= 3);
+    QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
+    QVERIFY(text.width() <= width - 20);
+    QCOMPARE(height, int(std::ceil(text.height())) + 16);
+    // Only a password can be selected, and only as far as it shows.
+    const bool selectable = shown == password && !shown.isEmpty();
+    QCOMPARE(display.focusPolicy(), selectable ? Qt::StrongFocus : Qt::NoFocus);
+    display.selectAll();
+    QCOMPARE(display.selectedText(), selectable ? shown.left(content.visibleLength()) : QString());
 }
 
-void TestPasswordDisplay::fadesOnlyForANewId()
+void TestPasswordDisplay::fadesInOnlyForANewId()
 {
     PasswordDisplay display;
-    const GeneratedPassword first = sample(QStringLiteral("Hb3=tt"));
-    display.setPassword(first, std::nullopt);
+    const GeneratedPassword narrow = sample(QStringLiteral("iiiiiiii"));
+    show(display, narrow);
     QVERIFY(display.isFading());
     QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
-
-    display.setPassword(first, std::nullopt);
+    show(display, narrow);
     QVERIFY(!display.isFading());
-    display.setPassword(sample(first.text), std::nullopt);
+    // The same text under a new id is a new password.
+    show(display, sample(narrow.text));
     QVERIFY(display.isFading());
+    // Monospaced, whatever faces the machine has: "W" as wide as "i".
+    const qreal width = display.content().boundingSize().width();
+    show(display, sample(QStringLiteral("WWWWWWWW")));
+    QCOMPARE(display.content().boundingSize().width(), width);
     QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
-
-    display.setPassword(std::nullopt, QStringLiteral("No word list."));
+    show(display, std::nullopt, QStringLiteral("No word list."));
     QVERIFY(display.isFading());
 }
 
@@ -172,44 +139,45 @@ void TestPasswordDisplay::selectsAndCopies()
     QWidget window;
     auto *display = new PasswordDisplay(&window);
     const QString text = QStringLiteral("Tm4-pz");
-    display->setPassword(sample(text), std::nullopt);
+    show(*display, sample(text));
     display->resize(300, display->heightForWidth(300));
     // A window command on the copy keys, as a menu's "Copy Password" might be.
-    int commands = 0;
     auto *command = new QAction(&window);
     command->setShortcut(QKeySequence::Copy);
-    connect(command, &QAction::triggered, [&] { ++commands; });
     window.addAction(command);
+    QSignalSpy commands(command, &QAction::triggered);
+    QSignalSpy copies(display, &PasswordDisplay::copyRequested);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(display->focusPolicy(), Qt::StrongFocus);
     display->setFocus();
-    QSignalSpy copies(display, &PasswordDisplay::copyRequested);
     // Without a selection the keys go on to the window.
     QTest::keySequence(display, QKeySequence::Copy);
-    QCOMPARE(commands, 1);
+    QCOMPARE(commands.size(), 1);
     QCOMPARE(copies.size(), 0);
 
+    // Dragged from the end back to the start: the anchor stays at the end.
     const int y = display->height() / 2;
-    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(10, y));
-    QTest::mouseMove(display, QPoint(290, y));
-    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(290, y));
+    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(290, y));
+    QTest::mouseMove(display, QPoint(10, y));
+    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(10, y));
     QCOMPARE(display->selectedText(), text);
+    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(display, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(display->selectedText(), text.left(5));
+    QCOMPARE(display->selectedText(), text.mid(1));
     QTest::keyClick(display, Qt::Key_Home);
     QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(display->selectedText(), text.left(2));
-
+    // With one they copy just that, and the window never hears of them.
     QTest::keySequence(display, QKeySequence::Copy);
-    QCOMPARE(commands, 1);
+    QCOMPARE(commands.size(), 1);
     QCOMPARE(copies.size(), 1);
     QCOMPARE(copies.first().first().toString(), text.left(2));
 
     QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
     QCOMPARE(display->selectedText(), text);
-    display->setPassword(sample(QStringLiteral("other9")), std::nullopt);
+    show(*display, sample(QStringLiteral("other9")));
     QVERIFY(display->selectedText().isEmpty());
 }
 

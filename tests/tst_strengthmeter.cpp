@@ -1,9 +1,24 @@
 #include "support/Palettes.h"
 #include "ui/StrengthMeter.h"
 
+#include <QAbstractAnimation>
 #include <QAccessible>
 #include <QImage>
 #include <QTest>
+#include <QVector3D>
+
+// The fill's width as drawn along the bar's middle row: each pixel counts
+// for how far its colour has gone from the track's towards the fill's, so
+// that the antialiased ends count by their coverage.
+static qreal drawnFill(const QImage &bar, const QColor &fill, const QColor &track)
+{
+    const auto rgb = [](const QColor &c) { return QVector3D(c.redF(), c.greenF(), c.blueF()); };
+    const QVector3D full = rgb(fill) - rgb(track);
+    qreal width = 0;
+    for (int x = 0; x < bar.width(); ++x)
+        width += QVector3D::dotProduct(rgb(bar.pixelColor(x, 3)) - rgb(track), full);
+    return width / full.lengthSquared();
+}
 
 class TestStrengthMeter : public QObject
 {
@@ -12,67 +27,80 @@ class TestStrengthMeter : public QObject
 private slots:
     void fillAndAccessibleValue_data();
     void fillAndAccessibleValue();
+    void fullPastTheScale();
 };
 
 void TestStrengthMeter::fillAndAccessibleValue_data()
 {
     QTest::addColumn<double>("bits");
     QTest::addColumn<qreal>("width");
-    QTest::addColumn<QColor>("color");
+    QTest::addColumn<QRgb>("light");
+    QTest::addColumn<QRgb>("dark");
     QTest::addColumn<QString>("value");
 
-    const QColor red(0xFF, 0x3B, 0x30);
-    const QColor orange(0xFF, 0x95, 0x00);
-    const QColor yellow(0xFF, 0xCC, 0x00);
-    const QColor yellowGreen = QColor::fromRgbF(0.62f, 0.85f, 0.16f);
-    const QColor mint(0x00, 0xC7, 0xBE);
-    // Fill widths in a meter 200 wide; 2 at the least.
-    QTest::newRow("0") << 0.0 << 2.0 << red << "Weak, 2 to the 0 power";
-    QTest::newRow("-3") << -3.0 << 2.0 << red << "Weak, 2 to the -3 power";
-    QTest::newRow("1") << 1.0 << 2.0 << red << "Weak, 2 to the 1 power";
-    QTest::newRow("51.7") << 51.7 << 80.78125 << orange << "Fair, 2 to the 51 power";
-    QTest::newRow("64") << 64.0 << 100.0 << yellow << "Good, 2 to the 64 power";
-    QTest::newRow("80") << 80.0 << 125.0 << yellowGreen << "Strong, 2 to the 80 power";
-    QTest::newRow("95.3") << 95.3 << 148.90625 << yellowGreen << "Strong, 2 to the 95 power";
-    QTest::newRow("127.99") << 127.99 << 199.984375 << mint << "Excellent, 2 to the 127 power";
-    QTest::newRow("128") << 128.0 << 200.0 << mint << "Excellent, 2 to the 128 power";
-    QTest::newRow("300") << 300.0 << 200.0 << mint << "Excellent, 2 to the 300 power";
+    // In a meter 200 wide on a scale of 128 bits; 2 at the least.
+    QTest::newRow("-3") << -3.0 << 2.0 << 0xFF3B30u << 0xFF453Au << "Weak, 2 to the -3 power";
+    QTest::newRow("1") << 1.0 << 2.0 << 0xFF3B30u << 0xFF453Au << "Weak, 2 to the 1 power";
+    QTest::newRow("51.7") << 51.7 << 80.78 << 0xFF9500u << 0xFF9F0Au << "Fair, 2 to the 51 power";
+    QTest::newRow("64") << 64.0 << 100.0 << 0xFFCC00u << 0xFFD60Au << "Good, 2 to the 64 power";
+    QTest::newRow("80") << 80.0 << 125.0 << 0x9ED929u << 0x9ED929u << "Strong, 2 to the 80 power";
+    QTest::newRow("300") << 300.0 << 200.0 << 0x00C7BEu << 0x63E6E2u
+                         << "Excellent, 2 to the 300 power";
 }
 
 void TestStrengthMeter::fillAndAccessibleValue()
 {
     QFETCH(double, bits);
     QFETCH(qreal, width);
-    QFETCH(QColor, color);
+    QFETCH(QRgb, light);
+    QFETCH(QRgb, dark);
     QFETCH(QString, value);
 
-    Q_UNUSED(width); // measured from pixels once the suite is reworked
+    for (const auto &[palette, color] :
+         {std::pair(Palettes::light(), QColor(light)), std::pair(Palettes::dark(), QColor(dark))}) {
+        StrengthMeter meter;
+        meter.setPalette(palette);
+        meter.resize(200, meter.sizeHint().height());
+        const QColor track = meter.grab().toImage().pixelColor(100, 3);
+        // A change of bits glides; the same bits again do not.
+        meter.setBits(bits);
+        QVERIFY(meter.isAnimating());
+        QTRY_VERIFY_WITH_TIMEOUT(!meter.isAnimating(), 2000);
+        meter.setBits(bits);
+        QVERIFY(!meter.isAnimating());
 
-    StrengthMeter meter;
-    meter.setPalette(Palettes::light());
-    meter.resize(200, meter.sizeHint().height());
-    // A change of bits glides; the same bits again do not.
-    meter.setBits(bits);
-    QCOMPARE(meter.isAnimating(), bits != 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!meter.isAnimating(), 2000);
-    meter.setBits(bits);
-    QVERIFY(!meter.isAnimating());
-    QCOMPARE_COLOR(meter.fillColor(), color);
+        const QImage bar = meter.grab().toImage();
+        QCOMPARE(bar.size(), QSize(200, 7));
+        QCOMPARE(bar.pixelColor(1, 3).rgb(), color.rgb());
+        const qreal drawn = drawnFill(bar, color, track);
+        QVERIFY2(qAbs(drawn - width) < 0.25, qPrintable(QString::number(drawn)));
 
-    const QImage image = meter.grab().toImage();
-    QCOMPARE(image.size(), QSize(200, 7));
-    if (width >= 8) {
-        // The fill's middle is its colour; past its end lies the track.
-        QCOMPARE(image.pixelColor(int(width / 2), 3).rgb(), color.rgb());
-        if (width < 190)
-            QVERIFY(image.pixelColor(int(width) + 4, 3).rgb() != color.rgb());
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&meter);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::ProgressBar);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Strength"));
+        QCOMPARE(iface->text(QAccessible::Value), value);
     }
+}
 
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&meter);
-    QVERIFY(iface);
-    QCOMPARE(iface->role(), QAccessible::ProgressBar);
-    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Strength"));
-    QCOMPARE(iface->text(QAccessible::Value), value);
+void TestStrengthMeter::fullPastTheScale()
+{
+    // Past 128 bits the bar is simply full, so a glide down from 300 bits
+    // looks like one from 128, held half way through its 0.2 s.
+    QList<QImage> halfWay;
+    for (const double from : {128.0, 300.0}) {
+        StrengthMeter meter;
+        meter.resize(200, 7);
+        auto *glide = meter.findChild<QAbstractAnimation *>();
+        QVERIFY(glide);
+        QCOMPARE(glide->duration(), 200);
+        meter.setBits(from);
+        glide->setCurrentTime(200);
+        meter.setBits(0);
+        glide->setCurrentTime(100);
+        halfWay.append(meter.grab().toImage());
+    }
+    QCOMPARE(halfWay.last(), halfWay.first());
 }
 
 QTEST_MAIN(TestStrengthMeter)

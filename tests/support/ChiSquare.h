@@ -7,17 +7,8 @@
 // Pearson's chi-square test against the uniform distribution.
 namespace ChiSquare {
 
-inline double statistic(const QList<qint64> &counts)
-{
-    qint64 total = 0;
-    for (qint64 c : counts)
-        total += c;
-    const double expected = double(total) / double(counts.size());
-    double sum = 0;
-    for (qint64 c : counts)
-        sum += (double(c) - expected) * (double(c) - expected) / expected;
-    return sum;
-}
+// A fair source fails a check at this level in at most one run in a million.
+constexpr double falseAlarmRate = 1e-6;
 
 // Regularised upper incomplete gamma Q(a, x), by series below a + 1 and by
 // Lentz's continued fraction above (Numerical Recipes, 6.2).
@@ -28,10 +19,8 @@ inline double upperGamma(double a, double x)
     const double logPrefix = -x + a * std::log(x) - std::lgamma(a);
     if (x < a + 1) {
         double term = 1.0 / a, sum = term;
-        for (int n = 1; n < 100000 && std::fabs(term) > std::fabs(sum) * 1e-15; ++n) {
-            term *= x / (a + n);
-            sum += term;
-        }
+        for (int n = 1; n < 100000 && std::fabs(term) > std::fabs(sum) * 1e-15; ++n)
+            sum += term *= x / (a + n);
         return 1.0 - sum * std::exp(logPrefix);
     }
     const double tiny = 1e-300;
@@ -40,26 +29,27 @@ inline double upperGamma(double a, double x)
         const double an = -i * (i - a);
         b += 2;
         d = an * d + b;
-        d = std::fabs(d) < tiny ? tiny : d;
+        d = 1 / (std::fabs(d) < tiny ? tiny : d);
         c = b + an / c;
         c = std::fabs(c) < tiny ? tiny : c;
-        d = 1 / d;
-        const double step = d * c;
-        h *= step;
-        if (std::fabs(step - 1) < 1e-15)
+        h *= d * c;
+        if (std::fabs(d * c - 1) < 1e-15)
             break;
     }
     return std::exp(logPrefix) * h;
 }
 
-// Probability that a uniform source gives a statistic at least this large.
+// Probability that a uniform source gives counts at least this uneven.
 inline double pValue(const QList<qint64> &counts)
 {
-    const double degreesOfFreedom = double(counts.size() - 1);
-    return upperGamma(degreesOfFreedom / 2, statistic(counts) / 2);
+    double total = 0;
+    for (qint64 c : counts)
+        total += double(c);
+    const double expected = total / double(counts.size());
+    double statistic = 0;
+    for (qint64 c : counts)
+        statistic += (double(c) - expected) * (double(c) - expected) / expected;
+    return upperGamma(double(counts.size() - 1) / 2, statistic / 2);
 }
-
-// A fair source fails a check at this level in at most one run in a million.
-constexpr double falseAlarmRate = 1e-6;
 
 } // namespace ChiSquare
