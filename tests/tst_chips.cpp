@@ -48,197 +48,190 @@ class TestChips : public QObject
     Q_OBJECT
 
 private slots:
-    void looksAndAccessibility_data();
-    void looksAndAccessibility();
-    void clicksOnlyAsk_data();
-    void clicksOnlyAsk();
-    void rowShowsItsSelection_data();
-    void rowShowsItsSelection();
-    void chipsWrapAndShareTheTitleEdge();
-    void arrowKeysMoveAlongTheRow();
+    void looksAndAccessibility_data()
+    {
+        QTest::addColumn<bool>("group");
+        QTest::addColumn<ToggleState>("state");
+        QTest::addColumn<Look>("look");
+
+        const Look on{alpha(accent, 0.22), alpha(accent, 0.55), accent};
+        const QColor offBorder = alpha(text, 0.5 * 0.3);
+        QTest::newRow("chip on") << false << ToggleState::on << on;
+        QTest::newRow("chip off") << false << ToggleState::off
+                                  << Look{Qt::transparent, offBorder, alpha(text, 0.5 * 0.45),
+                                          QFont::Normal};
+        QTest::newRow("group on") << true << ToggleState::on << on;
+        QTest::newRow("group partial")
+            << true << ToggleState::partial
+            << Look{alpha(accent, 0.08), alpha(accent, 0.35), alpha(accent, 0.6)};
+        QTest::newRow("group off")
+            << true << ToggleState::off << Look{Qt::transparent, offBorder, alpha(text, 0.5 * 0.5)};
+    }
+
+    void looksAndAccessibility()
+    {
+        QFETCH(bool, group);
+        QFETCH(ToggleState, state);
+        QFETCH(Look, look);
+
+        // "&" must not be taken for a mnemonic.
+        CharacterChip chip(QStringLiteral("&"));
+        GroupToggleButton button(digits);
+        ToggleButton *toggle = group ? static_cast<ToggleButton *>(&button) : &chip;
+        toggle->setPalette(Palettes::light());
+        toggle->setState(state);
+        QCOMPARE_COLOR(toggle->chrome().fill(toggle->palette()), look.fill);
+        QCOMPARE_COLOR(toggle->chrome().border(toggle->palette()), look.border);
+        QCOMPARE_COLOR(group ? button.textColor() : chip.textColor(), look.text);
+        QCOMPARE(int((group ? button.labelFont() : chip.labelFont()).weight()), look.weight);
+        if (group) {
+            QCOMPARE(button.isStruckThrough(), state == ToggleState::off);
+            QCOMPARE_COLOR(button.strikeColor(), alpha(text, 0.5 * 0.6));
+        }
+
+        // Qt's role for a button that stays on or off, which every desktop
+        // bridge reads out with its state; partly on reads as off.
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(toggle);
+        QCOMPARE(iface->role(), QAccessible::CheckBox);
+        QCOMPARE(iface->text(QAccessible::Name),
+                 group ? QStringLiteral("0–9") : QStringLiteral("&"));
+        QVERIFY(iface->state().checkable && iface->state().focusable);
+        QCOMPARE(bool(iface->state().checked), state == ToggleState::on);
+    }
+
+    void clicksOnlyAsk_data()
+    {
+        QTest::addColumn<int>("control");
+        QTest::addColumn<bool>("cornerClicks");
+        // Chips and group buttons are rounded; the row title is not.
+        QTest::newRow("chip") << 0 << false;
+        QTest::newRow("group button") << 1 << false;
+        QTest::newRow("row title") << 2 << true;
+    }
+
+    void clicksOnlyAsk()
+    {
+        QFETCH(int, control);
+        QFETCH(bool, cornerClicks);
+        CharacterChip chip(QStringLiteral("a"));
+        chip.setOn(true);
+        GroupToggleButton group(digits);
+        group.setState(ToggleState::partial);
+        ChipRow row(QStringLiteral("Symbols"), {"!"});
+        QAbstractButton *target = QList<QAbstractButton *>{&chip, &group, row.title()}[control];
+        const bool checkedBefore = target->isChecked();
+        QSignalSpy clicks(target, &QAbstractButton::clicked);
+        QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
+
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::keyClick(target, Qt::Key_Space);
+        QCOMPARE(clicks.size(), 2);
+        // The owner decides the new state; a click alone changes nothing.
+        QCOMPARE(target->isChecked(), checkedBefore);
+        // A corner pixel, then one on the left edge: only the title takes both.
+        target->resize(target->sizeHint());
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, target->height() / 2));
+        QCOMPARE(clicks.size(), cornerClicks ? 4 : 3);
+    }
+
+    void rowShowsItsSelection_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("toolTip");
+
+        QTest::newRow("all on") << "Symbols" << QStringList{"!", "#", "$"} << "+++"
+                                << "Turn off all symbols";
+        QTest::newRow("one off") << "Symbols" << QStringList{"!", "$", "%"} << "+-+"
+                                 << "Turn on all symbols";
+        QTest::newRow("all off") << "A–Z" << QStringList{} << "---"
+                                 << "Turn on all a–z";
+    }
+
+    void rowShowsItsSelection()
+    {
+        QFETCH(QString, title);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, shown);
+        QFETCH(QString, toolTip);
+
+        const auto row = shownRow(title, {"!", "#", "$"});
+        row->setSelection(CharacterSet(selected));
+        QString states;
+        for (const CharacterChip *chip : row->chips())
+            states += chip->isOn() ? u'+' : u'-';
+        QCOMPARE(states, shown);
+
+        ChipRowTitle *button = row->title();
+        QCOMPARE(button->toolTip(), toolTip);
+        QCOMPARE_COLOR(button->textColor(), shown.contains(u'+') ? text : alpha(text, 0.5 * 0.6));
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(iface->role(), QAccessible::Button);
+        QCOMPARE(iface->text(QAccessible::Name), title);
+        QCOMPARE(iface->text(QAccessible::Description),
+                 shown == "+++" ? "Turns off the whole row" : "Turns on the whole row");
+
+        QSignalSpy all(row.get(), &ChipRow::allToggled);
+        QSignalSpy one(row.get(), &ChipRow::characterToggled);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(row->chips().at(1), Qt::Key_Space);
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all.first().first().toBool(), shown != "+++");
+        QCOMPARE(one.size(), 1);
+        QCOMPARE(one.first().first().toString(), "#");
+    }
+
+    void chipsWrapAndShareTheTitleEdge()
+    {
+        QStringList twenty;
+        for (char16_t c = u'a'; c < u'a' + 20; ++c)
+            twenty.append(QString(QChar(c)));
+        const auto row = shownRow(QStringLiteral("Symbols"), twenty);
+        auto *readout = new QLabel(QStringLiteral("2"));
+        readout->setFixedWidth(52);
+        auto *content = new QWidget;
+        LabeledRow labeled(QStringLiteral("Strength"), content, readout);
+        // The chips get 300 of the 388: ten of 22 with 5 between in a row.
+        row->resize(388, row->heightForWidth(388));
+        labeled.resize(400, 30);
+        for (QWidget *widget :
+             {static_cast<QWidget *>(row.get()), static_cast<QWidget *>(&labeled)}) {
+            widget->show();
+            QVERIFY(QTest::qWaitForWindowExposed(widget));
+        }
+        QCOMPARE(row->height(), 49);
+        const auto at = [&](int i) { return row->chips().at(i)->geometry().translated(88, 0); };
+        QCOMPARE(row->chips().at(0)->mapTo(row.get(), QPoint(0, 0)), QPoint(88, 0));
+        QCOMPARE(row->chips().at(10)->mapTo(row.get(), QPoint(0, 0)), QPoint(88 + 270, 0));
+        QCOMPARE(at(11).topLeft(), QPoint(88, 27));
+        QCOMPARE(at(19).size(), QSize(22, 22));
+
+        // Controls start 10 after the 78-wide title column; titles end on its edge.
+        QCOMPARE(content->x(), 88);
+        QCOMPARE(content->width(), 400 - 88 - 10 - 52);
+        const QRect title(row->title()->mapTo(row.get(), QPoint(0, 0)), row->title()->size());
+        QCOMPARE(title.right() + 1 - ChipRowTitle::ringMargin, 78);
+        QCOMPARE(labeled.titleLabel()->geometry().right() + 1, 78);
+        QCOMPARE(labeled.titleLabel()->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+        // The title text lines up with the first line of chips.
+        QCOMPARE(title.top() + ChipRowTitle::ringMargin, 3);
+    }
+
+    void arrowKeysMoveAlongTheRow()
+    {
+        const auto row = shownRow(QStringLiteral("Symbols"), {"!", "#", "$"});
+        row->show();
+        QVERIFY(QTest::qWaitForWindowActive(row.get()));
+        row->chips().at(0)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), row->chips().at(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), row->title());
+    }
 };
-
-void TestChips::looksAndAccessibility_data()
-{
-    QTest::addColumn<bool>("group");
-    QTest::addColumn<ToggleState>("state");
-    QTest::addColumn<Look>("look");
-
-    const Look on{alpha(accent, 0.22), alpha(accent, 0.55), accent};
-    const QColor offBorder = alpha(text, 0.5 * 0.3);
-    QTest::newRow("chip on") << false << ToggleState::on << on;
-    QTest::newRow("chip off") << false << ToggleState::off
-                              << Look{Qt::transparent, offBorder, alpha(text, 0.5 * 0.45),
-                                      QFont::Normal};
-    QTest::newRow("group on") << true << ToggleState::on << on;
-    QTest::newRow("group partial")
-        << true << ToggleState::partial
-        << Look{alpha(accent, 0.08), alpha(accent, 0.35), alpha(accent, 0.6)};
-    QTest::newRow("group off") << true << ToggleState::off
-                               << Look{Qt::transparent, offBorder, alpha(text, 0.5 * 0.5)};
-}
-
-void TestChips::looksAndAccessibility()
-{
-    QFETCH(bool, group);
-    QFETCH(ToggleState, state);
-    QFETCH(Look, look);
-
-    // "&" must not be taken for a mnemonic.
-    CharacterChip chip(QStringLiteral("&"));
-    GroupToggleButton button(digits);
-    ToggleButton *toggle = group ? static_cast<ToggleButton *>(&button) : &chip;
-    toggle->setPalette(Palettes::light());
-    toggle->setState(state);
-    QCOMPARE_COLOR(toggle->chrome().fill(toggle->palette()), look.fill);
-    QCOMPARE_COLOR(toggle->chrome().border(toggle->palette()), look.border);
-    QCOMPARE_COLOR(group ? button.textColor() : chip.textColor(), look.text);
-    QCOMPARE(int((group ? button.labelFont() : chip.labelFont()).weight()), look.weight);
-    if (group) {
-        QCOMPARE(button.isStruckThrough(), state == ToggleState::off);
-        QCOMPARE_COLOR(button.strikeColor(), alpha(text, 0.5 * 0.6));
-    }
-
-    // Qt's role for a button that stays on or off, which every desktop
-    // bridge reads out with its state; partly on reads as off.
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(toggle);
-    QCOMPARE(iface->role(), QAccessible::CheckBox);
-    QCOMPARE(iface->text(QAccessible::Name), group ? QStringLiteral("0–9") : QStringLiteral("&"));
-    QVERIFY(iface->state().checkable && iface->state().focusable);
-    QCOMPARE(bool(iface->state().checked), state == ToggleState::on);
-}
-
-void TestChips::clicksOnlyAsk_data()
-{
-    QTest::addColumn<int>("control");
-    QTest::addColumn<bool>("cornerClicks");
-    // Chips and group buttons are rounded; the row title is not.
-    QTest::newRow("chip") << 0 << false;
-    QTest::newRow("group button") << 1 << false;
-    QTest::newRow("row title") << 2 << true;
-}
-
-void TestChips::clicksOnlyAsk()
-{
-    QFETCH(int, control);
-    QFETCH(bool, cornerClicks);
-    CharacterChip chip(QStringLiteral("a"));
-    chip.setOn(true);
-    GroupToggleButton group(digits);
-    group.setState(ToggleState::partial);
-    ChipRow row(QStringLiteral("Symbols"), {"!"});
-    QAbstractButton *target = QList<QAbstractButton *>{&chip, &group, row.title()}[control];
-    const bool checkedBefore = target->isChecked();
-    QSignalSpy clicks(target, &QAbstractButton::clicked);
-    QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
-
-    QTest::mouseClick(target, Qt::LeftButton);
-    QTest::keyClick(target, Qt::Key_Space);
-    QCOMPARE(clicks.size(), 2);
-    // The owner decides the new state; a click alone changes nothing.
-    QCOMPARE(target->isChecked(), checkedBefore);
-    // A corner pixel, then one on the left edge: only the title takes both.
-    target->resize(target->sizeHint());
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(1, 1));
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, target->height() / 2));
-    QCOMPARE(clicks.size(), cornerClicks ? 4 : 3);
-}
-
-void TestChips::rowShowsItsSelection_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("selected");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("toolTip");
-
-    QTest::newRow("all on") << "Symbols" << QStringList{"!", "#", "$"} << "+++"
-                            << "Turn off all symbols";
-    QTest::newRow("one off") << "Symbols" << QStringList{"!", "$", "%"} << "+-+"
-                             << "Turn on all symbols";
-    QTest::newRow("all off") << "A–Z" << QStringList{} << "---"
-                             << "Turn on all a–z";
-}
-
-void TestChips::rowShowsItsSelection()
-{
-    QFETCH(QString, title);
-    QFETCH(QStringList, selected);
-    QFETCH(QString, shown);
-    QFETCH(QString, toolTip);
-
-    const auto row = shownRow(title, {"!", "#", "$"});
-    row->setSelection(CharacterSet(selected));
-    QString states;
-    for (const CharacterChip *chip : row->chips())
-        states += chip->isOn() ? u'+' : u'-';
-    QCOMPARE(states, shown);
-
-    ChipRowTitle *button = row->title();
-    QCOMPARE(button->toolTip(), toolTip);
-    QCOMPARE_COLOR(button->textColor(), shown.contains(u'+') ? text : alpha(text, 0.5 * 0.6));
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
-    QCOMPARE(iface->role(), QAccessible::Button);
-    QCOMPARE(iface->text(QAccessible::Name), title);
-    QCOMPARE(iface->text(QAccessible::Description),
-             shown == "+++" ? "Turns off the whole row" : "Turns on the whole row");
-
-    QSignalSpy all(row.get(), &ChipRow::allToggled);
-    QSignalSpy one(row.get(), &ChipRow::characterToggled);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::keyClick(row->chips().at(1), Qt::Key_Space);
-    QCOMPARE(all.size(), 1);
-    QCOMPARE(all.first().first().toBool(), shown != "+++");
-    QCOMPARE(one.size(), 1);
-    QCOMPARE(one.first().first().toString(), "#");
-}
-
-void TestChips::chipsWrapAndShareTheTitleEdge()
-{
-    QStringList twenty;
-    for (char16_t c = u'a'; c < u'a' + 20; ++c)
-        twenty.append(QString(QChar(c)));
-    const auto row = shownRow(QStringLiteral("Symbols"), twenty);
-    auto *readout = new QLabel(QStringLiteral("2"));
-    readout->setFixedWidth(52);
-    auto *content = new QWidget;
-    LabeledRow labeled(QStringLiteral("Strength"), content, readout);
-    // The chips get 300 of the 388: ten of 22 with 5 between in a row.
-    row->resize(388, row->heightForWidth(388));
-    labeled.resize(400, 30);
-    for (QWidget *widget : {static_cast<QWidget *>(row.get()), static_cast<QWidget *>(&labeled)}) {
-        widget->show();
-        QVERIFY(QTest::qWaitForWindowExposed(widget));
-    }
-    QCOMPARE(row->height(), 49);
-    const auto at = [&](int i) { return row->chips().at(i)->geometry().translated(88, 0); };
-    QCOMPARE(row->chips().at(0)->mapTo(row.get(), QPoint(0, 0)), QPoint(88, 0));
-    QCOMPARE(row->chips().at(10)->mapTo(row.get(), QPoint(0, 0)), QPoint(88 + 270, 0));
-    QCOMPARE(at(11).topLeft(), QPoint(88, 27));
-    QCOMPARE(at(19).size(), QSize(22, 22));
-
-    // Controls start 10 after the 78-wide title column; titles end on its edge.
-    QCOMPARE(content->x(), 88);
-    QCOMPARE(content->width(), 400 - 88 - 10 - 52);
-    const QRect title(row->title()->mapTo(row.get(), QPoint(0, 0)), row->title()->size());
-    QCOMPARE(title.right() + 1 - ChipRowTitle::ringMargin, 78);
-    QCOMPARE(labeled.titleLabel()->geometry().right() + 1, 78);
-    QCOMPARE(labeled.titleLabel()->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    // The title text lines up with the first line of chips.
-    QCOMPARE(title.top() + ChipRowTitle::ringMargin, 3);
-}
-
-void TestChips::arrowKeysMoveAlongTheRow()
-{
-    const auto row = shownRow(QStringLiteral("Symbols"), {"!", "#", "$"});
-    row->show();
-    QVERIFY(QTest::qWaitForWindowActive(row.get()));
-    row->chips().at(0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), row->chips().at(1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), row->title());
-}
 
 QTEST_MAIN(TestChips)
 #include "tst_chips.moc"

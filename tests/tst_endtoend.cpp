@@ -41,79 +41,75 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
-    void startsFromWhatIsOnDisk_data();
-    void startsFromWhatIsOnDisk();
-    void copiesAreMarkedAndNeverReachTheDisk();
-};
+    void startsFromWhatIsOnDisk_data()
+    {
+        // The stored preferences (null for none), whether the word list lies
+        // beside the program, and what the first copy looks like.
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("wordList");
+        QTest::addColumn<QString>("copied");
 
-void TestEndToEnd::startsFromWhatIsOnDisk_data()
-{
-    // The stored preferences (null for none), whether the word list lies
-    // beside the program, and what the first copy looks like.
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<bool>("wordList");
-    QTest::addColumn<QString>("copied");
-
-    QTest::newRow("defaults") << QByteArray() << true << "16 characters";
-    QTest::newRow("stored passphrase")
-        << QByteArray(R"({"mode":"words","wordCount":7,"separators":":"})") << true
-        << "7 words joined by :";
-    // Unreadable preferences give the defaults and stay for the user to mend.
-    QTest::newRow("unreadable") << QByteArray(R"({"mode":"words","length":)") << true
-                                << "16 characters";
-    QTest::newRow("no word list") << QByteArray() << false << "16 characters";
-    QTest::newRow("no word list, passphrase")
-        << QByteArray(R"({"mode":"words"})") << false << "nothing";
-}
-
-void TestEndToEnd::startsFromWhatIsOnDisk()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(bool, wordList);
-    QFETCH(QString, copied);
-
-    RunningTessellon app;
-    if (!stored.isNull())
-        QSettings(app.settingsFile(), QSettings::IniFormat).setValue("settings", stored);
-    const QByteArray before = contents(app.settingsFile());
-    QTemporaryDir bare; // for the program alone, without the word list beside it
-    const QString program =
-        wordList ? RunningTessellon::builtProgram() : bare.filePath("tessellon");
-    QVERIFY(wordList || QFile::copy(RunningTessellon::builtProgram(), program));
-    QVERIFY(app.start(program));
-    QCOMPARE(shape(app.copyPassword()), copied);
-    QVERIFY(app.isRunning());
-    QCOMPARE(contents(app.settingsFile()), before); // starting and copying write nothing
-}
-
-void TestEndToEnd::copiesAreMarkedAndNeverReachTheDisk()
-{
-    RunningTessellon app;
-    QVERIFY(app.start());
-    QStringList copied{app.copyPassword()};
-    const QByteArray targets = readClipboard("TARGETS"); // marked, so through the service
-    QVERIFY(targets.contains("ConcealedType") && targets.contains("passwordManagerHint"));
-    QVERIFY(app.press("ctrl+r"));
-    copied.append(app.copyPassword());
-    QVERIFY(copied[1] != copied[0]);
-    // To words through the mode picker at the bottom left: a change that
-    // the program writes to its preferences.
-    QVERIFY(app.clickFromBottomLeft(50, 27));
-    QVERIFY(app.press("End"));
-    QVERIFY(app.press("Return"));
-    copied.append(app.copyPassword());
-    QCOMPARE((QStringList{shape(copied[0]), shape(copied[1]), shape(copied[2])}),
-             (QStringList{"16 characters", "16 characters", "5 words joined by _"}));
-    QVERIFY(contents(app.settingsFile()).contains("words"));
-
-    QDirIterator files(app.home(), QDir::Files | QDir::Hidden | QDir::System,
-                       QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QByteArray bytes = contents(files.next());
-        for (const QString &text : copied)
-            QVERIFY2(!bytes.contains(text.toUtf8()), qPrintable(files.filePath()));
+        QTest::newRow("defaults") << QByteArray() << true << "16 characters";
+        QTest::newRow("stored passphrase")
+            << QByteArray(R"({"mode":"words","wordCount":7,"separators":":"})") << true
+            << "7 words joined by :";
+        // Unreadable preferences give the defaults and stay for the user to mend.
+        QTest::newRow("unreadable")
+            << QByteArray(R"({"mode":"words","length":)") << true << "16 characters";
+        QTest::newRow("no word list") << QByteArray() << false << "16 characters";
+        QTest::newRow("no word list, passphrase")
+            << QByteArray(R"({"mode":"words"})") << false << "nothing";
     }
-}
+
+    void startsFromWhatIsOnDisk()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, wordList);
+        QFETCH(QString, copied);
+
+        RunningTessellon app;
+        if (!stored.isNull())
+            QSettings(app.settingsFile(), QSettings::IniFormat).setValue("settings", stored);
+        const QByteArray before = contents(app.settingsFile());
+        QTemporaryDir bare; // for the program alone, without the word list beside it
+        const QString program =
+            wordList ? RunningTessellon::builtProgram() : bare.filePath("tessellon");
+        QVERIFY(wordList || QFile::copy(RunningTessellon::builtProgram(), program));
+        QVERIFY(app.start(program));
+        QCOMPARE(shape(app.copyPassword()), copied);
+        QVERIFY(app.isRunning());
+        QCOMPARE(contents(app.settingsFile()), before); // starting and copying write nothing
+    }
+
+    void copiesAreMarkedAndNeverReachTheDisk()
+    {
+        RunningTessellon app;
+        QVERIFY(app.start());
+        QStringList copied{app.copyPassword()};
+        const QByteArray targets = readClipboard("TARGETS"); // marked, so through the service
+        QVERIFY(targets.contains("ConcealedType") && targets.contains("passwordManagerHint"));
+        QVERIFY(app.press("ctrl+r"));
+        copied.append(app.copyPassword());
+        QVERIFY(copied[1] != copied[0]);
+        // To words through the mode picker at the bottom left: a change that
+        // the program writes to its preferences.
+        QVERIFY(app.clickFromBottomLeft(50, 27));
+        QVERIFY(app.press("End"));
+        QVERIFY(app.press("Return"));
+        copied.append(app.copyPassword());
+        QCOMPARE((QStringList{shape(copied[0]), shape(copied[1]), shape(copied[2])}),
+                 (QStringList{"16 characters", "16 characters", "5 words joined by _"}));
+        QVERIFY(contents(app.settingsFile()).contains("words"));
+
+        QDirIterator files(app.home(), QDir::Files | QDir::Hidden | QDir::System,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QByteArray bytes = contents(files.next());
+            for (const QString &text : copied)
+                QVERIFY2(!bytes.contains(text.toUtf8()), qPrintable(files.filePath()));
+        }
+    }
+};
 
 QTEST_MAIN(TestEndToEnd)
 #include "tst_endtoend.moc"

@@ -45,191 +45,186 @@ class TestGeneratorModel : public QObject
     Q_OBJECT
 
 private slots:
-    void startsFromStoredSettingsWithItsSources();
-    void changeIsStoredAndAnsweredBeforeItIsAnnounced();
-    void historyKeepsTheTwentyNewestEvenWhenEqual();
-    void failureShowsMessageAndKeepsHistory_data();
-    void failureShowsMessageAndKeepsHistory();
-    void copyHandsOverTextAndDelay_data();
-    void copyHandsOverTextAndDelay();
-    void copiedFlagFallsAfterTheLatestCopy();
-};
-
-void TestGeneratorModel::startsFromStoredSettingsWithItsSources()
-{
-    Settings stored;
-    stored.mode = GeneratorMode::words;
-    stored.wordCount = 3;
-    stored.separators = CharacterSet::fromText("_");
-    const QStringList words{"ant", "bee", "cat", "dog"};
-    ScriptedRandomSource random({2, 0, 7});
-    ModelFixture f({.start = stored, .random = &random, .words = [&]() -> const QStringList & {
-                        return words;
-                    }});
-    QCOMPARE(f.model->settings(), stored);
-    QCOMPARE(f.model->current()->text, "cat_ant_dog");
-    QCOMPARE(f.model->current()->poolSize, 4);
-    // The first password is neither saved nor recorded.
-    QCOMPARE(f.store.saves, 0);
-    QVERIFY(f.model->history().isEmpty() && !f.model->errorMessage() && !f.model->didCopy());
-}
-
-void TestGeneratorModel::changeIsStoredAndAnsweredBeforeItIsAnnounced()
-{
-    ModelFixture f;
-    QStringList log;
-    observe(f, log);
-    const GeneratedPassword before = *f.model->current();
-    edit(f, [](Settings &s) { s.length = 16; }); // equal settings change nothing
-    f.model->setSettings(Settings());
-    QCOMPARE(log, QStringList());
-    QCOMPARE(*f.model->current(), before);
-    QString seenByObserver;
-    QObject::connect(f.model.get(), &GeneratorModel::settingsChanged, f.model.get(),
-                     [&] { seenByObserver = f.model->current()->text; });
-
-    edit(f, [](Settings &s) { s.length = 20; });
-    QCOMPARE(log, (QStringList{"saved", "current", "settings"}));
-    QCOMPARE(seenByObserver.size(), 20);
-    QCOMPARE(f.store.stored.length, 20);
-    QVERIFY(*f.model->current() != before);
-    // A change of a field no password depends on still makes a new one.
-    const GeneratedPassword twenty = *f.model->current();
-    edit(f, [](Settings &s) { s.autoClearClipboard = false; });
-    QCOMPARE(f.store.saves, 2);
-    QVERIFY(*f.model->current() != twenty);
-    QVERIFY(f.model->history().isEmpty());
-}
-
-void TestGeneratorModel::historyKeepsTheTwentyNewestEvenWhenEqual()
-{
-    // Every draw is 0: every password is "aaaa", yet each is its own entry.
-    ScriptedRandomSource random(QList<quint32>(4 * 23, 0));
-    ModelFixture f({.start = withCharacters("ab", 4), .random = &random});
-    QStringList log;
-    observe(f, log);
-    const GeneratedPassword first = *f.model->current();
-    f.model->clearHistory(); // heard even when already empty
-    QCOMPARE(log, QStringList{"history"});
-    for (int i = 0; i < 21; ++i) {
-        log.clear();
-        f.model->regenerate(true);
+    void startsFromStoredSettingsWithItsSources()
+    {
+        Settings stored;
+        stored.mode = GeneratorMode::words;
+        stored.wordCount = 3;
+        stored.separators = CharacterSet::fromText("_");
+        const QStringList words{"ant", "bee", "cat", "dog"};
+        ScriptedRandomSource random({2, 0, 7});
+        ModelFixture f({.start = stored, .random = &random, .words = [&]() -> const QStringList & {
+                            return words;
+                        }});
+        QCOMPARE(f.model->settings(), stored);
+        QCOMPARE(f.model->current()->text, "cat_ant_dog");
+        QCOMPARE(f.model->current()->poolSize, 4);
+        // The first password is neither saved nor recorded.
+        QCOMPARE(f.store.saves, 0);
+        QVERIFY(f.model->history().isEmpty() && !f.model->errorMessage() && !f.model->didCopy());
     }
-    const QList<GeneratedPassword> &history = f.model->history();
-    QCOMPARE(history.size(), 20);
-    QVERIFY(!history.contains(first));
-    QCOMPARE(history.at(0).text, "aaaa");
-    QCOMPARE(history.at(1).text, "aaaa");
-    QVERIFY(history.at(0) != history.at(1));
-    // The 21st entry went in and the oldest came out: two edits, two signals.
-    QCOMPARE(log, (QStringList{"history", "history", "current"}));
-    QCOMPARE(f.store.saves, 0);
-    log.clear();
-    f.model->clearHistory();
-    QCOMPARE(log, QStringList{"history"});
-    QVERIFY(history.isEmpty());
-}
 
-void TestGeneratorModel::failureShowsMessageAndKeepsHistory_data()
-{
-    QTest::addColumn<Settings>("failing");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("words");
+    void changeIsStoredAndAnsweredBeforeItIsAnnounced()
+    {
+        ModelFixture f;
+        QStringList log;
+        observe(f, log);
+        const GeneratedPassword before = *f.model->current();
+        edit(f, [](Settings &s) { s.length = 16; }); // equal settings change nothing
+        f.model->setSettings(Settings());
+        QCOMPARE(log, QStringList());
+        QCOMPARE(*f.model->current(), before);
+        QString seenByObserver;
+        QObject::connect(f.model.get(), &GeneratorModel::settingsChanged, f.model.get(),
+                         [&] { seenByObserver = f.model->current()->text; });
 
-    Settings words;
-    words.mode = GeneratorMode::words;
-    QTest::newRow("one character")
-        << withCharacters("x", 16) << "Turn on at least one character to generate a password."
-        << QStringList{"ant", "bee"};
-    QTest::newRow("no word list") << words << "The word list couldn't be loaded." << QStringList{};
-    QTest::newRow("one word") << words << "The word list couldn't be loaded." << QStringList{"ant"};
-}
+        edit(f, [](Settings &s) { s.length = 20; });
+        QCOMPARE(log, (QStringList{"saved", "current", "settings"}));
+        QCOMPARE(seenByObserver.size(), 20);
+        QCOMPARE(f.store.stored.length, 20);
+        QVERIFY(*f.model->current() != before);
+        // A change of a field no password depends on still makes a new one.
+        const GeneratedPassword twenty = *f.model->current();
+        edit(f, [](Settings &s) { s.autoClearClipboard = false; });
+        QCOMPARE(f.store.saves, 2);
+        QVERIFY(*f.model->current() != twenty);
+        QVERIFY(f.model->history().isEmpty());
+    }
 
-void TestGeneratorModel::failureShowsMessageAndKeepsHistory()
-{
-    QFETCH(Settings, failing);
-    QFETCH(QString, message);
-    QFETCH(QStringList, words);
-    ModelFixture f({.words = [&]() -> const QStringList & { return words; }});
-    QStringList log;
-    observe(f, log);
-    f.model->regenerate(true);
-    const QList<GeneratedPassword> history = f.model->history();
-    QCOMPARE(history.size(), 1);
+    void historyKeepsTheTwentyNewestEvenWhenEqual()
+    {
+        // Every draw is 0: every password is "aaaa", yet each is its own entry.
+        ScriptedRandomSource random(QList<quint32>(4 * 23, 0));
+        ModelFixture f({.start = withCharacters("ab", 4), .random = &random});
+        QStringList log;
+        observe(f, log);
+        const GeneratedPassword first = *f.model->current();
+        f.model->clearHistory(); // heard even when already empty
+        QCOMPARE(log, QStringList{"history"});
+        for (int i = 0; i < 21; ++i) {
+            log.clear();
+            f.model->regenerate(true);
+        }
+        const QList<GeneratedPassword> &history = f.model->history();
+        QCOMPARE(history.size(), 20);
+        QVERIFY(!history.contains(first));
+        QCOMPARE(history.at(0).text, "aaaa");
+        QCOMPARE(history.at(1).text, "aaaa");
+        QVERIFY(history.at(0) != history.at(1));
+        // The 21st entry went in and the oldest came out: two edits, two signals.
+        QCOMPARE(log, (QStringList{"history", "history", "current"}));
+        QCOMPARE(f.store.saves, 0);
+        log.clear();
+        f.model->clearHistory();
+        QCOMPARE(log, QStringList{"history"});
+        QVERIFY(history.isEmpty());
+    }
 
-    log.clear();
-    f.model->setSettings(failing);
-    QVERIFY(!f.model->current());
-    QCOMPARE(f.model->errorMessage(), std::optional(message));
-    QCOMPARE(log, (QStringList{"saved", "current", "errorMessage", "settings"}));
-    f.model->regenerate(true); // nothing on show, so nothing to record
-    QCOMPARE(f.model->history(), history);
+    void failureShowsMessageAndKeepsHistory_data()
+    {
+        QTest::addColumn<Settings>("failing");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("words");
 
-    log.clear();
-    f.model->setSettings(Settings());
-    QVERIFY(f.model->current() && !f.model->errorMessage());
-    QCOMPARE(log, (QStringList{"saved", "current", "errorMessage", "settings"}));
-    QCOMPARE(f.model->history(), history);
-}
+        Settings words;
+        words.mode = GeneratorMode::words;
+        QTest::newRow("one character")
+            << withCharacters("x", 16) << "Turn on at least one character to generate a password."
+            << QStringList{"ant", "bee"};
+        QTest::newRow("no word list")
+            << words << "The word list couldn't be loaded." << QStringList{};
+        QTest::newRow("one word") << words << "The word list couldn't be loaded."
+                                  << QStringList{"ant"};
+    }
 
-void TestGeneratorModel::copyHandsOverTextAndDelay_data()
-{
-    QTest::addColumn<bool>("autoClear");
-    QTest::addColumn<bool>("fromHistory");
-    QTest::newRow("auto-clear on") << true << false;
-    QTest::newRow("auto-clear off") << false << false;
-    QTest::newRow("history entry") << true << true;
-}
+    void failureShowsMessageAndKeepsHistory()
+    {
+        QFETCH(Settings, failing);
+        QFETCH(QString, message);
+        QFETCH(QStringList, words);
+        ModelFixture f({.words = [&]() -> const QStringList & { return words; }});
+        QStringList log;
+        observe(f, log);
+        f.model->regenerate(true);
+        const QList<GeneratedPassword> history = f.model->history();
+        QCOMPARE(history.size(), 1);
 
-void TestGeneratorModel::copyHandsOverTextAndDelay()
-{
-    QFETCH(bool, autoClear);
-    QFETCH(bool, fromHistory);
-    Settings start;
-    start.autoClearClipboard = autoClear;
-    ModelFixture f({.start = start});
-    QStringList log;
-    observe(f, log);
-    f.model->regenerate(true);
-    const GeneratedPassword record = fromHistory ? f.model->history().first() : *f.model->current();
-    log.clear();
-    f.model->copy(record);
+        log.clear();
+        f.model->setSettings(failing);
+        QVERIFY(!f.model->current());
+        QCOMPARE(f.model->errorMessage(), std::optional(message));
+        QCOMPARE(log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        f.model->regenerate(true); // nothing on show, so nothing to record
+        QCOMPARE(f.model->history(), history);
 
-    QCOMPARE(f.copiedTexts(), QStringList{record.text});
-    QCOMPARE(f.copies.first().autoClearAfter, autoClear ? std::optional(60'000ms) : std::nullopt);
-    QVERIFY(f.model->didCopy());
-    QCOMPARE(log, QStringList{"didCopy"});
+        log.clear();
+        f.model->setSettings(Settings());
+        QVERIFY(f.model->current() && !f.model->errorMessage());
+        QCOMPARE(log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        QCOMPARE(f.model->history(), history);
+    }
 
-    // A piece of it goes the same way, without the acknowledgement.
-    log.clear();
-    f.model->copyText(record.text.left(3));
-    QCOMPARE(f.copiedTexts(), (QStringList{record.text, record.text.left(3)}));
-    QCOMPARE(f.copies.last().autoClearAfter, f.copies.first().autoClearAfter);
-    QCOMPARE(log, QStringList());
-}
+    void copyHandsOverTextAndDelay_data()
+    {
+        QTest::addColumn<bool>("autoClear");
+        QTest::addColumn<bool>("fromHistory");
+        QTest::newRow("auto-clear on") << true << false;
+        QTest::newRow("auto-clear off") << false << false;
+        QTest::newRow("history entry") << true << true;
+    }
 
-void TestGeneratorModel::copiedFlagFallsAfterTheLatestCopy()
-{
-    ModelFixture f({.timings = {60'000ms, 400ms}});
-    QSignalSpy changes(f.model.get(), &GeneratorModel::didCopyChanged);
-    f.model->copy(*f.model->current());
-    QTest::qWait(200);
-    f.model->copy(*f.model->current());
-    QElapsedTimer sinceSecondCopy;
-    sinceSecondCopy.start();
+    void copyHandsOverTextAndDelay()
+    {
+        QFETCH(bool, autoClear);
+        QFETCH(bool, fromHistory);
+        Settings start;
+        start.autoClearClipboard = autoClear;
+        ModelFixture f({.start = start});
+        QStringList log;
+        observe(f, log);
+        f.model->regenerate(true);
+        const GeneratedPassword record =
+            fromHistory ? f.model->history().first() : *f.model->current();
+        log.clear();
+        f.model->copy(record);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!f.model->didCopy(), 10'000);
-    // The first copy's reset was cancelled: it rose once and fell once,
-    // never before the whole delay after the second copy.
-    QCOMPARE(changes.size(), 2);
-    QVERIFY(sinceSecondCopy.elapsed() >= 400);
+        QCOMPARE(f.copiedTexts(), QStringList{record.text});
+        QCOMPARE(f.copies.first().autoClearAfter,
+                 autoClear ? std::optional(60'000ms) : std::nullopt);
+        QVERIFY(f.model->didCopy());
+        QCOMPARE(log, QStringList{"didCopy"});
 
-    // A reset still pending when the model goes would touch freed memory,
-    // which the sanitizer build reports.
-    f.model->copy(*f.model->current());
-    f.model.reset();
-    QTest::qWait(500);
-}
+        // A piece of it goes the same way, without the acknowledgement.
+        log.clear();
+        f.model->copyText(record.text.left(3));
+        QCOMPARE(f.copiedTexts(), (QStringList{record.text, record.text.left(3)}));
+        QCOMPARE(f.copies.last().autoClearAfter, f.copies.first().autoClearAfter);
+        QCOMPARE(log, QStringList());
+    }
+
+    void copiedFlagFallsAfterTheLatestCopy()
+    {
+        ModelFixture f({.timings = {60'000ms, 400ms}});
+        QSignalSpy changes(f.model.get(), &GeneratorModel::didCopyChanged);
+        f.model->copy(*f.model->current());
+        QTest::qWait(200);
+        f.model->copy(*f.model->current());
+        QElapsedTimer sinceSecondCopy;
+        sinceSecondCopy.start();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!f.model->didCopy(), 10'000);
+        // The first copy's reset was cancelled: it rose once and fell once,
+        // never before the whole delay after the second copy.
+        QCOMPARE(changes.size(), 2);
+        QVERIFY(sinceSecondCopy.elapsed() >= 400);
+
+        // A reset still pending when the model goes would touch freed memory,
+        // which the sanitizer build reports.
+        f.model->copy(*f.model->current());
+        f.model.reset();
+        QTest::qWait(500);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestGeneratorModel)
 #include "tst_generatormodel.moc"

@@ -24,162 +24,157 @@ class TestPasswordDisplay : public QObject
     Q_OBJECT
 
 private slots:
-    void coloursByCharacterClass();
-    void fitsTheBox_data();
-    void fitsTheBox();
-    void fadesInOnlyForANewId();
-    void selectsAndCopies();
-};
-
-void TestPasswordDisplay::coloursByCharacterClass()
-{
-    // Characters as a reader sees them: a letter with a combining accent,
-    // a digit and a letter outside ASCII, a symbol outside the BMP.
-    const QString text = QStringLiteral("aZ9-_ e\u0301\u0663\u03BB\U0001F600");
-    const QString classes = QStringLiteral("aa9---a9a-");
-    // Letters in the text colour, digits orange, the rest pink.
-    const std::pair<QPalette, QList<QRgb>> looks[] = {
-        {Palettes::light(), {0x202020, 0xFF9500, 0xFF2D55}},
-        {Palettes::dark(), {0xE8E8E8, 0xFF9F0A, 0xFF375F}}};
-    for (const auto &[palette, colours] : looks) {
-        // Runs follow on without gaps and cover the text: with their number
-        // known, that fixes the length of each.
-        const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
-        QCOMPARE(runs.size(), classes.size());
-        qsizetype end = 0;
-        for (qsizetype i = 0; i < runs.size(); ++i) {
-            QCOMPARE(runs.at(i).start, end);
-            end += runs.at(i).length;
-            QCOMPARE_COLOR(runs.at(i).format.foreground().color(),
-                           QColor(colours.at(QStringLiteral("a9-").indexOf(classes.at(i)))));
+    void coloursByCharacterClass()
+    {
+        // Characters as a reader sees them: a letter with a combining accent,
+        // a digit and a letter outside ASCII, a symbol outside the BMP.
+        const QString text = QStringLiteral("aZ9-_ e\u0301\u0663\u03BB\U0001F600");
+        const QString classes = QStringLiteral("aa9---a9a-");
+        // Letters in the text colour, digits orange, the rest pink.
+        const std::pair<QPalette, QList<QRgb>> looks[] = {
+            {Palettes::light(), {0x202020, 0xFF9500, 0xFF2D55}},
+            {Palettes::dark(), {0xE8E8E8, 0xFF9F0A, 0xFF375F}}};
+        for (const auto &[palette, colours] : looks) {
+            // Runs follow on without gaps and cover the text: with their number
+            // known, that fixes the length of each.
+            const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
+            QCOMPARE(runs.size(), classes.size());
+            qsizetype end = 0;
+            for (qsizetype i = 0; i < runs.size(); ++i) {
+                QCOMPARE(runs.at(i).start, end);
+                end += runs.at(i).length;
+                QCOMPARE_COLOR(runs.at(i).format.foreground().color(),
+                               QColor(colours.at(QStringLiteral("a9-").indexOf(classes.at(i)))));
+            }
+            QCOMPARE(end, text.size());
+            QVERIFY(PasswordDisplay::styled(QString(), palette).isEmpty());
         }
-        QCOMPARE(end, text.size());
-        QVERIFY(PasswordDisplay::styled(QString(), palette).isEmpty());
     }
-}
 
-void TestPasswordDisplay::fitsTheBox_data()
-{
-    QTest::addColumn<QString>("password"); // null for none
-    QTest::addColumn<QString>("message");  // null for none
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("smallest"); // pixel size
-    QTest::addColumn<int>("largest");
-    QTest::addColumn<bool>("cut");
+    void fitsTheBox_data()
+    {
+        QTest::addColumn<QString>("password"); // null for none
+        QTest::addColumn<QString>("message");  // null for none
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("smallest"); // pixel size
+        QTest::addColumn<int>("largest");
+        QTest::addColumn<bool>("cut");
 
-    const QString message = QStringLiteral("Choose at least two characters."), none;
-    const QString pw = longSample();
-    QTest::newRow("message wins") << "q8-Lw" << message << 400 << message << 12 << 12 << false;
-    QTest::newRow("nothing: one space") << none << none << 400 << " " << 13 << 13 << false;
-    QTest::newRow("empty password") << "" << none << 400 << "" << 13 << 13 << false;
-    // At most three lines: 13 px down to 0.6 of it, 8 in whole pixels, then cut.
-    QTest::newRow("long, narrowest window") << pw << none << 444 << pw << 13 << 13 << false;
-    QTest::newRow("long, narrower") << pw << none << 300 << pw << 8 << 12 << false;
-    QTest::newRow("long, far too narrow") << pw << none << 140 << pw << 8 << 8 << true;
-}
+        const QString message = QStringLiteral("Choose at least two characters."), none;
+        const QString pw = longSample();
+        QTest::newRow("message wins") << "q8-Lw" << message << 400 << message << 12 << 12 << false;
+        QTest::newRow("nothing: one space") << none << none << 400 << " " << 13 << 13 << false;
+        QTest::newRow("empty password") << "" << none << 400 << "" << 13 << 13 << false;
+        // At most three lines: 13 px down to 0.6 of it, 8 in whole pixels, then cut.
+        QTest::newRow("long, narrowest window") << pw << none << 444 << pw << 13 << 13 << false;
+        QTest::newRow("long, narrower") << pw << none << 300 << pw << 8 << 12 << false;
+        QTest::newRow("long, far too narrow") << pw << none << 140 << pw << 8 << 8 << true;
+    }
 
-void TestPasswordDisplay::fitsTheBox()
-{
-    QFETCH(QString, password);
-    QFETCH(QString, message);
-    QFETCH(int, width);
-    QFETCH(QString, shown);
-    QFETCH(int, smallest);
-    QFETCH(int, largest);
-    QFETCH(bool, cut);
+    void fitsTheBox()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(int, width);
+        QFETCH(QString, shown);
+        QFETCH(int, smallest);
+        QFETCH(int, largest);
+        QFETCH(bool, cut);
 
-    PasswordDisplay display;
-    show(display, password.isNull() ? Password() : sample(password),
-         message.isNull() ? Message() : message);
-    const int height = display.heightForWidth(width);
-    display.resize(width, height);
-    const FittedText &content = display.content();
-    QCOMPARE(content.text(), shown);
-    const int pixels = content.pixelSize(), lines = content.lineCount();
-    QVERIFY(pixels >= smallest && pixels <= largest);
-    QCOMPARE(content.isTruncated(), cut);
-    // Padded by 10 at the sides, 8 above and below; each line between one
-    // and two of the font's size high.
-    const QSizeF text = content.boundingSize();
-    QVERIFY(lines >= 1 && lines <= 3);
-    QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
-    QVERIFY(text.width() <= width - 20);
-    QCOMPARE(height, int(std::ceil(text.height())) + 16);
-    // Only a password can be selected, and only as far as it shows.
-    const bool selectable = shown == password && !shown.isEmpty();
-    QCOMPARE(display.focusPolicy(), selectable ? Qt::StrongFocus : Qt::NoFocus);
-    display.selectAll();
-    QCOMPARE(display.selectedText(), selectable ? shown.left(content.visibleLength()) : QString());
-}
+        PasswordDisplay display;
+        show(display, password.isNull() ? Password() : sample(password),
+             message.isNull() ? Message() : message);
+        const int height = display.heightForWidth(width);
+        display.resize(width, height);
+        const FittedText &content = display.content();
+        QCOMPARE(content.text(), shown);
+        const int pixels = content.pixelSize(), lines = content.lineCount();
+        QVERIFY(pixels >= smallest && pixels <= largest);
+        QCOMPARE(content.isTruncated(), cut);
+        // Padded by 10 at the sides, 8 above and below; each line between one
+        // and two of the font's size high.
+        const QSizeF text = content.boundingSize();
+        QVERIFY(lines >= 1 && lines <= 3);
+        QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
+        QVERIFY(text.width() <= width - 20);
+        QCOMPARE(height, int(std::ceil(text.height())) + 16);
+        // Only a password can be selected, and only as far as it shows.
+        const bool selectable = shown == password && !shown.isEmpty();
+        QCOMPARE(display.focusPolicy(), selectable ? Qt::StrongFocus : Qt::NoFocus);
+        display.selectAll();
+        QCOMPARE(display.selectedText(),
+                 selectable ? shown.left(content.visibleLength()) : QString());
+    }
 
-void TestPasswordDisplay::fadesInOnlyForANewId()
-{
-    PasswordDisplay display;
-    const GeneratedPassword narrow = sample(QStringLiteral("iiiiiiii"));
-    show(display, narrow);
-    QVERIFY(display.isFading());
-    QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
-    show(display, narrow);
-    QVERIFY(!display.isFading());
-    // The same text under a new id is a new password.
-    show(display, sample(narrow.text));
-    QVERIFY(display.isFading());
-    // Monospaced, whatever faces the machine has: "W" as wide as "i".
-    const qreal width = display.content().boundingSize().width();
-    show(display, sample(QStringLiteral("WWWWWWWW")));
-    QCOMPARE(display.content().boundingSize().width(), width);
-    QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
-    show(display, std::nullopt, QStringLiteral("No word list."));
-    QVERIFY(display.isFading());
-}
+    void fadesInOnlyForANewId()
+    {
+        PasswordDisplay display;
+        const GeneratedPassword narrow = sample(QStringLiteral("iiiiiiii"));
+        show(display, narrow);
+        QVERIFY(display.isFading());
+        QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
+        show(display, narrow);
+        QVERIFY(!display.isFading());
+        // The same text under a new id is a new password.
+        show(display, sample(narrow.text));
+        QVERIFY(display.isFading());
+        // Monospaced, whatever faces the machine has: "W" as wide as "i".
+        const qreal width = display.content().boundingSize().width();
+        show(display, sample(QStringLiteral("WWWWWWWW")));
+        QCOMPARE(display.content().boundingSize().width(), width);
+        QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
+        show(display, std::nullopt, QStringLiteral("No word list."));
+        QVERIFY(display.isFading());
+    }
 
-void TestPasswordDisplay::selectsAndCopies()
-{
-    QWidget window;
-    auto *display = new PasswordDisplay(&window);
-    const QString text = QStringLiteral("Tm4-pz");
-    show(*display, sample(text));
-    display->resize(300, display->heightForWidth(300));
-    // A window command on the copy keys, as a menu's "Copy Password" might be.
-    auto *command = new QAction(&window);
-    command->setShortcut(QKeySequence::Copy);
-    window.addAction(command);
-    QSignalSpy commands(command, &QAction::triggered);
-    QSignalSpy copies(display, &PasswordDisplay::copyRequested);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    display->setFocus();
-    // Without a selection the keys go on to the window.
-    QTest::keySequence(display, QKeySequence::Copy);
-    QCOMPARE(commands.size(), 1);
-    QCOMPARE(copies.size(), 0);
+    void selectsAndCopies()
+    {
+        QWidget window;
+        auto *display = new PasswordDisplay(&window);
+        const QString text = QStringLiteral("Tm4-pz");
+        show(*display, sample(text));
+        display->resize(300, display->heightForWidth(300));
+        // A window command on the copy keys, as a menu's "Copy Password" might be.
+        auto *command = new QAction(&window);
+        command->setShortcut(QKeySequence::Copy);
+        window.addAction(command);
+        QSignalSpy commands(command, &QAction::triggered);
+        QSignalSpy copies(display, &PasswordDisplay::copyRequested);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        display->setFocus();
+        // Without a selection the keys go on to the window.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(copies.size(), 0);
 
-    // Dragged from the end back to the start: the anchor stays at the end.
-    const int y = display->height() / 2;
-    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(290, y));
-    QTest::mouseMove(display, QPoint(10, y));
-    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(10, y));
-    QCOMPARE(display->selectedText(), text);
-    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(display, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(display->selectedText(), text.mid(1));
-    QTest::keyClick(display, Qt::Key_Home);
-    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(display->selectedText(), text.left(2));
-    // With one they copy just that, and the window never hears of them.
-    QTest::keySequence(display, QKeySequence::Copy);
-    QCOMPARE(commands.size(), 1);
-    QCOMPARE(copies.size(), 1);
-    QCOMPARE(copies.first().first().toString(), text.left(2));
+        // Dragged from the end back to the start: the anchor stays at the end.
+        const int y = display->height() / 2;
+        QTest::mousePress(display, Qt::LeftButton, {}, QPoint(290, y));
+        QTest::mouseMove(display, QPoint(10, y));
+        QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(10, y));
+        QCOMPARE(display->selectedText(), text);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(display->selectedText(), text.mid(1));
+        QTest::keyClick(display, Qt::Key_Home);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(display->selectedText(), text.left(2));
+        // With one they copy just that, and the window never hears of them.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(copies.first().first().toString(), text.left(2));
 
-    QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
-    QCOMPARE(display->selectedText(), text);
-    show(*display, sample(QStringLiteral("other9")));
-    QVERIFY(display->selectedText().isEmpty());
-}
+        QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
+        QCOMPARE(display->selectedText(), text);
+        show(*display, sample(QStringLiteral("other9")));
+        QVERIFY(display->selectedText().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestPasswordDisplay)
 #include "tst_passworddisplay.moc"
