@@ -26,7 +26,7 @@ QMimeData *markedItem(const QString &text)
     // The markers come first, so that a tool that goes through the types in
     // order meets them before the text. Clipboard tools on macOS look for the
     // concealed type (nspasteboard.org); it says all by being there.
-    item->setData(QStringLiteral("org.nspasteboard.ConcealedType"), QByteArray());
+    item->setData(concealedType, QByteArray());
 #if defined(Q_OS_WIN)
     // Windows' clipboard history and cloud sync read the last two as DWORDs.
     // The first only has to be there; it gets the same four bytes because
@@ -45,9 +45,9 @@ QMimeData *markedItem(const QString &text)
 
 } // namespace
 
-Clipboard::Clipboard(QObject *parent)
+Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     : QObject(parent)
-    , m_pendingClear(QGuiApplication::clipboard())
+    , m_pendingClear(QGuiApplication::clipboard(), std::move(clock))
 {}
 
 void Clipboard::copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)

@@ -19,11 +19,13 @@ class Clipboard : public QObject
     Q_OBJECT
 
 public:
-    explicit Clipboard(QObject *parent = nullptr);
+    explicit Clipboard(PendingClear::Clock clock = PendingClear::continuousTime,
+                       QObject *parent = nullptr);
 
     // Replaces the clipboard's contents with one item holding the text and
     // the markers. Every copy cancels the clear an earlier copy scheduled;
-    // with a delay it schedules its own, measured on a monotonic clock.
+    // with a delay it schedules its own, measured on a clock that counts
+    // through sleep.
     void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
     // Whether a clear is scheduled and has not run or been given up yet.

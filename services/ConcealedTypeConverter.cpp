@@ -1,13 +1,13 @@
 #include "services/ConcealedTypeConverter.h"
 
+#include "services/PendingClear.h"
+
 namespace {
 
 // The marker's MIME type and its pasteboard type are the same string.
-const char concealedType[] = "org.nspasteboard.ConcealedType";
-
 QString sameNameFor(const QString &type)
 {
-    return type == QLatin1String(concealedType) ? type : QString();
+    return type == concealedType ? type : QString();
 }
 
 QVariant marker(const QList<QByteArray> &data)

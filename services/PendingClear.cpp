@@ -7,6 +7,14 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#else
+#include <time.h>
+#endif
+
 namespace {
 
 QByteArray digest(const QString &text)
@@ -29,13 +37,31 @@ void clearThroughWlCopy()
 
 } // namespace
 
-PendingClear::PendingClear(QClipboard *clipboard)
+std::chrono::nanoseconds PendingClear::continuousTime()
+{
+#if defined(Q_OS_WIN)
+    // Milliseconds since boot, sleep and hibernation included.
+    return std::chrono::milliseconds(GetTickCount64());
+#else
+#if defined(CLOCK_BOOTTIME)
+    const clockid_t clock = CLOCK_BOOTTIME; // Linux: CLOCK_MONOTONIC stops in sleep
+#else
+    const clockid_t clock = CLOCK_MONOTONIC; // macOS and the BSDs count sleep in it
+#endif
+    timespec now{};
+    clock_gettime(clock, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+#endif
+}
+
+PendingClear::PendingClear(QClipboard *clipboard, Clock clock)
     : m_clipboard(clipboard)
+    , m_clock(std::move(clock))
 {
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a minute should be a minute.
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &PendingClear::clearIfUnchanged);
+    connect(&m_timer, &QTimer::timeout, this, &PendingClear::onTimeout);
     connect(clipboard, &QClipboard::dataChanged, this, &PendingClear::noteChange);
 }
 
@@ -52,34 +78,54 @@ void PendingClear::schedule(const QString &text, std::chrono::milliseconds delay
     // answer is always no; only a fresh copy that reads as ours makes a
     // later no mean that someone else took the clipboard.
     m_ownershipReported = m_clipboard->ownsClipboard();
-    m_timer.start(delay);
+    m_deadline = m_clock() + delay;
+    waitForDeadline();
+}
+
+void PendingClear::waitForDeadline()
+{
+    using namespace std::chrono;
+    const nanoseconds left = std::max(m_deadline - m_clock(), nanoseconds::zero());
+    // Never longer than a second at a time: the timer stands still while
+    // the machine sleeps, and the clock does not.
+    m_timer.start(std::min(ceil<milliseconds>(left), milliseconds(seconds(1))));
+}
+
+void PendingClear::onTimeout()
+{
+    if (m_clock() < m_deadline)
+        waitForDeadline();
+    else
+        clearIfUnchanged();
 }
 
 void PendingClear::noteChange()
 {
     // Wayland echoes our own copy back as a change, and regaining focus can
     // announce it again, so only a change that took the text away counts.
-    if (m_timer.isActive() && !holdsCopiedText())
+    if (m_timer.isActive() && !holdsCopiedItem())
         cancel();
 }
 
 void PendingClear::clearIfUnchanged()
 {
     // Not every platform announces changes as they happen; look again.
-    if (holdsCopiedText()) {
+    if (holdsCopiedItem()) {
         m_clipboard->clear();
         clearThroughWlCopy();
     }
     m_textDigest.clear();
 }
 
-bool PendingClear::holdsCopiedText() const
+bool PendingClear::holdsCopiedItem() const
 {
     // Ownership first: reading another program's clipboard is a round trip
     // that can block, and what it owns is never ours to clear, not even
-    // when it is the same text.
+    // when it is the same text. Where ownership is not reported, the marker
+    // tells our item from another program's copy of the same text.
     if (m_ownershipReported && !m_clipboard->ownsClipboard())
         return false;
     const QMimeData *data = m_clipboard->mimeData();
-    return data && data->hasText() && digest(data->text()) == m_textDigest;
+    return data && data->hasFormat(concealedType) && data->hasText()
+           && digest(data->text()) == m_textDigest;
 }

@@ -1,40 +1,58 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLatin1StringView>
 #include <QObject>
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
 class QClipboard;
 
+// The type that marks a clipboard item as concealed. Every item the
+// generator copies carries it, on every platform.
+inline constexpr QLatin1StringView concealedType("org.nspasteboard.ConcealedType");
+
 // The one scheduled clearing of the clipboard, owned by the clipboard
 // service. Qt offers no change count, so it watches the clipboard instead:
-// a change after which the clipboard no longer holds the copied text, or
-// no longer belongs to this process where the platform reports ownership,
-// gives the clear up.
+// the clear is given up once the clipboard no longer holds our item (the
+// concealed marker and the copied text), or no longer belongs to this
+// process where the platform reports ownership.
+//
+// The delay counts on a clock that keeps running while the machine sleeps;
+// Qt's timers do not, so the deadline is checked at least once a second and
+// a minute that ran out during sleep clears soon after waking.
 class PendingClear : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PendingClear(QClipboard *clipboard);
+    // Time since some fixed point, counting through sleep.
+    using Clock = std::function<std::chrono::nanoseconds()>;
+    static std::chrono::nanoseconds continuousTime();
+
+    explicit PendingClear(QClipboard *clipboard, Clock clock = continuousTime);
 
     // Forgets the clear scheduled so far, if any.
     void cancel();
-    // Clears after the delay unless the clipboard changes hands or text
-    // first. Call right after writing the text to the clipboard.
+    // Clears after the delay unless the clipboard changes hands or content
+    // first. Call right after writing the item to the clipboard.
     void schedule(const QString &text, std::chrono::milliseconds delay);
 
     bool isActive() const { return m_timer.isActive(); }
 
 private:
+    void waitForDeadline();
+    void onTimeout();
     void noteChange();
     void clearIfUnchanged();
-    bool holdsCopiedText() const;
+    bool holdsCopiedItem() const;
 
     QClipboard *m_clipboard;
+    Clock m_clock;
     QTimer m_timer;
+    std::chrono::nanoseconds m_deadline{};
     // A digest, so that no second copy of the secret outlives the item.
     QByteArray m_textDigest;
     bool m_ownershipReported = false;
