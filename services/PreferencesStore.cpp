@@ -10,12 +10,35 @@ const QString organization = QStringLiteral("Tessellon");
 const QString application = QStringLiteral("Tessellon");
 const QString key = QStringLiteral("settings");
 
+// Without fallbacks: an organization-wide or system-wide file (under
+// /etc/xdg, say) must never stand in for the user's own settings.
+void configure(QSettings &preferences)
+{
+    preferences.setFallbacksEnabled(false);
+}
+
+void writeDocument(const QByteArray &document)
+{
+    QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, organization, application);
+    configure(preferences);
+    preferences.setValue(key, document);
+    // On disk before the next write starts; QSettings replaces the file
+    // atomically, so a killed process leaves the old or the new one whole.
+    preferences.sync();
+}
+
 } // namespace
+
+PreferencesStore::PreferencesStore()
+    : m_writer(writeDocument)
+{}
 
 Settings PreferencesStore::load() const
 {
-    const QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, organization,
-                                application);
+    if (m_saved)
+        return *m_saved;
+    QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, organization, application);
+    configure(preferences);
     const QVariant stored = preferences.value(key);
     if (stored.typeId() != QMetaType::QByteArray)
         return Settings();
@@ -24,9 +47,6 @@ Settings PreferencesStore::load() const
 
 void PreferencesStore::save(const Settings &settings)
 {
-    QSettings preferences(QSettings::NativeFormat, QSettings::UserScope, organization, application);
-    preferences.setValue(key, SettingsJson::encode(settings));
-    // On disk before the change ends, so a killed process loses nothing;
-    // QSettings replaces the file atomically.
-    preferences.sync();
+    m_saved = settings;
+    m_writer.submit(SettingsJson::encode(settings));
 }

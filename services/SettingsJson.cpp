@@ -1,105 +1,116 @@
 #include "services/SettingsJson.h"
 
-#include "services/JsonMembers.h"
-
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <limits>
 
 namespace SettingsJson {
 
 namespace {
 
-const QLatin1StringView modeKey("mode");
-const QLatin1StringView lengthKey("length");
-const QLatin1StringView wordCountKey("wordCount");
-const QLatin1StringView enabledKey("enabledCharacters");
-const QLatin1StringView additionalKey("additionalCharacters");
-const QLatin1StringView separatorsKey("separators");
-const QLatin1StringView excludeKey("excludeAmbiguous");
-const QLatin1StringView autoClearKey("autoClearClipboard");
+using Json = nlohmann::json;
+
+const char *const modeKey = "mode";
+const char *const lengthKey = "length";
+const char *const wordCountKey = "wordCount";
+const char *const enabledKey = "enabledCharacters";
+const char *const additionalKey = "additionalCharacters";
+const char *const separatorsKey = "separators";
+const char *const excludeKey = "excludeAmbiguous";
+const char *const autoClearKey = "autoClearClipboard";
 
 // Reads one member into target when it is present and not null. False
 // when the member cannot be converted, which spoils the whole document.
 template <typename T, typename Convert>
-bool readMember(const QJsonObject &object, QLatin1StringView key, T &target, Convert convert)
+bool readMember(const Json &object, const char *key, T &target, Convert convert)
 {
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined() || value.isNull())
+    const auto member = object.find(key);
+    if (member == object.end() || member->is_null())
         return true;
-    const std::optional<T> converted = convert(value);
+    const std::optional<T> converted = convert(*member);
     if (converted)
         target = *converted;
     return converted.has_value();
 }
 
-std::optional<QString> asString(const QJsonValue &value)
+std::optional<QString> asString(const Json &value)
 {
-    return value.isString() ? std::optional(value.toString()) : std::nullopt;
+    if (!value.is_string())
+        return std::nullopt;
+    return QString::fromStdString(value.get_ref<const std::string &>());
 }
 
-std::optional<bool> asBool(const QJsonValue &value)
+std::optional<bool> asBool(const Json &value)
 {
-    return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
+    return value.is_boolean() ? std::optional(value.get<bool>()) : std::nullopt;
 }
 
-std::optional<CharacterSet> asCharacterSet(const QJsonValue &value)
+std::optional<CharacterSet> asCharacterSet(const Json &value)
 {
-    return value.isString() ? std::optional(CharacterSet::fromText(value.toString()))
-                            : std::nullopt;
+    const std::optional<QString> text = asString(value);
+    return text ? std::optional(CharacterSet::fromText(*text)) : std::nullopt;
 }
 
-std::optional<GeneratorMode> asMode(const QJsonValue &value)
+std::optional<GeneratorMode> asMode(const Json &value)
 {
-    return value.isString() ? generatorModeFromRawValue(value.toString()) : std::nullopt;
+    const std::optional<QString> text = asString(value);
+    return text ? generatorModeFromRawValue(*text) : std::nullopt;
+}
+
+// Only an integer literal that fits in 64 bits: 16, not 16.0 or 1.6e1. The
+// reader keeps literals past the signed range as unsigned, or as floating
+// point past the unsigned one.
+std::optional<qint64> asInteger(const Json &value)
+{
+    if (value.is_number_unsigned()
+        && value.get<quint64>() > quint64(std::numeric_limits<qint64>::max()))
+        return std::nullopt;
+    return value.is_number_integer() ? std::optional(value.get<qint64>()) : std::nullopt;
+}
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
 }
 
 } // namespace
 
 QByteArray encode(const Settings &settings)
 {
-    const QJsonObject object{
-        {modeKey, rawValue(settings.mode)},
+    const Json object{
+        {modeKey, utf8(rawValue(settings.mode))},
         {lengthKey, settings.length},
         {wordCountKey, settings.wordCount},
-        {enabledKey, settings.enabledCharacters.toText()},
-        {additionalKey, settings.additionalCharacters},
-        {separatorsKey, settings.separators.toText()},
+        {enabledKey, utf8(settings.enabledCharacters.toText())},
+        {additionalKey, utf8(settings.additionalCharacters)},
+        {separatorsKey, utf8(settings.separators.toText())},
         {excludeKey, settings.excludeAmbiguous},
         {autoClearKey, settings.autoClearClipboard},
     };
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    // Qt's UTF-8 is always valid; replacing rather than throwing is moot.
+    return QByteArray::fromStdString(object.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 std::optional<Settings> decode(const QByteArray &json)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
+    // RFC 8259 exactly: raw control characters, unknown escapes, unpaired
+    // surrogates and invalid UTF-8 all make the document invalid. A leading
+    // byte-order mark is skipped, since editors add one.
+    const Json document = Json::parse(json.cbegin(), json.cend(), nullptr, false);
+    if (!document.is_object())
         return std::nullopt;
 
-    const QJsonObject object = document.object();
-    // Only an integer literal that fits in 64 bits: 16, not 16.0 or 1.6e1.
-    const QHash<QString, QByteArray> rawValues = JsonMembers::rawValues(json);
-    const auto asInteger = [&](QLatin1StringView key) {
-        return [&rawValues, key](const QJsonValue &value) -> std::optional<qint64> {
-            if (!value.isDouble())
-                return std::nullopt;
-            return JsonMembers::integerLiteral(rawValues.value(key));
-        };
-    };
     Settings settings;
     const bool valid =
-        readMember(object, modeKey, settings.mode, asMode)
-        && readMember(object, lengthKey, settings.length, asInteger(lengthKey))
-        && readMember(object, wordCountKey, settings.wordCount, asInteger(wordCountKey))
-        && readMember(object, enabledKey, settings.enabledCharacters, asCharacterSet)
-        && readMember(object, additionalKey, settings.additionalCharacters, asString)
-        && readMember(object, separatorsKey, settings.separators, asCharacterSet)
-        && readMember(object, excludeKey, settings.excludeAmbiguous, asBool)
-        && readMember(object, autoClearKey, settings.autoClearClipboard, asBool);
+        readMember(document, modeKey, settings.mode, asMode)
+        && readMember(document, lengthKey, settings.length, asInteger)
+        && readMember(document, wordCountKey, settings.wordCount, asInteger)
+        && readMember(document, enabledKey, settings.enabledCharacters, asCharacterSet)
+        && readMember(document, additionalKey, settings.additionalCharacters, asString)
+        && readMember(document, separatorsKey, settings.separators, asCharacterSet)
+        && readMember(document, excludeKey, settings.excludeAmbiguous, asBool)
+        && readMember(document, autoClearKey, settings.autoClearClipboard, asBool);
     if (!valid)
         return std::nullopt;
 

@@ -13,9 +13,10 @@ namespace SettingsJson {
 QByteArray encode(const Settings &settings);
 
 // Members are read by key with a default each and the counts clamped into
-// range. Nothing for a document that is not a JSON object, holds a member
-// of the wrong type, an integer that is not a 64-bit integer literal, or a
-// mode other than the three names.
+// range. Nothing for text that is not strict JSON (RFC 8259; a leading
+// UTF-8 byte-order mark is allowed) or not an object, or that holds a
+// member of the wrong type, an integer that is not a 64-bit integer
+// literal, or a mode other than the three names.
 std::optional<Settings> decode(const QByteArray &json);
 
 } // namespace SettingsJson

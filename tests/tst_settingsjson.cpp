@@ -52,8 +52,21 @@ private slots:
             R"({"additionalCharacters":" \t\u0022\u005c|","length":20,"mode":"advanced",)"
             R"("wordCount":3,"enabledCharacters":"ab！😀","separators":"-.",)"
             R"("excludeAmbiguous":true,"autoClearClipboard":false})");
-        // Spoiled whole by a member of the wrong type, a number that is not a
-        // 64-bit integer literal, an unknown mode, or no object at all.
+        // A byte-order mark before the document is allowed, whatever follows.
+        row("\xEF\xBB\xBF{\"length\":20}", R"({"length":20})");
+        row("\xEF\xBB\xBF{\"mode\":\"words\"}", R"({"mode":"words"})");
+        // Spoiled whole by text that is not JSON (raw control characters,
+        // unknown escapes, lone surrogates, bytes that are not UTF-8), by a
+        // member of the wrong type, a number that is not a 64-bit integer
+        // literal, an unknown mode, or no object at all.
+        for (const char *json :
+             {"{\"separators\":\"\t\",\"length\":20}", "{\"separators\":\"a\nb\"}",
+              "{\"separators\":\"\x1F\"}", R"({"separators":"\x41","length":20})",
+              "{\"separators\":\"\\'\"}", R"({"separators":"\ud800","length":20})",
+              R"({"separators":"\udc00"})", R"({"separators":"\ud83dx"})",
+              "{\"separators\":\"\xFF\"}", "{\"length\":20} \xEF\xBB\xBF", R"({"length":20,})",
+              R"({"length":020})", R"({'length':20})"})
+            row(json);
         for (const char *json :
              {R"({"mode":"fancy","length":8})", R"({"mode":"Words"})", R"({"mode":" basic"})",
               R"({"mode":"word"})", R"({"mode":1})", R"({"length":"16"})", R"({"length":1e1})",

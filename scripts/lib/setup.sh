@@ -4,7 +4,7 @@
 TESSELLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Packages every build needs; callers add their own.
-TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev)
+TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev)
 
 missing_packages() {
     local package

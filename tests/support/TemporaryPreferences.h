@@ -4,13 +4,15 @@
 #include <QTemporaryDir>
 
 // Points the user's preferences at a fresh temporary folder for the life of
-// the object, so that tests never touch the real ones.
+// the object, and the system-wide ones at its "xdg" folder, so that tests
+// never touch the real ones.
 class TemporaryPreferences
 {
 public:
     TemporaryPreferences()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("xdg"));
     }
 
     bool isValid() const { return dir.isValid(); }
@@ -23,9 +25,10 @@ public:
         return QSettings(fileName(), QSettings::IniFormat).value(QStringLiteral("settings"));
     }
 
-    void store(const QVariant &value) const
+    // Into the user's file, or another one under the folder.
+    void store(const QVariant &value, const QString &file = {}) const
     {
-        QSettings settings(fileName(), QSettings::IniFormat);
+        QSettings settings(file.isEmpty() ? fileName() : dir.filePath(file), QSettings::IniFormat);
         settings.setValue(QStringLiteral("settings"), value);
     }
 

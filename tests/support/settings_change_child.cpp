@@ -1,5 +1,5 @@
 // Changes one setting through the model, says so, and waits to be killed:
-// the change must already be on disk by then.
+// the change must reach the disk without any further help from it.
 #include "core/GeneratorModel.h"
 #include "services/PreferencesStore.h"
 
