@@ -18,6 +18,8 @@ ChipRowTitle::ChipRowTitle(const QString &title, QWidget *parent)
 
 void ChipRowTitle::setRowState(ToggleState state)
 {
+    if (state == m_rowState)
+        return;
     m_rowState = state;
     const bool allOn = state == ToggleState::on;
     setToolTip((allOn ? tr("Turn off all %1") : tr("Turn on all %1")).arg(text().toLower()));

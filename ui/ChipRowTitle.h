@@ -28,5 +28,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    ToggleState m_rowState = ToggleState::on;
+    ToggleState m_rowState = ToggleState::off; // until the constructor sets it
 };

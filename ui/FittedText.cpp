@@ -42,8 +42,10 @@ void FittedText::fit(qreal width) const
 
 qreal FittedText::heightFor(qreal width) const
 {
+    if (const auto known = m_heights.constFind(width); known != m_heights.cend())
+        return *known;
     fit(width);
-    return boundingSize().height();
+    return m_heights[width] = boundingSize().height();
 }
 
 int FittedText::lineCount() const
@@ -131,7 +133,8 @@ void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width)
             shownRuns.append(run);
     }
     m_layout->setFormats(shownRuns);
-    breakIntoLines(*m_layout, width);
+    // One line past the limit tells that the text does not fit.
+    breakIntoLines(*m_layout, width, m_style.maxLines > 0 ? m_style.maxLines + 1 : -1);
 }
 
 // At the smallest size the text still needs too many lines: keep the lines

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <QTextLayout>
 
@@ -60,4 +61,6 @@ private:
     mutable qreal m_fittedWidth = -1;
     mutable int m_pixelSize = 0;
     mutable qsizetype m_visibleLength = 0;
+    // Layouts ask for a few widths over and over; each is laid out once.
+    mutable QHash<qreal, qreal> m_heights;
 };

@@ -16,6 +16,9 @@ ToggleButton::ToggleButton(qreal cornerRadius, QWidget *parent)
 
 void ToggleButton::setState(ToggleState state)
 {
+    // Every settings change sets every chip: repaint only those that changed.
+    if (state == m_state)
+        return;
     m_state = state;
     setChecked(state == ToggleState::on);
     update();
