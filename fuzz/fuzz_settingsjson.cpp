@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the settings decoder. A decoded record must lie
-// in range and survive a round trip unchanged.
+// in range, hold only well-formed text (an unpaired surrogate would reach a
+// password and the clipboard) and survive a round trip unchanged.
 #include "services/SettingsJson.h"
 
 #include <cstdlib>
@@ -14,6 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         || settings->wordCount < Settings::minimumWordCount
         || settings->wordCount > Settings::maximumWordCount)
         std::abort();
+    for (const QString &text :
+         {settings->additionalCharacters, settings->enabledCharacters.toText(),
+          settings->separators.toText()})
+        if (!text.isValidUtf16())
+            std::abort();
     if (SettingsJson::decode(SettingsJson::encode(*settings)) != settings)
         std::abort();
     return 0;
