@@ -46,10 +46,24 @@ std::optional<bool> asBool(const Json &value)
     return value.is_boolean() ? std::optional(value.get<bool>()) : std::nullopt;
 }
 
+// A set is stored as its characters run together in order, and a few
+// characters join their neighbours when that text is read again (a prepended
+// mark, a lone combining mark, regional indicators). Read the text as the
+// set it will still stand for after the next save, so that saving and
+// reading never change the settings.
 std::optional<CharacterSet> asCharacterSet(const Json &value)
 {
     const std::optional<QString> text = asString(value);
-    return text ? std::optional(CharacterSet::fromText(*text)) : std::nullopt;
+    if (!text)
+        return std::nullopt;
+    CharacterSet set = CharacterSet::fromText(*text);
+    for (int round = 0; round < 8; ++round) {
+        CharacterSet again = CharacterSet::fromText(set.toText());
+        if (again == set)
+            return set;
+        set = std::move(again);
+    }
+    return std::nullopt; // no stable reading: not a set this program wrote
 }
 
 std::optional<GeneratorMode> asMode(const Json &value)
