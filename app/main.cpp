@@ -1,4 +1,5 @@
 #include "app/ProcessHardening.h"
+#include "app/StartupOptions.h"
 #include "app/TessellonApp.h"
 #include "app/WordlistPreload.h"
 
@@ -7,9 +8,12 @@
 int main(int argc, char *argv[])
 {
     hardenProcess();
-    QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tessellon"));
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
+    QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("tessellon"));
 
     // Before the model exists, so that its first passphrase rarely waits.

@@ -5,13 +5,12 @@
 
 BackgroundWriter::BackgroundWriter(Write write)
     : m_write(std::move(write))
-    , m_thread(QThread::create([this] { run(); }))
-{
-    m_thread->start();
-}
+{}
 
 BackgroundWriter::~BackgroundWriter()
 {
+    if (!m_thread)
+        return;
     {
         const QMutexLocker locker(&m_mutex);
         m_stopping = true;
@@ -22,6 +21,10 @@ BackgroundWriter::~BackgroundWriter()
 
 void BackgroundWriter::submit(const QByteArray &document)
 {
+    if (!m_thread) {
+        m_thread.reset(QThread::create([this] { run(); }));
+        m_thread->start();
+    }
     {
         const QMutexLocker locker(&m_mutex);
         m_next = document;

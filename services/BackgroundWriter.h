@@ -13,8 +13,9 @@ class QThread;
 // Hands documents to a write function on a thread of its own, so that the
 // interface never waits on the disk. Documents that come while a write is
 // under way collapse into the newest, which is written next; nothing older
-// is written after a newer one. The destructor waits until the newest is
-// written, so a normal exit loses nothing.
+// is written after a newer one. The thread starts with the first document;
+// the destructor waits until the newest is written, so a normal exit loses
+// nothing.
 class BackgroundWriter
 {
 public:

@@ -4,6 +4,7 @@
 #include "support/RunningTessellon.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <memory>
@@ -25,6 +26,8 @@ private slots:
     void otherProgramsMeetTheMarkersFirst();
     void clearFollowsTheLastCopyAndSparesOthers_data();
     void clearFollowsTheLastCopyAndSparesOthers();
+    void commandLineCopy_data();
+    void commandLineCopy();
     void cleanupTestCase();
 
 private:
@@ -108,6 +111,63 @@ void TestClipboardX11::clearFollowsTheLastCopyAndSparesOthers()
     QCOMPARE(service->isClearPending(), pending);
     QTest::qWait(3 * delay);
     QTRY_COMPARE(readClipboard(), read);
+    xclip.kill();
+    xclip.waitForFinished();
+}
+
+void TestClipboardX11::commandLineCopy_data()
+{
+    // What tessellon-cli --copy is given, whether another program copies
+    // after it, and what another program reads once the minute (shortened
+    // here) has run out.
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("theyCopy");
+    QTest::addColumn<QByteArray>("read"); // empty for the password
+    QTest::newRow("cleared") << QStringList() << false << nothing;
+    QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false << QByteArray();
+    QTest::newRow("their later copy stays") << QStringList() << true << other.toUtf8();
+}
+
+void TestClipboardX11::commandLineCopy()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, theyCopy);
+    QFETCH(QByteArray, read);
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(4 * delay));
+    cli.setProcessEnvironment(environment);
+    cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
+              QStringList{"--defaults", "--copy"} + options);
+    // It returns at once, printing nothing; the helper serves the copy.
+    QVERIFY(cli.waitForFinished(30'000));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+    const QByteArray password = readClipboard();
+    QCOMPARE(password.size(), 16);
+    QCOMPARE(readClipboard("x-kde-passwordManagerHint"), "secret");
+    QCOMPARE(readClipboard("org.nspasteboard.ConcealedType"), QByteArray());
+    // No process shows it in its command line or environment.
+    const QStringList processes = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
+    QVERIFY(processes.size() > 3);
+    for (const QString &pid : processes) {
+        for (const char *part : {"cmdline", "environ"}) {
+            QFile file("/proc/" + pid + '/' + part);
+            if (file.open(QIODevice::ReadOnly))
+                QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
+        }
+    }
+
+    QProcess xclip;
+    if (theyCopy) {
+        xclip.start("xclip", {"-selection", "clipboard", "-i", "-quiet"});
+        xclip.write(other.toUtf8());
+        xclip.closeWriteChannel();
+    }
+    QTest::qWait(6 * delay);
+    QTRY_COMPARE(readClipboard(), read.isEmpty() ? password : read);
+    // Take the clipboard, which ends a helper still serving it.
+    QGuiApplication::clipboard()->setText(other);
     xclip.kill();
     xclip.waitForFinished();
 }

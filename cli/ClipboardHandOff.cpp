@@ -1,0 +1,107 @@
+#include "cli/ClipboardHandOff.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ClipboardHandOff", text);
+}
+
+// Beside this program in the build tree; under libexec once installed.
+QString helperPath()
+{
+    const QDir dir(QCoreApplication::applicationDirPath());
+    for (const QString &candidate :
+         {dir.filePath(QStringLiteral("tessellon-clipboard")),
+          dir.filePath(QStringLiteral("../libexec/tessellon/tessellon-clipboard"))}) {
+        if (QFileInfo(candidate).isExecutable())
+            return candidate;
+    }
+    return QString();
+}
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno != EINTR)
+            return false;
+        done += qMax<ssize_t>(written, 0);
+    }
+    return true;
+}
+
+QByteArray readAll(int fd)
+{
+    QByteArray bytes;
+    char buffer[64];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0 || (got < 0 && errno != EINTR))
+            return bytes;
+        bytes.append(buffer, qMax<ssize_t>(got, 0));
+    }
+}
+
+} // namespace
+
+std::optional<QString> handOffToClipboard(const QString &password, bool clearAfterAMinute)
+{
+    const QByteArray helper = QFile::encodeName(helperPath());
+    if (helper.isEmpty())
+        return translated("tessellon-clipboard, which serves the copy, is not installed.");
+    const char *const arguments[] = {"tessellon-clipboard",
+                                     clearAfterAMinute ? "--clear" : "--keep", nullptr};
+    int secret[2], status[2];
+    if (::pipe2(secret, O_CLOEXEC) != 0 || ::pipe2(status, O_CLOEXEC) != 0)
+        return translated("The clipboard couldn't be reached.");
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Its own session, so that closing the terminal does not end the copy.
+        ::setsid();
+        if (::dup2(secret[0], STDIN_FILENO) < 0 || ::dup2(status[1], STDOUT_FILENO) < 0)
+            ::_exit(127);
+        ::execv(helper.constData(), const_cast<char *const *>(arguments));
+        ::_exit(127);
+    }
+    ::close(secret[0]);
+    ::close(status[1]);
+    QByteArray bytes = password.toUtf8();
+    const bool sent = child > 0 && writeAll(secret[1], bytes);
+    bytes.fill('\0');
+    ::close(secret[1]);
+    // The helper says so once the copy is in place, or ends without a word.
+    const bool copied = sent && readAll(status[0]) == "copied\n";
+    ::close(status[0]);
+    if (copied)
+        return std::nullopt;
+    if (child > 0)
+        ::waitpid(child, nullptr, 0);
+    return translated("The clipboard couldn't be reached: is a graphical session running?");
+}
+
+#else
+
+std::optional<QString> handOffToClipboard(const QString &, bool)
+{
+    return translated("--copy is not available on this platform.");
+}
+
+#endif

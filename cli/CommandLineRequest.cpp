@@ -1,0 +1,176 @@
+#include "cli/CommandLineRequest.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("CommandLineRequest", text);
+}
+
+// A whole number the person typed, within the range the window offers.
+std::variant<qint64, UsageError> wholeNumber(const QString &text, const QString &option,
+                                             qint64 lowest, qint64 highest)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (ok && value >= lowest && value <= highest)
+        return value;
+    if (highest == std::numeric_limits<qint64>::max())
+        return UsageError{translated("--%1 must be a whole number of at least %2, not '%3'.")
+                              .arg(option)
+                              .arg(lowest)
+                              .arg(text)};
+    return UsageError{translated("--%1 must be a whole number from %2 to %3, not '%4'.")
+                          .arg(option)
+                          .arg(lowest)
+                          .arg(highest)
+                          .arg(text)};
+}
+
+struct Options
+{
+    QCommandLineOption help{{"h", "help"}, translated("Show this help and exit.")};
+    QCommandLineOption version{{"V", "version"}, translated("Show the version and exit.")};
+    QCommandLineOption mode{
+        {"m", "mode"}, translated("basic, advanced or words."), translated("mode")};
+    QCommandLineOption length{
+        {"l", "length"}, translated("Characters per password, 4 to 128."), translated("n")};
+    QCommandLineOption words{
+        {"w", "words"}, translated("Words per passphrase, 3 to 12."), translated("n")};
+    QCommandLineOption characters{"characters",
+                                  translated("The characters to draw from, written together."),
+                                  translated("text")};
+    QCommandLineOption extra{"extra", translated("Extra characters for advanced mode."),
+                             translated("text")};
+    QCommandLineOption separators{"separators",
+                                  translated("Characters to join words with; empty for none."),
+                                  translated("text")};
+    QCommandLineOption exclude{"exclude-ambiguous",
+                               translated("Leave out characters that are easy to confuse.")};
+    QCommandLineOption keep{"keep-ambiguous",
+                            translated("Keep characters that are easy to confuse.")};
+    QCommandLineOption defaults{"defaults",
+                                translated("Start from the defaults, not the window's settings.")};
+    QCommandLineOption count{
+        {"c", "count"}, translated("How many passwords, each drawn anew."), translated("k")};
+    QCommandLineOption strength{"strength",
+                                translated("Add the entropy in bits, the rating and the crack "
+                                           "time, tab-separated.")};
+    QCommandLineOption json{"json", translated("Print one JSON object per password.")};
+    QCommandLineOption copy{"copy", translated("Copy the first password to the clipboard instead "
+                                               "of printing it; cleared after a minute.")};
+    QCommandLineOption noClear{"no-clear", translated("With --copy: leave the copy in place.")};
+};
+
+std::optional<UsageError> readCounts(const QCommandLineParser &parser, const Options &options,
+                                     CommandLineRequest &request)
+{
+    const struct
+    {
+        const QCommandLineOption &option;
+        std::optional<qint64> &target;
+        qint64 lowest, highest;
+    } counts[] = {
+        {options.length, request.length, Settings::minimumLength, Settings::maximumLength},
+        {options.words, request.wordCount, Settings::minimumWordCount, Settings::maximumWordCount},
+    };
+    for (const auto &[option, target, lowest, highest] : counts) {
+        if (!parser.isSet(option))
+            continue;
+        const auto value =
+            wholeNumber(parser.value(option), option.names().last(), lowest, highest);
+        if (const auto *error = std::get_if<UsageError>(&value))
+            return *error;
+        target = std::get<qint64>(value);
+    }
+    if (parser.isSet(options.count)) {
+        const auto value = wholeNumber(parser.value(options.count), QStringLiteral("count"), 1,
+                                       std::numeric_limits<qint64>::max());
+        if (const auto *error = std::get_if<UsageError>(&value))
+            return *error;
+        request.count = std::get<qint64>(value);
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Options &options,
+                                      CommandLineRequest &request)
+{
+    if (parser.isSet(options.mode)) {
+        request.mode = generatorModeFromRawValue(parser.value(options.mode));
+        if (!request.mode)
+            return UsageError{translated("--mode must be basic, advanced or words, not '%1'.")
+                                  .arg(parser.value(options.mode))};
+    }
+    if (parser.isSet(options.characters))
+        request.enabledCharacters = CharacterSet::fromText(parser.value(options.characters));
+    if (parser.isSet(options.extra))
+        request.additionalCharacters = parser.value(options.extra);
+    if (parser.isSet(options.separators))
+        request.separators = CharacterSet::fromText(parser.value(options.separators));
+    if (parser.isSet(options.exclude) && parser.isSet(options.keep))
+        return UsageError{translated("--exclude-ambiguous and --keep-ambiguous contradict each "
+                                     "other.")};
+    if (parser.isSet(options.exclude) || parser.isSet(options.keep))
+        request.excludeAmbiguous = parser.isSet(options.exclude);
+    if (parser.isSet(options.strength) && parser.isSet(options.json))
+        return UsageError{translated("--strength and --json contradict each other.")};
+    if (parser.isSet(options.noClear) && !parser.isSet(options.copy))
+        return UsageError{translated("--no-clear only goes with --copy.")};
+    request.fromDefaults = parser.isSet(options.defaults);
+    request.output = parser.isSet(options.json)       ? CommandLineRequest::Output::json
+                     : parser.isSet(options.strength) ? CommandLineRequest::Output::strength
+                                                      : CommandLineRequest::Output::passwords;
+    request.copy = parser.isSet(options.copy);
+    request.clearCopy = !parser.isSet(options.noClear);
+    return std::nullopt;
+}
+
+} // namespace
+
+Settings CommandLineRequest::applied(Settings base) const
+{
+    base.mode = mode.value_or(base.mode);
+    base.length = length.value_or(base.length);
+    base.wordCount = wordCount.value_or(base.wordCount);
+    base.enabledCharacters = enabledCharacters.value_or(base.enabledCharacters);
+    base.additionalCharacters = additionalCharacters.value_or(base.additionalCharacters);
+    base.separators = separators.value_or(base.separators);
+    base.excludeAmbiguous = excludeAmbiguous.value_or(base.excludeAmbiguous);
+    return base;
+}
+
+std::variant<CommandLineRequest, CommandLineAnswer, UsageError>
+parseCommandLine(const QStringList &arguments)
+{
+    Options options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        translated("Prints passwords or passphrases from the system's secure random source, one "
+                   "per line. Options not given come from the settings of the Tessellon window "
+                   "(never changed from here), or from the defaults with --defaults."));
+    parser.addOptions({options.help, options.version, options.mode, options.length, options.words,
+                       options.characters, options.extra, options.separators, options.exclude,
+                       options.keep, options.defaults, options.count, options.strength,
+                       options.json, options.copy, options.noClear});
+    if (!parser.parse(arguments))
+        return UsageError{parser.errorText()};
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError{
+            translated("Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
+    if (parser.isSet(options.help))
+        return CommandLineAnswer{parser.helpText()};
+    if (parser.isSet(options.version))
+        return CommandLineAnswer{QStringLiteral("%1 %2\n").arg(
+            QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
+
+    CommandLineRequest request;
+    if (std::optional<UsageError> error = readCounts(parser, options, request))
+        return *error;
+    if (std::optional<UsageError> error = readChoices(parser, options, request))
+        return *error;
+    return request;
+}

@@ -1,0 +1,33 @@
+#include "cli/PasswordLine.h"
+
+#include "core/Strength.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::Output output)
+{
+    const QString rating = Strength(password.entropyBits).label();
+    switch (output) {
+    case CommandLineRequest::Output::passwords:
+        return password.text.toUtf8() + '\n';
+    case CommandLineRequest::Output::strength:
+        return QStringList{password.text, QString::number(password.entropyBits, 'f', 1), rating,
+                           password.crackTime()}
+                   .join(u'\t')
+                   .toUtf8()
+               + '\n';
+    case CommandLineRequest::Output::json:
+        break;
+    }
+    const QJsonObject object{
+        {QStringLiteral("text"), password.text},
+        {QStringLiteral("entropyBits"), password.entropyBits},
+        {QStringLiteral("poolSize"), password.poolSize},
+        {QStringLiteral("unitCount"), password.unitCount},
+        {QStringLiteral("mode"), rawValue(password.mode)},
+        {QStringLiteral("rating"), rating},
+        {QStringLiteral("crackTime"), password.crackTime()},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}

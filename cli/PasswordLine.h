@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CommandLineRequest.h"
+#include "core/GeneratedPassword.h"
+
+#include <QByteArray>
+
+// One password as tessellon-cli prints it, in UTF-8 with its line end: the
+// text alone; or with its entropy in bits, rating and crack time, separated
+// by tabs; or as one JSON object.
+QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::Output output);

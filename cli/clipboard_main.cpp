@@ -1,0 +1,67 @@
+// tessellon-clipboard: serves one copy made by tessellon-cli. Reads the
+// password from standard input, puts it on the clipboard with the
+// concealed markers, says "copied" on standard output, and stays in the
+// background until it has cleared the clipboard after the minute (given
+// --clear) or another program has taken it.
+#include "app/ProcessHardening.h"
+#include "services/Clipboard.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Sixty seconds; the tests shorten it, which is all the variable may do.
+std::chrono::milliseconds clearDelay()
+{
+    bool ok = false;
+    const int testDelay = qEnvironmentVariableIntValue("TESSELLON_TEST_CLEAR_AFTER_MS", &ok);
+    return ok && testDelay >= 0 ? std::chrono::milliseconds(testDelay) : 60'000ms;
+}
+
+// Lets go of the caller's pipe and terminal: the caller reads until the end.
+void detachFromCaller()
+{
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    ::close(null);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    hardenProcess();
+    const bool clear = argc > 1 && qstrcmp(argv[1], "--clear") == 0;
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return 1;
+    QByteArray bytes = input.readAll();
+    input.close();
+
+    const QGuiApplication application(argc, argv);
+    Clipboard clipboard;
+    QString password = QString::fromUtf8(bytes);
+    bytes.fill('\0');
+    clipboard.copy(password, clear ? std::optional(clearDelay()) : std::nullopt);
+    password.fill(u'\0');
+
+    QClipboard *system = QGuiApplication::clipboard();
+    QObject::connect(system, &QClipboard::dataChanged, &application, [system] {
+        if (!system->ownsClipboard())
+            QCoreApplication::quit();
+    });
+    std::fputs("copied\n", stdout);
+    std::fflush(stdout);
+    detachFromCaller();
+    return QGuiApplication::exec();
+}

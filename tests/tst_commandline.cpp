@@ -1,0 +1,178 @@
+// The two programs as a terminal runs them: the window's --help and
+// --version, and tessellon-cli with its options, errors and output forms.
+#include "support/ChiSquare.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs a built program with its settings under the given folder.
+Run run(const QString &program, const QStringList &arguments, const QString &config)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config);
+    environment.remove("DISPLAY");
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationDirPath() + '/' + program, arguments);
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+
+private slots:
+    // Exit status, what standard output must match in full (one line per
+    // password), and what standard error must contain.
+    void answers_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString none;
+        const QString usage = "Try '%1 --help' for more information.";
+        const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+        row("window version") << "tessellon" << QStringList{"--version"} << 0
+                              << "Tessellon 0\\.1\\.0\\n"
+                              << none;
+        row("window help") << "tessellon" << QStringList{"--help"} << 0
+                           << "Usage: (.|\\n)*--version(.|\\n)*" << none;
+        row("window, unknown option") << "tessellon" << QStringList{"--length", "20"} << 2 << ""
+                                      << "Unknown option 'length'";
+        row("window, argument") << "tessellon" << QStringList{"now"} << 2 << ""
+                                << usage.arg("tessellon");
+        row("defaults") << "tessellon-cli" << QStringList{"--defaults", "-c", "3"} << 0
+                        << "([!-~]{16}\\n){3}" << none;
+        row("strength") << "tessellon-cli" << QStringList{"--defaults", "--strength"} << 0
+                        << "[!-~]{16}\\t100\\.0\\tStrong\\t196 billion years\\n"
+                        << none;
+        row("digits, ambiguous out")
+            << "tessellon-cli"
+            << QStringList{"--defaults", "--characters", "0123O", "--exclude-ambiguous", "-l",
+                           "4",          "--strength"}
+            << 0 << "[23]{4}\\t4\\.0\\tWeak\\tinstantly\\n"
+            << none;
+        row("advanced extras") << "tessellon-cli"
+                               << QStringList{"--defaults", "-m",  "advanced", "--characters", "",
+                                              "--extra",    "é ü", "-l",       "128"}
+                               << 0 << "[éü]{128}\\n"
+                               << none;
+        row("passphrase json")
+            << "tessellon-cli"
+            << QStringList{"--defaults", "-m", "words", "-w", "3", "--separators", "+", "--json"}
+            << 0
+            << "\\{\"crackTime\":\"2 seconds\",\"entropyBits\":38\\.77\\d*,\"mode\":\"words\","
+               "\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z-]+\\+[a-z-]+\\+[a-z-]+\","
+               "\"unitCount\":3\\}\\n"
+            << none;
+        // Typed values out of range are errors naming the range, never clamped.
+        row("length 3") << "tessellon-cli" << QStringList{"-l", "3"} << 2 << ""
+                        << "--length must be a whole number from 4 to 128, not '3'.";
+        row("words 13") << "tessellon-cli" << QStringList{"--words=13"} << 2 << ""
+                        << "--words must be a whole number from 3 to 12, not '13'.";
+        row("count 0") << "tessellon-cli" << QStringList{"-c", "0"} << 2 << ""
+                       << "--count must be a whole number of at least 1, not '0'.";
+        row("length 2.5") << "tessellon-cli" << QStringList{"-l", "16.5"} << 2 << ""
+                          << "from 4";
+        row("unknown mode") << "tessellon-cli" << QStringList{"-m", "pin"} << 2 << ""
+                            << "--mode must be basic, advanced or words, not 'pin'.";
+        row("two forms") << "tessellon-cli" << QStringList{"--json", "--strength"} << 2 << ""
+                         << "contradict";
+        row("no-clear alone") << "tessellon-cli" << QStringList{"--no-clear"} << 2 << ""
+                              << usage.arg("tessellon-cli");
+        // The window's messages; nothing on standard output.
+        row("one character") << "tessellon-cli" << QStringList{"--characters", "aaa", "-c", "5"}
+                             << 1 << ""
+                             << "Turn on at least one character to generate a password.\n";
+        row("ambiguous only") << "tessellon-cli"
+                              << QStringList{"--defaults", "--characters", "0O1l",
+                                             "--exclude-ambiguous"}
+                              << 1 << ""
+                              << "Turn on at least one character";
+    }
+
+    void answers()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run result = run(program, arguments, m_config.path());
+        QCOMPARE(result.status, status);
+        const QString shown = QString::fromUtf8(result.out);
+        QVERIFY2(
+            QRegularExpression(QRegularExpression::anchoredPattern(out)).match(shown).hasMatch(),
+            qPrintable(shown));
+        QVERIFY2(result.err.contains(err.toUtf8()), result.err);
+    }
+
+    // Options not given come from the window's settings, which are read and
+    // never written; --defaults ignores them.
+    void readsTheWindowsSettingsOnly()
+    {
+        const QString file = m_config.filePath("Tessellon/Tessellon.conf");
+        QSettings(file, QSettings::IniFormat)
+            .setValue("settings", QByteArray(R"({"mode":"words","wordCount":4,"separators":"+"})"));
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray before = stored.readAll();
+        const Run words = run("tessellon-cli", {"-c", "2"}, m_config.path());
+        const Run shorter = run("tessellon-cli", {"-w", "3"}, m_config.path());
+        const Run defaults = run("tessellon-cli", {"--defaults"}, m_config.path());
+        for (const QByteArray &line : words.out.trimmed().split('\n'))
+            QCOMPARE(line.count('+'), 3);
+        QCOMPARE(shorter.out.count('+'), 2);
+        QCOMPARE(defaults.out.size(), 17);
+        stored.seek(0);
+        QCOMPARE(stored.readAll(), before);
+        QVERIFY(!QFile::exists(m_config.filePath("Tessellon.conf")));
+        QFile::remove(file);
+    }
+
+    // Each password is drawn anew: over 4000 of four digits, every digit
+    // at every place, and every pair of first digits of one password and
+    // the next, are equally likely.
+    void countDrawsEachAnew()
+    {
+        const Run result = run(
+            "tessellon-cli", {"--defaults", "--characters", "0123456789", "-l", "4", "-c", "4000"},
+            m_config.path());
+        const QList<QByteArray> lines = result.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 4000);
+        QList<qint64> places(40), pairs(100);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            for (int place = 0; place < 4; ++place)
+                ++places[place * 10 + lines[i][place] - '0'];
+            if (i > 0)
+                ++pairs[(lines[i - 1][0] - '0') * 10 + lines[i][0] - '0'];
+        }
+        for (int place = 0; place < 4; ++place)
+            QVERIFY(ChiSquare::pValue(places.mid(place * 10, 10)) > ChiSquare::falseAlarmRate);
+        QVERIFY(ChiSquare::pValue(pairs) > ChiSquare::falseAlarmRate);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
