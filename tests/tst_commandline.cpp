@@ -151,6 +151,30 @@ private slots:
         QFile::remove(file);
     }
 
+    // The manual page and the bash completion offer the options that
+    // --help lists, no more and no fewer.
+    void documentsEveryOption()
+    {
+        const QRegularExpression option("--[a-z-]+[a-z]");
+        const auto options = [&](const QString &text, const QString &prefix = {}) {
+            QStringList found;
+            for (const auto &match : option.globalMatch(QString(text).remove(prefix)))
+                found << match.captured();
+            found.removeDuplicates();
+            found.removeAll("--help-all");
+            found.sort();
+            return found;
+        };
+        const auto source = [](const char *name) {
+            QFile file(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QStringList listed = options(run("tessellon-cli", {"--help"}, m_config.path()).out);
+        QCOMPARE(listed.size(), 16);
+        QCOMPARE(options(source("tessellon-cli.bash-completion")), listed);
+        QCOMPARE(options(source("tessellon-cli.1"), "\\"), listed);
+    }
+
     // Each password is drawn anew: over 4000 of four digits, every digit
     // at every place, and every pair of first digits of one password and
     // the next, are equally likely.
