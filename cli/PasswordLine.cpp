@@ -7,19 +7,15 @@
 
 QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::Output output)
 {
+    if (output == CommandLineRequest::Output::passwords)
+        return password.text.toUtf8().append('\n');
     const QString rating = Strength(password.entropyBits).label();
-    switch (output) {
-    case CommandLineRequest::Output::passwords:
-        return password.text.toUtf8() + '\n';
-    case CommandLineRequest::Output::strength:
+    if (output == CommandLineRequest::Output::strength)
         return QStringList{password.text, QString::number(password.entropyBits, 'f', 1), rating,
                            password.crackTime()}
-                   .join(u'\t')
-                   .toUtf8()
-               + '\n';
-    case CommandLineRequest::Output::json:
-        break;
-    }
+            .join(u'\t')
+            .toUtf8()
+            .append('\n');
     const QJsonObject object{
         {QStringLiteral("text"), password.text},
         {QStringLiteral("entropyBits"), password.entropyBits},

@@ -24,6 +24,7 @@ int run(const CommandLineRequest &request)
 {
     const Settings settings =
         request.applied(request.fromDefaults ? Settings() : PreferencesStore().load());
+    QByteArray pending; // written in large pieces: many short writes cost more than the draws
     for (qint64 i = 0; i < request.count; ++i) {
         const GenerationResult result = PasswordGenerator::generate(settings);
         if (const auto *error = std::get_if<GeneratorError>(&result)) {
@@ -39,8 +40,13 @@ int run(const CommandLineRequest &request)
             }
             continue;
         }
-        print(stdout, passwordLine(password, request.output));
+        pending += passwordLine(password, request.output);
+        if (pending.size() >= 1 << 16) {
+            print(stdout, pending);
+            pending.clear();
+        }
     }
+    print(stdout, pending);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

@@ -20,13 +20,15 @@ quint32 drawIndex(RandomSource &random, qsizetype count)
     return random.randomIndex(quint32(count));
 }
 
-// A record's id only has to be unique, not secret: a version 4 UUID from
-// Qt's securely seeded global generator costs no extra system call, which
-// keeps the system draws the whole cost of a short passphrase.
+// A record's id only has to be unique, not secret: a version 4 UUID from a
+// generator of this thread, seeded once from Qt's securely seeded global
+// one, costs no system call and no lock, which keeps the system draws the
+// whole cost of a short passphrase.
 QUuid makeRecordId()
 {
+    thread_local QRandomGenerator ids(QRandomGenerator::global()->generate());
     std::array<quint32, 4> bits;
-    QRandomGenerator::global()->fillRange(bits.data(), bits.size());
+    ids.fillRange(bits.data(), bits.size());
     const auto byte = [&](int i) { return uchar(bits[2 + i / 4] >> (8 * (i % 4))); };
     return QUuid(bits[0], ushort(bits[1]), ushort((bits[1] >> 16 & 0x0FFF) | 0x4000), // version 4
                  uchar((byte(0) & 0x3F) | 0x80), // RFC 4122 variant
@@ -56,9 +58,22 @@ GenerationResult generateCharacters(const Settings &settings, RandomSource &rand
         return GeneratorError::emptyAlphabet;
 
     const qint64 length = std::max<qint64>(settings.length, 0);
-    QString text;
-    text.reserve(length * 2);
-    for (qint64 i = 0; i < length; ++i)
+    // Most characters are one UTF-16 unit: those are written in place, and
+    // the first longer one switches to appending.
+    QString text(length, Qt::Uninitialized);
+    QChar *out = text.data();
+    qint64 i = 0;
+    for (; i < length; ++i) {
+        const QString &character = pool.at(drawIndex(random, pool.size()));
+        if (character.size() != 1) {
+            text.truncate(i);
+            text += character;
+            ++i;
+            break;
+        }
+        out[i] = character.front();
+    }
+    for (; i < length; ++i)
         text += pool.at(drawIndex(random, pool.size()));
 
     const double bits = std::log2(double(pool.size())) * double(length);
@@ -77,17 +92,23 @@ GenerationResult generatePassphrase(const Settings &settings, const QStringList 
         picks.append(drawIndex(random, words.size()));
 
     const QStringList separators = settings.effectiveSeparators();
-    qsizetype size = picks.size() * 2;
+    QVarLengthArray<const QString *, 16> joins;
+    for (qsizetype i = 1; i < picks.size() && !separators.isEmpty(); ++i) {
+        joins.append(separators.size() == 1 ? &separators.first()
+                                            : &separators.at(drawIndex(random, separators.size())));
+    }
+    // Sized once and written in place: the draws should be all the cost.
+    qsizetype size = 0;
     for (quint32 pick : picks)
         size += words.at(pick).size();
-    QString text;
-    text.reserve(size);
+    for (const QString *join : joins)
+        size += join->size();
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
     for (qsizetype i = 0; i < picks.size(); ++i) {
-        if (i > 0 && !separators.isEmpty()) {
-            text += separators.size() == 1 ? separators.first()
-                                           : separators.at(drawIndex(random, separators.size()));
-        }
-        text += words.at(picks[i]);
+        if (i > 0 && !joins.isEmpty())
+            out = std::copy(joins[i - 1]->cbegin(), joins[i - 1]->cend(), out);
+        out = std::copy(words.at(picks[i]).cbegin(), words.at(picks[i]).cend(), out);
     }
 
     double bits = std::log2(double(words.size())) * double(count);

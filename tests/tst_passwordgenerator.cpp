@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("extras in, ambiguous out; 0 rejected")
             << Replay(make(u"advanced", "0ab", 3, "_", true, "I c"), {}, {0, 2, 3, 1}, "cab",
                       3 * std::log2(3.0), 3);
+        QTest::newRow("characters of two UTF-16 units among one-unit ones")
+            << Replay(make(u"basic", "a😀e\u0301", 5), {}, {3, 1, 2, 1, 3}, "a\u00e9😀\u00e9a",
+                      5 * std::log2(3.0), 3);
         // Fewer than two characters or words: an error, and nothing drawn.
         QTest::newRow("one character") << Replay(make(u"basic", "a", 16), {}, {}, {}, 0, 0);
         QTest::newRow("one word") << Replay(make(u"words", {}, 5), {"only"}, {}, {}, 0, 0);
