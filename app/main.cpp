@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
-    QApplication::setDesktopFileName(QStringLiteral("tessellon"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
 
     // Before the model exists, so that its first passphrase rarely waits.
     startWordlistPreload();

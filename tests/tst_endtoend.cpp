@@ -81,6 +81,25 @@ private slots:
         QCOMPARE(contents(app.settingsFile()), before); // starting and copying write nothing
     }
 
+    // One application id names the program everywhere: the desktop entry's
+    // file, its icon, the AppStream component and its launchable; and the
+    // window's class is the one the entry promises.
+    void namesItselfAsItsDesktopEntryDoes()
+    {
+        const QString id = "io.github.tessellon.Tessellon";
+        const auto read = [](const QString &name) {
+            QFile file(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray entry = read(id + ".desktop"), metainfo = read(id + ".metainfo.xml");
+        QVERIFY(entry.contains("\nIcon=" + id.toUtf8() + '\n') && !read(id + ".svg").isEmpty());
+        QVERIFY(metainfo.contains("<id>" + id.toUtf8() + "</id>"));
+        QVERIFY(metainfo.contains('>' + id.toUtf8() + ".desktop</launchable>"));
+        RunningTessellon app;
+        QVERIFY(app.start());
+        QVERIFY2(entry.contains("\nStartupWMClass=" + app.windowClass() + '\n'), app.windowClass());
+    }
+
     void copiesAreMarkedAndNeverReachTheDisk()
     {
         RunningTessellon app;

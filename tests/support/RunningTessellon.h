@@ -71,6 +71,13 @@ public:
 
     bool isRunning() const { return process.state() == QProcess::Running; }
 
+    // The window's X11 class, which docks match against the desktop entry.
+    QByteArray windowClass() const
+    {
+        const QByteArray line = runTool("xprop", {"-id", window, "WM_CLASS"}).value_or("");
+        return line.mid(line.lastIndexOf(", \"") + 3).chopped(2); // ... = "name", "Class"
+    }
+
     // Key presses to the program's window, e.g. "ctrl+r".
     bool press(const QString &keys) const { return act({"key", "--clearmodifiers", keys}); }
 
