@@ -2,8 +2,10 @@
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestTheme : public QObject
@@ -13,9 +15,24 @@ class TestTheme : public QObject
 private slots:
     void coloursFollowThePalette()
     {
-        // No desktop theme: the shipped drawings must stand in.
-        QIcon::setThemeSearchPaths({});
-        QIcon::setFallbackSearchPaths({});
+        // A desktop theme with icons of these meanings in a fixed grey, as
+        // Adwaita's are: the drawings must be used all the same.
+        QTemporaryDir themes;
+        QVERIFY(QDir(themes.path()).mkpath("grey/32x32/actions"));
+        QFile index(themes.filePath("grey/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=grey\nDirectories=32x32/actions\n"
+                    "[32x32/actions]\nSize=32\nType=Fixed\n");
+        index.close();
+        QImage grey(32, 32, QImage::Format_ARGB32);
+        grey.fill(QColor(0x2e, 0x34, 0x36));
+        for (const char *name :
+             {"document-open-recent-symbolic", "view-history", "emblem-system-symbolic",
+              "configure", "edit-copy-symbolic", "edit-copy", "clock"})
+            QVERIFY(grey.save(themes.filePath("grey/32x32/actions/%1.png").arg(name)));
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName("grey");
+        QVERIFY(QIcon::hasThemeIcon("edit-copy-symbolic"));
         for (QPalette palette : {Palettes::light(), Palettes::dark()}) {
             const QColor text = palette.color(QPalette::WindowText);
             using F = Theme::Foreground;

@@ -4,8 +4,9 @@
 #include <QString>
 
 // Symbol images by name ("clock.arrow.circlepath", "gearshape", "doc.on.doc",
-// "clock"): the desktop theme's icon of the same meaning when it has one,
-// else the drawing compiled in from resources/symbols, tinted like text.
+// "clock"): the drawings compiled in from resources/symbols, tinted from the
+// palette on every desktop. Theme icons are never asked: they come in fixed
+// colours that Qt does not recolour, and vanish on dark themes.
 namespace Symbols {
 
 QIcon icon(const QString &name);
