@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -65,8 +66,15 @@ public:
                      .value_or("")
                      .split('\n')
                      .first();
-        // No window manager runs on the test server: give the window the focus.
-        return !window.isEmpty() && act({"windowfocus", "--sync", window});
+        // No window manager runs on the test server: give the window the
+        // focus, and ask again if the first request came too early to take.
+        for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt) {
+            act({"windowfocus", window});
+            if (runTool("xdotool", {"getwindowfocus"}).value_or("").trimmed() == window)
+                return true;
+        }
+        qWarning() << "the window never took the focus:" << window << process.state();
+        return false;
     }
 
     bool isRunning() const { return process.state() == QProcess::Running; }
