@@ -87,13 +87,15 @@ std::optional<QString> handOffToClipboard(const QString &password, bool clearAft
     const bool sent = child > 0 && writeAll(secret[1], bytes);
     bytes.fill('\0');
     ::close(secret[1]);
-    // The helper says so once the copy is in place, or ends without a word.
-    const bool copied = sent && readAll(status[0]) == "copied\n";
+    // The helper says "copied" once the copy is in place, or why not.
+    const QByteArray answer = sent ? readAll(status[0]) : QByteArray();
     ::close(status[0]);
-    if (copied)
+    if (answer == "copied\n")
         return std::nullopt;
     if (child > 0)
         ::waitpid(child, nullptr, 0);
+    if (!answer.isEmpty())
+        return QString::fromUtf8(answer).trimmed();
     return translated("The clipboard couldn't be reached: is a graphical session running?");
 }
 

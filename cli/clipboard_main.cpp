@@ -15,17 +15,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-using namespace std::chrono_literals;
-
 namespace {
-
-// Sixty seconds; the tests shorten it, which is all the variable may do.
-std::chrono::milliseconds clearDelay()
-{
-    bool ok = false;
-    const int testDelay = qEnvironmentVariableIntValue("TESSELLON_TEST_CLEAR_AFTER_MS", &ok);
-    return ok && testDelay >= 0 ? std::chrono::milliseconds(testDelay) : 60'000ms;
-}
 
 // Lets go of the caller's pipe and terminal: the caller reads until the end.
 void detachFromCaller()
@@ -49,10 +39,23 @@ int main(int argc, char *argv[])
     input.close();
 
     const QGuiApplication application(argc, argv);
+    // A Wayland compositor takes a selection only from a client with a recent
+    // input event, which a program without a window never has, and tells no
+    // one when it ignores one: refuse rather than report a copy that is not.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fputs(QCoreApplication::translate(
+                       "ClipboardHandOff",
+                       "--copy does not work on Wayland yet; copy from the Tessellon window.\n")
+                       .toUtf8()
+                       .constData(),
+                   stdout);
+        std::fflush(stdout);
+        return 1;
+    }
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
     bytes.fill('\0');
-    clipboard.copy(password, clear ? std::optional(clearDelay()) : std::nullopt);
+    clipboard.copy(password, clear ? std::optional(Clipboard::autoClearDelay()) : std::nullopt);
     password.fill(u'\0');
 
     QClipboard *system = QGuiApplication::clipboard();

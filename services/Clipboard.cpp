@@ -1,5 +1,7 @@
 #include "services/Clipboard.h"
 
+#include "core/GeneratorModel.h"
+
 #ifdef Q_OS_MACOS
 #include "services/ConcealedTypeConverter.h"
 #endif
@@ -44,6 +46,13 @@ QMimeData *markedItem(const QString &text)
 }
 
 } // namespace
+
+std::chrono::milliseconds Clipboard::autoClearDelay()
+{
+    bool ok = false;
+    const int testDelay = qEnvironmentVariableIntValue("TESSELLON_TEST_CLEAR_AFTER_MS", &ok);
+    return ok && testDelay >= 0 ? std::chrono::milliseconds(testDelay) : CopyTimings{}.autoClear;
+}
 
 Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     : QObject(parent)

@@ -28,6 +28,11 @@ public:
     // through sleep.
     void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
+    // How long a copy stays before it is cleared: a minute. The tests of the
+    // built programs shorten it through TESSELLON_TEST_CLEAR_AFTER_MS, which
+    // changes nothing else.
+    static std::chrono::milliseconds autoClearDelay();
+
     // Whether a clear is scheduled and has not run or been given up yet.
     bool isClearPending() const { return m_pendingClear.isActive(); }
 
