@@ -2,10 +2,7 @@
 
 #include <QClipboard>
 #include <QCryptographicHash>
-#include <QGuiApplication>
 #include <QMimeData>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -20,19 +17,6 @@ namespace {
 QByteArray digest(const QString &text)
 {
     return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
-}
-
-// Wayland compositors may ignore a selection change from a client without
-// keyboard focus, and a minute after the copy Tessellon rarely has it, so
-// wl-copy (wl-clipboard) clears as well: it does not need our focus, using
-// the compositor's data-control protocol where there is one.
-void clearThroughWlCopy()
-{
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return;
-    const QString wlCopy = QStandardPaths::findExecutable(QStringLiteral("wl-copy"));
-    if (!wlCopy.isEmpty())
-        QProcess::startDetached(wlCopy, {QStringLiteral("--clear")});
 }
 
 } // namespace
@@ -111,8 +95,9 @@ void PendingClear::clearIfUnchanged()
 {
     // Not every platform announces changes as they happen; look again.
     if (holdsCopiedItem()) {
+        // On Wayland this also drops our data source, which clears the
+        // selection even while another window has the focus.
         m_clipboard->clear();
-        clearThroughWlCopy();
     }
     m_textDigest.clear();
 }

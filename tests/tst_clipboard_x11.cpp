@@ -28,22 +28,14 @@ private slots:
     void clearFollowsTheLastCopyAndSparesOthers();
     void commandLineCopy_data();
     void commandLineCopy();
-    void cleanupTestCase();
 
 private:
     std::unique_ptr<Clipboard> service;
-    // Holds a wl-copy that notes being run, which on X11 it must never be.
-    QTemporaryDir fakeBin;
 };
 
 void TestClipboardX11::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), "xcb");
-    QFile wlCopy(fakeBin.filePath("wl-copy"));
-    QVERIFY(wlCopy.open(QIODevice::WriteOnly));
-    wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
-    wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
-    qputenv("PATH", fakeBin.path().toUtf8() + ':' + qgetenv("PATH"));
 }
 
 void TestClipboardX11::init()
@@ -170,12 +162,6 @@ void TestClipboardX11::commandLineCopy()
     QGuiApplication::clipboard()->setText(other);
     xclip.kill();
     xclip.waitForFinished();
-}
-
-void TestClipboardX11::cleanupTestCase()
-{
-    // Only now, as wl-copy runs detached: the clears came cases ago.
-    QVERIFY(!QFile::exists(fakeBin.filePath("wl-copy.ran")));
 }
 
 QTEST_MAIN(TestClipboardX11)

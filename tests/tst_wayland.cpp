@@ -3,15 +3,19 @@
 // clipboard as another program sees it, through wl-paste and wl-copy.
 #include "support/RunningTessellon.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int clearAfter = 1500; // ms, in place of the minute
+constexpr int clearAfter = 2500; // ms, in place of the minute
 
 QByteArray paste(const QStringList &options = {})
 {
@@ -40,15 +44,25 @@ QString focusedApp()
     return QString();
 }
 
-// The program started with a home of its own and the shortened minute.
+// The program started with a home of its own, its stored settings, the
+// shortened minute, and a wl-copy that notes being run, which it must never
+// be: a clear through it could land after another program's copy.
 class WaylandTessellon
 {
 public:
-    WaylandTessellon()
+    explicit WaylandTessellon(const QByteArray &settings = "{}")
     {
+        QSettings(m_home.filePath("config/Tessellon/Tessellon.conf"), QSettings::IniFormat)
+            .setValue("settings", settings);
+        QFile wlCopy(m_home.filePath("bin/wl-copy"));
+        QDir(m_home.path()).mkpath("bin");
+        wlCopy.open(QIODevice::WriteOnly);
+        wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
+        wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", m_home.path());
         environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        environment.insert("PATH", m_home.filePath("bin") + ':' + environment.value("PATH"));
         environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfter));
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -59,6 +73,8 @@ public:
         m_process.kill();
         m_process.waitForFinished();
     }
+
+    bool ranWlCopy() const { return QFile::exists(m_home.filePath("bin/wl-copy.ran")); }
 
 private:
     QTemporaryDir m_home;
@@ -90,31 +106,56 @@ private slots:
         runTool("swaymsg", {"workspace", "1"});
     }
 
-    // A copy made from the keyboard carries the markers, ahead of the text,
-    // and is cleared after the minute although the window has lost the
-    // focus by then, unless another program has copied since.
+    // A copy made from the keyboard carries the markers, ahead of the text.
+    // A minute later it is cleared although the window has lost the focus by
+    // then, unless another program has copied since, or the clear is off; a
+    // second copy within the minute starts it again.
     void copyIsMarkedAndClearedUnlessReplaced_data()
     {
+        QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<bool>("theyCopy");
-        QTest::newRow("cleared while unfocused") << false;
-        QTest::newRow("their later copy stays") << true;
+        QTest::addColumn<bool>("copyAgain");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("cleared while unfocused") << QByteArray("{}") << false << false << true;
+        QTest::newRow("their later copy stays") << QByteArray("{}") << true << false << false;
+        QTest::newRow("kept with the clear off")
+            << QByteArray(R"({"autoClearClipboard":false})") << false << false << false;
+        QTest::newRow("a second copy restarts the minute")
+            << QByteArray("{}") << false << true << true;
     }
 
     void copyIsMarkedAndClearedUnlessReplaced()
     {
+        QFETCH(QByteArray, settings);
         QFETCH(bool, theyCopy);
+        QFETCH(bool, copyAgain);
+        QFETCH(bool, cleared);
         copyAsAnotherProgram("(before)");
-        WaylandTessellon app;
+        WaylandTessellon app(settings);
         // Shown under its application id, with the focus.
         QTRY_COMPARE_WITH_TIMEOUT(focusedApp(), u"io.github.tessellon.Tessellon"_s, 20'000);
         QVERIFY(press(copyKeys));
         QTRY_VERIFY(paste() != "(before)");
-        const QByteArray password = paste();
+        QElapsedTimer sinceCopy;
+        sinceCopy.start();
+        QByteArray password = paste();
         QCOMPARE(password.size(), 16);
         const QList<QByteArray> types = paste({"--list-types"}).split('\n');
         QCOMPARE(types.mid(0, 3), (QList<QByteArray>{"org.nspasteboard.ConcealedType",
                                                      "x-kde-passwordManagerHint", "text/plain"}));
         QCOMPARE(paste({"--type", "x-kde-passwordManagerHint"}), "secret");
+        if (copyAgain) {
+            // A new password, copied before the first minute is out: it is
+            // still there once the first copy's minute has passed.
+            QVERIFY(press({"-s", "300", "-M", "ctrl", "-k", "r", "-s", "300", "-m", "ctrl"}));
+            QVERIFY(press(copyKeys));
+            QTRY_VERIFY(paste() != password);
+            password = paste();
+            const qint64 second = sinceCopy.elapsed();
+            QVERIFY2(second < clearAfter - 300, "too slow to copy twice within the minute");
+            QTest::qWait(clearAfter + 150 - int(second));
+            QCOMPARE(paste(), password);
+        }
 
         // As a user who went to paste it: the focus goes elsewhere.
         runTool("swaymsg", {"workspace", "2"});
@@ -122,7 +163,10 @@ private slots:
         if (theyCopy)
             copyAsAnotherProgram("their text");
         QTest::qWait(clearAfter + 500);
-        QTRY_COMPARE(paste(), theyCopy ? QByteArray("their text") : QByteArray("(nothing)"));
+        QTRY_COMPARE(paste(), cleared    ? QByteArray("(nothing)")
+                              : theyCopy ? QByteArray("their text")
+                                         : password);
+        QVERIFY(!app.ranWlCopy());
     }
 
     // tessellon-cli cannot set the selection without a window here, and
