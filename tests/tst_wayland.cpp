@@ -28,16 +28,20 @@ void copyAsAnotherProgram(const QByteArray &text)
     runTool("wl-copy", {}, text);
 }
 
-// The app id of the window that has the keyboard focus, if any.
-QString focusedApp()
+// The app id of the window that has the keyboard focus, if any, and how it
+// came: "xdg_shell" for a native Wayland window, "xwayland" through X11.
+QString focusedApp(QString *shell = nullptr)
 {
     const QJsonDocument tree =
         QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or(""));
     QList<QJsonObject> nodes{tree.object()};
     while (!nodes.isEmpty()) {
         const QJsonObject node = nodes.takeLast();
-        if (node["focused"].toBool())
+        if (node["focused"].toBool()) {
+            if (shell)
+                *shell = node["shell"].toString();
             return node["app_id"].toString();
+        }
         for (const QJsonValue &child : node["nodes"].toArray())
             nodes.append(child.toObject());
     }
@@ -132,8 +136,10 @@ private slots:
         QFETCH(bool, cleared);
         copyAsAnotherProgram("(before)");
         WaylandTessellon app(settings);
-        // Shown under its application id, with the focus.
-        QTRY_COMPARE_WITH_TIMEOUT(focusedApp(), u"io.github.tessellon.Tessellon"_s, 20'000);
+        // Shown natively under its application id, with the focus.
+        QString shell;
+        QTRY_COMPARE_WITH_TIMEOUT(focusedApp(&shell), u"io.github.tessellon.Tessellon"_s, 20'000);
+        QCOMPARE(shell, u"xdg_shell"_s);
         QVERIFY(press(copyKeys));
         QTRY_VERIFY(paste() != "(before)");
         QElapsedTimer sinceCopy;
