@@ -9,6 +9,7 @@
 #include "ui/HistoryView.h"
 #include "ui/MiddleElision.h"
 #include "ui/PasswordDisplay.h"
+#include "ui/SeparatorLine.h"
 #include "ui/WholeNumberSlider.h"
 
 #include <QAccessibleValueInterface>
@@ -240,7 +241,19 @@ private slots:
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!view->isVisible() && !w.view.isHistoryOpen());
 
+        // The footer's divider is drawn in the separator colour: the text
+        // colour at 10 % over what lies around it.
         QTest::mouseClick(button, Qt::LeftButton);
+        const QImage drawn = view->grab().toImage();
+        const QPoint middle = view->findChild<SeparatorLine *>()->geometry().center();
+        const QColor line = drawn.pixelColor(middle),
+                     around = drawn.pixelColor(middle + QPoint(0, 2));
+        const QColor text = view->palette().color(QPalette::WindowText);
+        for (const auto &[got, under, ink] :
+             {std::tuple{line.red(), around.red(), text.red()},
+              std::tuple{line.green(), around.green(), text.green()},
+              std::tuple{line.blue(), around.blue(), text.blue()}})
+            QVERIFY2(qAbs(got - (under + 0.1 * (ink - under))) <= 3, qPrintable(line.name()));
         QTest::mouseClick(view->clearButton(), Qt::LeftButton);
         QVERIFY(w.model->history().isEmpty() && view->showsEmptyState());
         QVERIFY(!view->clearButton()->isEnabled() && !button->isEnabled());

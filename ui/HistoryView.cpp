@@ -2,6 +2,7 @@
 
 #include "core/GeneratorModel.h"
 #include "ui/HistoryRowDelegate.h"
+#include "ui/SeparatorLine.h"
 #include "ui/StyledLabel.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
@@ -38,9 +39,7 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     m_content->addWidget(m_emptyState);
     m_content->addWidget(m_list);
 
-    auto *divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
+    auto *divider = new SeparatorLine(this);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
