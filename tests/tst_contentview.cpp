@@ -237,9 +237,14 @@ private slots:
         QTest::keySequence(list, QKeySequence::Copy);
         const auto &history = w.model->history();
         QCOMPARE(w.copiedTexts(), (QStringList{history[1].text, history[2].text, history[0].text}));
-        QVERIFY(view->isVisible());
+        QVERIFY(view->isVisible() && list->selectedItems().isEmpty());
+        list->setCurrentRow(2); // left on the oldest, highlighted
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!view->isVisible() && !w.view.isHistoryOpen());
+        // Opened again: no row highlighted, the arrow keys at the newest.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(list->selectedItems().isEmpty() && list->currentRow() == 0);
+        QTest::keyClick(list, Qt::Key_Escape);
 
         // The footer's divider is drawn in the separator colour: the text
         // colour at 10 % over what lies around it.

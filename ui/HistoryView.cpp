@@ -158,4 +158,16 @@ void HistoryView::copyRow(int row)
 {
     if (row >= 0 && row < m_model.history().size())
         m_model.copy(m_model.history().at(row));
+    // A copied row is done with: nothing stays highlighted.
+    m_list->clearSelection();
+}
+
+void HistoryView::hideEvent(QHideEvent *event)
+{
+    // Nothing carries over to the next opening but the place of the arrow
+    // keys, back at the newest row.
+    m_list->clearSelection();
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QWidget::hideEvent(event);
 }
