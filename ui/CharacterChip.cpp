@@ -17,7 +17,7 @@ CharacterChip::CharacterChip(const QString &character, QWidget *parent)
 QColor CharacterChip::textColor() const
 {
     if (isOn())
-        return Theme::accent(palette());
+        return Theme::legible(Theme::accent(palette()), chrome().fill(palette()), palette());
     return Theme::withOpacity(Theme::foreground(Theme::Foreground::secondary, palette()), 0.45);
 }
 

@@ -18,6 +18,7 @@ public:
 
     // Sets the look and the texts for the row's state.
     void setRowState(ToggleState state);
+    ToggleState rowState() const { return m_rowState; }
 
     QColor textColor() const;
 

@@ -20,7 +20,7 @@ QColor GroupToggleButton::textColor() const
 {
     switch (state()) {
     case ToggleState::on:
-        return Theme::accent(palette());
+        return Theme::legible(Theme::accent(palette()), chrome().fill(palette()), palette());
     case ToggleState::partial:
         return Theme::withOpacity(Theme::accent(palette()), 0.6);
     case ToggleState::off:

@@ -117,7 +117,9 @@ void HistoryView::refresh()
 void HistoryView::markDestructive()
 {
     QPalette palette = m_clearButton->palette();
-    const QColor red = Theme::standard(Theme::Standard::red, palette);
+    // Styles shade a button's face around the button colour: a margin.
+    const QColor red = Theme::legible(Theme::standard(Theme::Standard::red, palette),
+                                      palette.color(QPalette::Button), palette, 4);
     palette.setColor(QPalette::Active, QPalette::ButtonText, red);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, red);
     palette.setColor(

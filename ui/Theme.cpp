@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace Theme {
 
 namespace {
@@ -134,6 +137,41 @@ QColor withOpacity(QColor color, qreal opacity)
 {
     color.setAlphaF(float(color.alphaF() * opacity));
     return color;
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+QColor legible(const QColor &ink, const QColor &behind, const QPalette &palette, double minimum)
+{
+    const QColor window = palette.color(QPalette::Window);
+    const auto over = [](const QColor &top, const QColor &bottom) {
+        const qreal a = top.alphaF();
+        return QColor::fromRgbF(float(top.redF() * a + bottom.redF() * (1 - a)),
+                                float(top.greenF() * a + bottom.greenF() * (1 - a)),
+                                float(top.blueF() * a + bottom.blueF() * (1 - a)));
+    };
+    const QColor background = over(behind, window);
+    const QColor text = palette.color(QPalette::WindowText);
+    QColor result = ink;
+    for (int step = 1; step <= 20 && contrastRatio(over(result, background), background) < minimum;
+         ++step) {
+        const qreal t = step / 20.0;
+        result =
+            QColor::fromRgbF(float(ink.redF() + (text.redF() - ink.redF()) * t),
+                             float(ink.greenF() + (text.greenF() - ink.greenF()) * t),
+                             float(ink.blueF() + (text.blueF() - ink.blueF()) * t), ink.alphaF());
+    }
+    return result;
 }
 
 QFont font(TextStyle style)

@@ -41,6 +41,18 @@ QColor onAccent(const QPalette &palette);
 // The colour with its alpha multiplied by opacity.
 QColor withOpacity(QColor color, qreal opacity);
 
+// The WCAG contrast ratio of two opaque colours, from 1 to 21.
+double contrastRatio(const QColor &a, const QColor &b);
+
+// A title or symbol in a colour of its own (the accent, a standard red),
+// drawn over what lies behind (a translucent fill is laid over the
+// palette's window colour), brought towards the palette's text colour just
+// as far as it takes to stand out 3:1, the least for interface parts (or
+// more, where a style draws the face as a gradient around that colour).
+// Some themes' accents are too pale for the fills tinted with them.
+QColor legible(const QColor &ink, const QColor &behind, const QPalette &palette,
+               double minimum = 3);
+
 QFont font(TextStyle style);
 QFont font(int pixelSize, QFont::Weight weight);
 // The system's fixed-pitch face, for passwords and characters.

@@ -1,0 +1,191 @@
+// The real window on a real platform theme (chosen by the environment that
+// CTest gives each run: the GTK theme with Adwaita or Adwaita:dark, or
+// Fusion with a dark palette), measured from its pixels: every enabled
+// control's symbol or title against what lies behind it, in every mode and
+// with the history open. Prints the table of ratios.
+#include "support/ModelFixture.h"
+#include "support/Palettes.h"
+#include "ui/CharacterChip.h"
+#include "ui/ChipRowTitle.h"
+#include "ui/ContentView.h"
+#include "ui/HistoryPanel.h"
+#include "ui/HistoryView.h"
+#include "ui/LabeledRow.h"
+#include "ui/MainWindow.h"
+#include "ui/StyledLabel.h"
+#include "ui/ToggleButton.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QStyle>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// WCAG 2 relative luminance and contrast ratio.
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// What lies behind is the area's median colour by luminance (a face drawn
+// as a gradient has no one commonest colour); the symbol or title is the
+// colour that stands out from it most, found in two pixels at least (a lone
+// pixel is an edge's blend).
+double measured(const QImage &area)
+{
+    QHash<QRgb, int> counts;
+    QList<QRgb> pixels;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x) {
+            pixels.append(area.pixel(x, y) | 0xFF000000);
+            ++counts[pixels.last()];
+        }
+    std::sort(pixels.begin(), pixels.end(),
+              [](QRgb a, QRgb b) { return luminance(QColor(a)) < luminance(QColor(b)); });
+    const QColor behind(pixels.at(pixels.size() / 2));
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() >= 2)
+            best = std::max(best, contrast(QColor(it.key()), behind));
+    return best;
+}
+
+struct Row
+{
+    QString where;
+    QString what;
+    double ratio;
+    double least;
+};
+
+} // namespace
+
+class TestContrast : public QObject
+{
+    Q_OBJECT
+
+    QList<Row> m_table; // the faintest of each kind of element, in order
+
+    void note(const QString &where, const QString &what, double ratio, double least)
+    {
+        for (Row &row : m_table) {
+            if (row.where == where && row.what == what) {
+                row.ratio = std::min(row.ratio, ratio);
+                return;
+            }
+        }
+        m_table.append({where, what, ratio, least});
+    }
+
+    void measure(const QString &where, QWidget *window)
+    {
+        const QImage shot = window->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        const auto area = [&](QWidget *widget, QRect box) {
+            box.moveTopLeft(widget->mapTo(window, box.topLeft()));
+            return shot.copy(
+                QRectF(QPointF(box.topLeft()) * scale, QSizeF(box.size()) * scale).toAlignedRect());
+        };
+        for (auto *button : window->findChildren<QAbstractButton *>()) {
+            if (!button->isVisible() || !button->isEnabled())
+                continue;
+            // A toggle or a row title that is off is drawn faint on purpose,
+            // yet must be seen; chips are measured by their state.
+            const auto *toggle = qobject_cast<ToggleButton *>(button);
+            const auto *title = qobject_cast<ChipRowTitle *>(button);
+            const bool faint = (toggle && toggle->state() == ToggleState::off)
+                               || (title && title->rowState() == ToggleState::off);
+            QString what =
+                button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+            if (qobject_cast<CharacterChip *>(button))
+                what = faint ? "chips, off" : "chips, on";
+            else if (title)
+                what = "row title " + what;
+            note(where, what, measured(area(button, button->rect())), faint ? 1.5 : 3);
+        }
+        for (auto *picker : window->findChildren<QComboBox *>())
+            note(where, "mode picker", measured(area(picker, picker->rect())), 3);
+        for (auto *row : window->findChildren<LabeledRow *>())
+            if (row->titleLabel()->isVisible())
+                note(where, "title " + row->titleLabel()->text(),
+                     measured(area(row->titleLabel(), row->titleLabel()->rect())), 3);
+        for (auto *list : window->findChildren<QListWidget *>()) {
+            for (int i = 0; i < list->count(); ++i)
+                note(where, "history rows",
+                     measured(area(list->viewport(), list->visualItemRect(list->item(i)))), 3);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QByteArray theme = qgetenv("GTK_THEME");
+        if (theme.isEmpty()) {
+            QApplication::setStyle("Fusion");
+            QApplication::setPalette(Palettes::dark());
+        }
+        // The theme asked for is the one in force: dark means a dark window.
+        const bool dark = theme.isEmpty() || theme.endsWith(":dark");
+        QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128, dark);
+    }
+
+    void everyControlStandsOut()
+    {
+        ModelFixture f;
+        MainWindow window(*f.model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (GeneratorMode mode :
+             {GeneratorMode::basic, GeneratorMode::advanced, GeneratorMode::words}) {
+            f.model->setSettings({.mode = mode, .additionalCharacters = u"é€"_s});
+            QTest::qWait(300); // the password fades in
+            measure(rawValue(mode), &window);
+        }
+        f.model->regenerate(true);
+        f.model->regenerate(true);
+        measure("+history", &window); // the History button, now enabled
+        auto *view = window.findChild<ContentView *>();
+        QTest::mouseClick(view->findChild<QToolButton *>("historyButton"), Qt::LeftButton);
+        HistoryPanel *panel = view->historyPanel();
+        QTRY_VERIFY(panel->isVisible());
+        QTest::qWait(300);
+        measure("history", panel);
+
+        const QByteArray theme = qgetenv("GTK_THEME");
+        qInfo().noquote() << "contrast on"
+                          << (theme.isEmpty() ? "Fusion, dark palette" : "GTK " + theme);
+        bool allSeen = true;
+        for (const Row &row : m_table) {
+            const bool seen = row.ratio >= row.least;
+            allSeen &= seen;
+            qInfo().noquote() << QStringLiteral("%1  %2  %3:1 (at least %4)%5")
+                                     .arg(row.where, -9)
+                                     .arg(row.what.left(28), -28)
+                                     .arg(row.ratio, 5, 'f', 2)
+                                     .arg(row.least)
+                                     .arg(seen ? "" : "  TOO FAINT");
+        }
+        QVERIFY(m_table.size() > 30);
+        QVERIFY(allSeen);
+    }
+};
+
+QTEST_MAIN(TestContrast)
+#include "tst_contrast.moc"
