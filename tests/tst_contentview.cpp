@@ -10,6 +10,7 @@
 #include "ui/MiddleElision.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/SeparatorLine.h"
+#include "ui/StrengthMeter.h"
 #include "ui/WholeNumberSlider.h"
 
 #include <QAccessibleValueInterface>
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QVariantAnimation>
 
 using namespace Qt::StringLiterals;
 
@@ -285,6 +287,23 @@ private slots:
         // As much as fits is kept: a few characters more would need a third line.
         QVERIFY(wrappedHeight(shown, font, 200) <= twoLines
                 && wrappedHeight(shown + u"xxxxxxxx"_s, font, 200) > twoLines);
+    }
+
+    // The design's fixed measures, as numbers: the window padding, the space
+    // between the password and its Copy button, the accessory column, and
+    // how long the password fades in and the meter moves.
+    void fixedMeasures()
+    {
+        Window w;
+        const auto at = [&](QWidget *widget) { return widget->mapTo(&w.view, QPoint()); };
+        auto *display = w.find<PasswordDisplay>();
+        QCOMPARE(at(display), QPoint(14, 14));
+        QCOMPARE(at(w.find("copyButton")).x() - (at(display).x() + display->width()), 8);
+        QCOMPARE(w.find("exponentLabel")->width(), 52);
+        QWidget *bar = w.find("regenerateButton");
+        QCOMPARE(w.view.width() - (at(bar).x() + bar->width()), 14);
+        QCOMPARE(display->findChild<QVariantAnimation *>()->duration(), 150);
+        QCOMPARE(w.find<StrengthMeter>()->findChild<QVariantAnimation *>()->duration(), 200);
     }
 
     void smallestWindowScrollsWithoutOverlap()
