@@ -11,6 +11,8 @@ MainWindow::MainWindow(GeneratorModel &model, QWidget *parent)
     : QMainWindow(parent)
     , m_model(model)
 {
+    // Read out by screen readers as the window's name, and shown in title bars.
+    setWindowTitle(QApplication::applicationDisplayName());
     setCentralWidget(new ContentView(model, this));
     buildFileMenu();
     buildEditMenu();

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSignalBlocker>
 
 ToggleButton::ToggleButton(qreal cornerRadius, QWidget *parent)
     : QAbstractButton(parent)
@@ -12,6 +13,18 @@ ToggleButton::ToggleButton(qreal cornerRadius, QWidget *parent)
     // Checkable, so that screen readers hear the on state.
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
+    // A screen reader's toggle action flips the check state directly, past
+    // any click. Like a click it only asks: the state goes back, and the
+    // owner decides.
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked == isOn())
+            return; // set by setState()
+        {
+            const QSignalBlocker quiet(this);
+            setChecked(!checked);
+        }
+        emit clicked(checked);
+    });
 }
 
 void ToggleButton::setState(ToggleState state)
