@@ -49,41 +49,26 @@ QString focusedApp(QString *shell = nullptr)
     return QString();
 }
 
-// The program started with a home of its own, its stored settings, the
-// shortened minute, and a wl-copy that notes being run, which it must never
-// be: a clear through it could land after another program's copy.
-class WaylandTessellon
+// The program with its stored settings, the shortened minute, and a
+// wl-copy that notes being run, which it must never be: a clear through it
+// could land after another program's copy.
+struct WaylandTessellon : RunningTessellon
 {
-public:
-    explicit WaylandTessellon(const QByteArray &settings = "{}", int clearAfterMs = clearAfter)
+    WaylandTessellon(const QByteArray &settings, int clearAfterMs)
     {
-        QSettings(m_home.filePath("config/Tessellon/Tessellon.conf"), QSettings::IniFormat)
-            .setValue("settings", settings);
-        QFile wlCopy(m_home.filePath("bin/wl-copy"));
-        QDir(m_home.path()).mkpath("bin");
+        QSettings(settingsFile(), QSettings::IniFormat).setValue("settings", settings);
+        QDir(home()).mkpath("bin");
+        QFile wlCopy(home() + "/bin/wl-copy");
         wlCopy.open(QIODevice::WriteOnly);
         wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
         wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", m_home.path());
-        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
-        environment.insert("PATH", m_home.filePath("bin") + ':' + environment.value("PATH"));
-        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
-        m_process.setProcessEnvironment(environment);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QCoreApplication::applicationDirPath() + "/tessellon", {});
-    }
-    ~WaylandTessellon()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
+        QProcessEnvironment extra;
+        extra.insert("PATH", home() + "/bin:" + qEnvironmentVariable("PATH"));
+        extra.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
+        launch(extra);
     }
 
-    bool ranWlCopy() const { return QFile::exists(m_home.filePath("bin/wl-copy.ran")); }
-
-private:
-    QTemporaryDir m_home;
-    QProcess m_process;
+    bool ranWlCopy() const { return QFile::exists(home() + "/bin/wl-copy.ran"); }
 };
 
 bool press(const QStringList &keys)

@@ -47,8 +47,8 @@ public:
 
     static QString builtProgram() { return QCoreApplication::applicationDirPath() + "/tessellon"; }
 
-    // Starts the program and waits until its window shows; false if it never does.
-    bool start(const QString &program = builtProgram())
+    // Starts the program with a home of its own and these variables besides.
+    void launch(const QProcessEnvironment &extra = {}, const QString &program = builtProgram())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home());
@@ -57,10 +57,18 @@ public:
              {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             environment.remove(variable);
         environment.insert("XDG_RUNTIME_DIR", home()); // private to us, as it has to be
+        environment.insert(extra);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.setStandardOutputFile(QProcess::nullDevice());
         process.start(program, {});
+    }
+
+    // Starts the program on the X server and waits until its window shows;
+    // false if it never does.
+    bool start(const QString &program = builtProgram())
+    {
+        launch({}, program);
         const QString pid = QString::number(process.processId());
         window = runTool("xdotool", {"search", "--sync", "--onlyvisible", "--pid", pid})
                      .value_or("")
