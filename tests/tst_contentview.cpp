@@ -11,6 +11,7 @@
 #include "ui/PasswordDisplay.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StrengthMeter.h"
+#include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
 
 #include <QAccessibleValueInterface>
@@ -18,8 +19,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -266,6 +270,42 @@ private slots:
         QVERIFY(!view->clearButton()->isEnabled() && !button->isEnabled());
     }
 
+    // The panel opens below the content; with no room there, above the whole
+    // window; with room on neither side, over the content: never over the
+    // menu bar. The test screen is 800 high.
+    void historyPanelPlacement_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<int>("where"); // below, above, over the content
+        QTest::newRow("below") << QRect(0, 0, 620, 450) << 0;
+        QTest::newRow("above") << QRect(0, 400, 620, 450) << 1;
+        QTest::newRow("on neither side") << QRect(0, 0, 620, 700) << 2;
+    }
+
+    void historyPanelPlacement()
+    {
+        QFETCH(QRect, window);
+        QFETCH(int, where);
+        ModelFixture fixture;
+        fixture.model->regenerate(true);
+        QMainWindow main;
+        QMenuBar *menus = main.menuBar();
+        menus->addMenu(u"Edit"_s);
+        auto *view = new ContentView(*fixture.model);
+        main.setCentralWidget(view);
+        main.setGeometry(window);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTest::mouseClick(view->findChild<QToolButton *>("historyButton"), Qt::LeftButton);
+        const QRect panel = view->historyPanel()->geometry();
+        const QRect content(view->mapToGlobal(QPoint()), view->size());
+        QVERIFY(main.screen()->availableGeometry().contains(panel));
+        const QList<bool> placed{panel.top() >= content.bottom(),
+                                 panel.bottom() < main.geometry().top(),
+                                 panel.top() >= content.top() && panel.top() < content.bottom()};
+        QVERIFY2(placed.at(where), qPrintable(QDebug::toString(panel)));
+    }
+
     void textsForAPassword()
     {
         const auto made = [](double bits, qint64 pool, GeneratorMode mode = GeneratorMode::basic) {
@@ -302,6 +342,16 @@ private slots:
         QCOMPARE(w.find("exponentLabel")->width(), 52);
         QWidget *bar = w.find("regenerateButton");
         QCOMPARE(w.view.width() - (at(bar).x() + bar->width()), 14);
+        // Every control column starts on one edge: padding, title column, spacing.
+        for (QWidget *each : QWidgetList{w.find("lengthSlider"), w.find<StrengthMeter>(),
+                                         w.find<GroupToggleButton>(), w.find<CharacterChip>()})
+            QCOMPARE(at(each).x(), 14 + 78 + 10);
+        // Regenerate is filled from top to bottom, as tall as the mode picker.
+        QCOMPARE(bar->height(), 22);
+        QCOMPARE(w.find("modePicker")->height(), 22);
+        const QImage face = bar->grab().toImage();
+        for (int y : {1, 20})
+            QCOMPARE(face.pixelColor(6, y), Theme::accent(bar->palette()));
         QCOMPARE(display->findChild<QVariantAnimation *>()->duration(), 150);
         QCOMPARE(w.find<StrengthMeter>()->findChild<QVariantAnimation *>()->duration(), 200);
     }

@@ -9,7 +9,7 @@
 #include <QScreen>
 
 HistoryPanel::HistoryPanel(GeneratorModel &model, QWidget *parent)
-    : QWidget(parent, Qt::Popup)
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint)
     , m_view(new HistoryView(model, this))
 {
     // Translucent where the window can have alpha (Wayland, a compositing
@@ -25,7 +25,11 @@ void HistoryPanel::popUp(const QWidget *anchor, const QWidget *opener)
     const QRect bounds(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
     const QScreen *screen = anchor->screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    m_pointsUp = !available.isValid() || bounds.bottom() + height() <= available.bottom();
+    // Above, the panel clears the whole window, so its menu bar stays usable.
+    const int windowTop = anchor->window()->frameGeometry().top();
+    const bool roomBelow = bounds.bottom() + height() <= available.bottom();
+    const bool roomAbove = windowTop - height() >= available.top();
+    m_pointsUp = !available.isValid() || roomBelow || !roomAbove;
 
     int x = bounds.center().x() - width() / 2;
     if (available.isValid())
@@ -33,12 +37,11 @@ void HistoryPanel::popUp(const QWidget *anchor, const QWidget *opener)
                        std::max(available.left(), available.right() - width()));
     m_arrowX = std::clamp(bounds.center().x() - x, int(cornerRadius) + arrowHalfWidth,
                           width() - int(cornerRadius) - arrowHalfWidth);
-    int y = m_pointsUp ? bounds.bottom() : bounds.top() - height();
-    // A window taller than the screen leaves room on neither side: the
-    // panel then stays on screen, over the window.
-    if (available.isValid())
-        y = std::clamp(y, available.top(),
-                       std::max(available.top(), available.bottom() - height()));
+    int y = m_pointsUp ? bounds.bottom() : windowTop - height();
+    // A window about as tall as the screen leaves room on neither side: the
+    // panel then stays on screen, over the content but not over the menu bar.
+    if (available.isValid() && m_pointsUp)
+        y = std::max({std::min(y, available.bottom() - height()), bounds.top(), available.top()});
     placeContent();
     move(x, y);
     show();

@@ -20,8 +20,8 @@ public:
 
     explicit HistoryPanel(GeneratorModel &model, QWidget *parent = nullptr);
 
-    // Opens centred under the anchor's bottom edge, or above its top edge
-    // when the screen has no room below. A press on the opener closes it
+    // Opens centred under the anchor's bottom edge, or above the anchor's
+    // window when the screen has no room below. A press on the opener closes it
     // without opening it again.
     void popUp(const QWidget *anchor, const QWidget *opener = nullptr);
 

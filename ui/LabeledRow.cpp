@@ -29,7 +29,8 @@ QHBoxLayout *LabeledRow::untitledRow(QWidget *row, int spacing)
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
-    // A box layout puts no spacing after a spacer, so it is counted in.
-    layout->addSpacing(Theme::titleColumnWidth + spacing);
+    // A box layout puts no spacing after a spacer, so it is counted in: the
+    // first control starts on the same edge as those of the titled rows.
+    layout->addSpacing(Theme::titleColumnWidth + Theme::titleColumnSpacing);
     return layout;
 }

@@ -17,7 +17,8 @@ public:
                QWidget *parent = nullptr);
 
     // Lays out a row with an empty title column: what is added to the
-    // returned layout starts the given spacing after the column.
+    // returned layout starts where the titled rows' controls start, and is
+    // spaced by the given spacing.
     static QHBoxLayout *untitledRow(QWidget *row, int spacing);
 
     StyledLabel *titleLabel() const { return m_titleLabel; }

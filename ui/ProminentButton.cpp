@@ -25,17 +25,29 @@ QColor ProminentButton::titleColor() const
     return isEnabled() ? title : Theme::withOpacity(title, 0.6);
 }
 
+QSize ProminentButton::sizeHint() const
+{
+    // As tall as the bar's other controls, whatever the style would make of
+    // a push button, with the title well clear of the rounded ends.
+    const QFontMetrics metrics(font());
+    return QSize(metrics.horizontalAdvance(text()) + 2 * titleMargin,
+                 std::max(barHeight, metrics.height() + 4));
+}
+
 void ProminentButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF face = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const QRectF face = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath shape;
     shape.addRoundedRect(face, cornerRadius, cornerRadius);
     painter.fillPath(shape, fillColor());
     painter.setPen(titleColor());
     painter.setFont(font());
     painter.drawText(face, Qt::AlignCenter, text());
-    if (Theme::showsFocusRing(this))
-        Theme::paintFocusRing(painter, face, cornerRadius, palette());
+    if (!Theme::showsFocusRing(this))
+        return;
+    // An accent ring would vanish on the accent fill: the title's colour, inside.
+    painter.setPen(QPen(titleColor(), 1.5));
+    painter.drawRoundedRect(face.adjusted(2, 2, -2, -2), cornerRadius - 2, cornerRadius - 2);
 }

@@ -12,8 +12,12 @@ class ProminentButton : public QPushButton
 
 public:
     static constexpr qreal cornerRadius = 5;
+    static constexpr int barHeight = 22;
+    static constexpr int titleMargin = 12;
 
     explicit ProminentButton(const QString &text, QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
