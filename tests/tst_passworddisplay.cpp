@@ -107,6 +107,41 @@ private slots:
                  selectable ? shown.left(content.visibleLength()) : QString());
     }
 
+    // A passphrase breaks after its separators, never inside a word, and
+    // still fits in three lines.
+    void wrapsAfterSeparators_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<int>("width");
+        for (const char *separator : {"-", "=", "/", "."})
+            for (int width : {250, 330, 444})
+                QTest::addRow("'%s' in %d", separator, width)
+                    << QString::fromLatin1(separator) << width;
+    }
+
+    void wrapsAfterSeparators()
+    {
+        QFETCH(QString, separator);
+        QFETCH(int, width);
+        const QString text =
+            QStringList{"distill", "badge",  "harbor", "quilt",   "meadow", "lantern",
+                        "pivot",   "saddle", "orbit",  "thimble", "vortex", "cobalt"}
+                .join(separator);
+        PasswordDisplay display;
+        show(display, sample(text));
+        display.resize(width, display.heightForWidth(width));
+        const FittedText &content = display.content();
+        QVERIFY(content.lineCount() >= 2 && content.lineCount() <= 3 && !content.isTruncated());
+        int breaks = 0;
+        for (qsizetype position = 1; position < text.size(); ++position) {
+            if (content.caretAt(position).y1() != content.caretAt(position - 1).y1()) {
+                QCOMPARE(text.at(position - 1), separator.at(0));
+                ++breaks;
+            }
+        }
+        QCOMPARE(breaks, content.lineCount() - 1);
+    }
+
     void fadesInOnlyForANewId()
     {
         PasswordDisplay display;

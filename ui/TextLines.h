@@ -8,5 +8,6 @@ class QTextLayout;
 // returns their total height. The layout's text, font, formats and wrap
 // mode are set beforehand. With a limit, stops after that many lines: a
 // caller that only needs to know whether the text fits need not lay out
-// the rest.
+// the rest. Where the layout wraps anywhere, a line still ends after a
+// separator within it, before cutting a word.
 qreal breakIntoLines(QTextLayout &layout, qreal width, int maxLines = -1);
