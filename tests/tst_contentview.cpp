@@ -16,6 +16,7 @@
 
 #include <QAccessibleValueInterface>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -339,7 +340,32 @@ private slots:
         auto *display = w.find<PasswordDisplay>();
         QCOMPARE(at(display), QPoint(14, 14));
         QCOMPARE(at(w.find("copyButton")).x() - (at(display).x() + display->width()), 8);
-        QCOMPARE(w.find("exponentLabel")->width(), 52);
+        // The exponent and count take one width whatever their digits, also
+        // in the faces here whose own digits differ in width.
+        auto *exponent = w.find<QLabel>("exponentLabel");
+        QCOMPARE(exponent->width(), 52);
+        const QStringList texts{u"2¹¹"_s, u"2⁸⁸"_s, u"11"_s, u"88"_s};
+        const auto widths = [&](const auto &width) {
+            return QList{width(texts[0]), width(texts[1]), width(texts[2]), width(texts[3])};
+        };
+        int proportional = 0;
+        for (const QString &family : QFontDatabase::families()) {
+            QFont font(family);
+            font.setPixelSize(130); // large, so that a fraction of a pixel shows
+            exponent->setFont(font);
+            const QFontMetricsF metrics(font);
+            const auto natural = widths([&](const QString &text) {
+                return int(std::ceil(metrics.horizontalAdvance(text)));
+            });
+            proportional += natural[0] != natural[1] || natural[2] != natural[3];
+            const auto shown = widths([&](const QString &text) {
+                exponent->setText(text);
+                return exponent->sizeHint().width();
+            });
+            QVERIFY2(shown[0] == shown[1] && shown[2] == shown[3], qPrintable(family));
+        }
+        qInfo("%d of %lld faces have digits of varying width", proportional,
+              QFontDatabase::families().size());
         QWidget *bar = w.find("regenerateButton");
         QCOMPARE(w.view.width() - (at(bar).x() + bar->width()), 14);
         // Every control column starts on one edge: padding, title column, spacing.

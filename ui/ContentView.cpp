@@ -11,6 +11,7 @@
 #include "ui/SettingsEditor.h"
 #include "ui/StrengthMeter.h"
 #include "ui/Symbols.h"
+#include "ui/TabularLabel.h"
 #include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
 #include "ui/WordsControls.h"
@@ -126,10 +127,8 @@ QWidget *ContentView::makePasswordRow()
 QWidget *ContentView::makeStrengthRow()
 {
     m_meter = new StrengthMeter(this);
-    m_exponent = new QLabel(this);
+    m_exponent = new TabularLabel(this);
     m_exponent->setObjectName(QStringLiteral("exponentLabel"));
-    // Medium weight; the system font's digits are tabular, so the label
-    // does not jitter as the exponent changes.
     m_exponent->setFont(Theme::font(13, QFont::Medium));
     m_exponent->setFixedWidth(accessoryWidth);
     m_exponent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -145,7 +144,7 @@ LabeledRow *ContentView::makeCountRow(const QString &title, qint64 minimum, qint
     connect(slider, &WholeNumberSlider::wholeValueChanged, this, [this, field](qint64 value) {
         editSettings(m_model, [&](Settings &settings) { settings.*field = value; });
     });
-    auto *value = new QLabel(this);
+    auto *value = new TabularLabel(this);
     value->setFont(Theme::font(Theme::TextStyle::body));
     value->setFixedWidth(accessoryWidth);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
