@@ -53,9 +53,6 @@ private slots:
         QTest::newRow("stored passphrase")
             << QByteArray(R"({"mode":"words","wordCount":7,"separators":":"})") << true
             << "7 words joined by :";
-        // Unreadable preferences give the defaults and stay for the user to mend.
-        QTest::newRow("unreadable")
-            << QByteArray(R"({"mode":"words","length":)") << true << "16 characters";
         QTest::newRow("no word list") << QByteArray() << false << "16 characters";
         QTest::newRow("no word list, passphrase")
             << QByteArray(R"({"mode":"words"})") << false << "nothing";
