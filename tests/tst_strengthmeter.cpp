@@ -82,13 +82,14 @@ private slots:
     void fullPastTheScale()
     {
         // Past 128 bits the bar is simply full, so a glide down from 300 bits
-        // looks like one from 128, held half way through.
+        // looks like one from 128, held half way through its 0.2 s.
         QList<QImage> halfWay;
         for (const double from : {128.0, 300.0}) {
             StrengthMeter meter;
             meter.resize(200, 7);
             auto *glide = meter.findChild<QAbstractAnimation *>();
             QVERIFY(glide);
+            QCOMPARE(glide->duration(), 200);
             meter.setBits(from);
             glide->setCurrentTime(200);
             meter.setBits(0);
