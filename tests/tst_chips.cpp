@@ -12,8 +12,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using Palettes::alpha;
 
 namespace {
@@ -32,13 +30,6 @@ struct Look
     int weight = QFont::DemiBold;
 };
 
-std::unique_ptr<ChipRow> shownRow(const QString &title, const QStringList &characters)
-{
-    auto row = std::make_unique<ChipRow>(title, characters);
-    row->setPalette(Palettes::light());
-    return row;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Look)
@@ -53,7 +44,6 @@ private slots:
         QTest::addColumn<bool>("group");
         QTest::addColumn<ToggleState>("state");
         QTest::addColumn<Look>("look");
-
         const Look on{alpha(accent, 0.22), alpha(accent, 0.55), accent};
         const QColor offBorder = alpha(text, 0.5 * 0.3);
         QTest::newRow("chip on") << false << ToggleState::on << on;
@@ -73,7 +63,6 @@ private slots:
         QFETCH(bool, group);
         QFETCH(ToggleState, state);
         QFETCH(Look, look);
-
         // "&" must not be taken for a mnemonic.
         CharacterChip chip(QStringLiteral("&"));
         GroupToggleButton button(digits);
@@ -88,13 +77,11 @@ private slots:
             QCOMPARE(button.isStruckThrough(), state == ToggleState::off);
             QCOMPARE_COLOR(button.strikeColor(), alpha(text, 0.5 * 0.6));
         }
-
         // Qt's role for a button that stays on or off, which every desktop
         // bridge reads out with its state; partly on reads as off.
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(toggle);
         QCOMPARE(iface->role(), QAccessible::CheckBox);
-        QCOMPARE(iface->text(QAccessible::Name),
-                 group ? QStringLiteral("0–9") : QStringLiteral("&"));
+        QCOMPARE(iface->text(QAccessible::Name), group ? "0–9" : "&");
         QVERIFY(iface->state().checkable && iface->state().focusable);
         QCOMPARE(bool(iface->state().checked), state == ToggleState::on);
     }
@@ -122,7 +109,6 @@ private slots:
         const bool checkedBefore = target->isChecked();
         QSignalSpy clicks(target, &QAbstractButton::clicked);
         QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
-
         QTest::mouseClick(target, Qt::LeftButton);
         QTest::keyClick(target, Qt::Key_Space);
         QCOMPARE(clicks.size(), 2);
@@ -141,7 +127,6 @@ private slots:
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("toolTip");
-
         QTest::newRow("all on") << "Symbols" << QStringList{"!", "#", "$"} << "+++"
                                 << "Turn off all symbols";
         QTest::newRow("one off") << "Symbols" << QStringList{"!", "$", "%"} << "+-+"
@@ -156,15 +141,15 @@ private slots:
         QFETCH(QStringList, selected);
         QFETCH(QString, shown);
         QFETCH(QString, toolTip);
-
-        const auto row = shownRow(title, {"!", "#", "$"});
-        row->setSelection(CharacterSet(selected));
+        ChipRow row(title, {"!", "#", "$"});
+        row.setPalette(Palettes::light());
+        row.setSelection(CharacterSet(selected));
         QString states;
-        for (const CharacterChip *chip : row->chips())
+        for (const CharacterChip *chip : row.chips())
             states += chip->isOn() ? u'+' : u'-';
         QCOMPARE(states, shown);
 
-        ChipRowTitle *button = row->title();
+        ChipRowTitle *button = row.title();
         QCOMPARE(button->toolTip(), toolTip);
         QCOMPARE_COLOR(button->textColor(), shown.contains(u'+') ? text : alpha(text, 0.5 * 0.6));
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
@@ -173,63 +158,55 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Description),
                  shown == "+++" ? "Turns off the whole row" : "Turns on the whole row");
 
-        QSignalSpy all(row.get(), &ChipRow::allToggled);
-        QSignalSpy one(row.get(), &ChipRow::characterToggled);
+        QSignalSpy all(&row, &ChipRow::allToggled);
+        QSignalSpy one(&row, &ChipRow::characterToggled);
         QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClick(row->chips().at(1), Qt::Key_Space);
+        QTest::keyClick(row.chips().at(1), Qt::Key_Space);
         QCOMPARE(all.size(), 1);
         QCOMPARE(all.first().first().toBool(), shown != "+++");
         QCOMPARE(one.size(), 1);
         QCOMPARE(one.first().first().toString(), "#");
     }
 
-    void chipsWrapAndShareTheTitleEdge()
+    void chipsWrapShareTheTitleEdgeAndTakeArrows()
     {
         QStringList twenty;
         for (char16_t c = u'a'; c < u'a' + 20; ++c)
             twenty.append(QString(QChar(c)));
-        const auto row = shownRow(QStringLiteral("Symbols"), twenty);
+        ChipRow row(QStringLiteral("Symbols"), twenty);
         auto *readout = new QLabel(QStringLiteral("2"));
         readout->setFixedWidth(52);
         auto *content = new QWidget;
         LabeledRow labeled(QStringLiteral("Strength"), content, readout);
-        // The chips get 300 of the 388: ten of 22 with 5 between in a row.
-        row->resize(388, row->heightForWidth(388));
+        // The chips get 300 of the 388: eleven of 22 with 5 between in a line.
+        row.resize(388, row.heightForWidth(388));
         labeled.resize(400, 30);
-        for (QWidget *widget :
-             {static_cast<QWidget *>(row.get()), static_cast<QWidget *>(&labeled)}) {
-            widget->show();
-            QVERIFY(QTest::qWaitForWindowExposed(widget));
-        }
-        QCOMPARE(row->height(), 49);
-        const auto at = [&](int i) { return row->chips().at(i)->geometry().translated(88, 0); };
-        QCOMPARE(row->chips().at(0)->mapTo(row.get(), QPoint(0, 0)), QPoint(88, 0));
-        QCOMPARE(row->chips().at(10)->mapTo(row.get(), QPoint(0, 0)), QPoint(88 + 270, 0));
-        QCOMPARE(at(11).topLeft(), QPoint(88, 27));
-        QCOMPARE(at(19).size(), QSize(22, 22));
+        labeled.show();
+        row.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&labeled) && QTest::qWaitForWindowActive(&row));
+        QCOMPARE(row.height(), 49);
+        const auto at = [&](int i) { return row.chips().at(i)->mapTo(&row, QPoint(0, 0)); };
+        QCOMPARE((QList{at(0), at(10), at(11)}),
+                 (QList{QPoint(88, 0), QPoint(358, 0), QPoint(88, 27)}));
+        QCOMPARE(row.chips().at(19)->size(), QSize(22, 22));
 
         // Controls start 10 after the 78-wide title column; titles end on its edge.
         QCOMPARE(content->x(), 88);
         QCOMPARE(content->width(), 400 - 88 - 10 - 52);
-        const QRect title(row->title()->mapTo(row.get(), QPoint(0, 0)), row->title()->size());
+        const QRect title(row.title()->mapTo(&row, QPoint(0, 0)), row.title()->size());
         QCOMPARE(title.right() + 1 - ChipRowTitle::ringMargin, 78);
         QCOMPARE(labeled.titleLabel()->geometry().right() + 1, 78);
         QCOMPARE(labeled.titleLabel()->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         // The title text lines up with the first line of chips.
         QCOMPARE(title.top() + ChipRowTitle::ringMargin, 3);
-    }
 
-    void arrowKeysMoveAlongTheRow()
-    {
-        const auto row = shownRow(QStringLiteral("Symbols"), {"!", "#", "$"});
-        row->show();
-        QVERIFY(QTest::qWaitForWindowActive(row.get()));
-        row->chips().at(0)->setFocus(Qt::TabFocusReason);
+        // The arrow keys move along the row, and from its first chip to its title.
+        row.chips().at(0)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        QCOMPARE(QApplication::focusWidget(), row->chips().at(1));
+        QCOMPARE(QApplication::focusWidget(), row.chips().at(1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-        QCOMPARE(QApplication::focusWidget(), row->title());
+        QCOMPARE(QApplication::focusWidget(), row.title());
     }
 };
 

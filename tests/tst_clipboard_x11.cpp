@@ -7,7 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+
 #include <memory>
+
+namespace {
 
 // Made-up sample texts; the tests never use generated passwords.
 const QString sample = QStringLiteral("sample-Tq4;vK9 z");
@@ -16,153 +19,140 @@ const QByteArray nothing = "(nothing)";
 constexpr int delay = 200;
 constexpr int noDelay = -1;
 
+// xclip serves the text until someone else takes the clipboard.
+void serve(QProcess &xclip, const QString &text)
+{
+    xclip.start("xclip", {"-selection", "clipboard", "-i", "-quiet"});
+    xclip.write(text.toUtf8());
+    xclip.closeWriteChannel();
+}
+
+} // namespace
+
 class TestClipboardX11 : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void otherProgramsMeetTheMarkersFirst();
-    void clearFollowsTheLastCopyAndSparesOthers_data();
-    void clearFollowsTheLastCopyAndSparesOthers();
-    void commandLineCopy_data();
-    void commandLineCopy();
-
-private:
     std::unique_ptr<Clipboard> service;
-};
 
-void TestClipboardX11::initTestCase()
-{
-    QCOMPARE(QGuiApplication::platformName(), "xcb");
-}
+private slots:
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), "xcb"); }
 
-void TestClipboardX11::init()
-{
-    // A fresh service, so that nothing an earlier case scheduled fires.
-    service = std::make_unique<Clipboard>();
-    QGuiApplication::clipboard()->clear();
-}
-
-void TestClipboardX11::otherProgramsMeetTheMarkersFirst()
-{
-    service->copy(sample, std::nullopt);
-    QCOMPARE(readClipboard("org.nspasteboard.ConcealedType"), QByteArray());
-    QCOMPARE(readClipboard("x-kde-passwordManagerHint"), "secret");
-    QCOMPARE(readClipboard(), sample.toUtf8());
-    // Histories that go through the targets in order must meet the markers
-    // first; a target missing there reads as empty all the same.
-    const QByteArray targets = readClipboard("TARGETS");
-    const QByteArray beforeText = targets.left(targets.indexOf("text/plain"));
-    for (const char *marker : {"org.nspasteboard.ConcealedType", "x-kde-passwordManagerHint"})
-        QVERIFY2(beforeText.contains(marker), targets);
-}
-
-void TestClipboardX11::clearFollowsTheLastCopyAndSparesOthers_data()
-{
-    // Delays of our copies of the sample in turn, then what xclip or this
-    // process (as from a text field) copies, null for nothing; whether a
-    // clear is pending then, and what another program reads in the end.
-    QTest::addColumn<QList<int>>("delays");
-    QTest::addColumn<QString>("xclipCopy");
-    QTest::addColumn<QString>("ownCopy");
-    QTest::addColumn<bool>("pending");
-    QTest::addColumn<QByteArray>("read");
-
-    const QString none;
-    const QByteArray ours = sample.toUtf8();
-    QTest::newRow("a delay clears") << QList{delay} << none << none << true << nothing;
-    QTest::newRow("none cancels") << QList{delay, noDelay} << none << none << false << ours;
-    QTest::newRow("a delay replaces one") << QList{delay, 60'000} << none << none << true << ours;
-    QTest::newRow("their text") << QList{delay} << other << none << false << other.toUtf8();
-    QTest::newRow("their copy of ours") << QList{delay} << sample << none << false << ours;
-    QTest::newRow("our other text") << QList{delay} << none << other << false << other.toUtf8();
-}
-
-void TestClipboardX11::clearFollowsTheLastCopyAndSparesOthers()
-{
-    QFETCH(QList<int>, delays);
-    QFETCH(QString, xclipCopy);
-    QFETCH(QString, ownCopy);
-    QFETCH(bool, pending);
-    QFETCH(QByteArray, read);
-
-    for (int each : delays)
-        service->copy(sample, each == noDelay ? std::nullopt
-                                              : std::optional(std::chrono::milliseconds(each)));
-    QProcess xclip; // serves its text until someone else takes the clipboard
-    if (!xclipCopy.isNull()) {
-        xclip.start("xclip", {"-selection", "clipboard", "-i", "-quiet"});
-        xclip.write(xclipCopy.toUtf8());
-        xclip.closeWriteChannel();
-        QTRY_VERIFY(!QGuiApplication::clipboard()->ownsClipboard());
+    void init()
+    {
+        // A fresh service, so that nothing an earlier case scheduled fires.
+        service = std::make_unique<Clipboard>();
+        QGuiApplication::clipboard()->clear();
     }
-    if (!ownCopy.isNull())
-        QGuiApplication::clipboard()->setText(ownCopy);
-    QCOMPARE(service->isClearPending(), pending);
-    QTest::qWait(3 * delay);
-    QTRY_COMPARE(readClipboard(), read);
-    xclip.kill();
-    xclip.waitForFinished();
-}
 
-void TestClipboardX11::commandLineCopy_data()
-{
-    // What tessellon-cli --copy is given, whether another program copies
-    // after it, and what another program reads once the minute (shortened
-    // here) has run out.
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<bool>("theyCopy");
-    QTest::addColumn<QByteArray>("read"); // empty for the password
-    QTest::newRow("cleared") << QStringList() << false << nothing;
-    QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false << QByteArray();
-    QTest::newRow("their later copy stays") << QStringList() << true << other.toUtf8();
-}
+    void clearFollowsTheLastCopyAndSparesOthers_data()
+    {
+        // Delays of our copies of the sample in turn, then what xclip or this
+        // process (as from a text field) copies, null for nothing; whether a
+        // clear is pending then, and what another program reads in the end.
+        QTest::addColumn<QList<int>>("delays");
+        QTest::addColumn<QString>("xclipCopy");
+        QTest::addColumn<QString>("ownCopy");
+        QTest::addColumn<bool>("pending");
+        QTest::addColumn<QByteArray>("read");
+        const QString none;
+        const QByteArray ours = sample.toUtf8();
+        QTest::newRow("a delay clears") << QList{delay} << none << none << true << nothing;
+        QTest::newRow("none cancels") << QList{delay, noDelay} << none << none << false << ours;
+        QTest::newRow("a delay replaces one")
+            << QList{delay, 60'000} << none << none << true << ours;
+        QTest::newRow("their text") << QList{delay} << other << none << false << other.toUtf8();
+        QTest::newRow("their copy of ours") << QList{delay} << sample << none << false << ours;
+        QTest::newRow("our other text") << QList{delay} << none << other << false << other.toUtf8();
+    }
 
-void TestClipboardX11::commandLineCopy()
-{
-    QFETCH(QStringList, options);
-    QFETCH(bool, theyCopy);
-    QFETCH(QByteArray, read);
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(4 * delay));
-    cli.setProcessEnvironment(environment);
-    cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
-              QStringList{"--defaults", "--copy"} + options);
-    // It returns at once, printing nothing; the helper serves the copy.
-    QVERIFY(cli.waitForFinished(30'000));
-    QCOMPARE(cli.exitCode(), 0);
-    QCOMPARE(cli.readAllStandardOutput(), QByteArray());
-    const QByteArray password = readClipboard();
-    QCOMPARE(password.size(), 16);
-    QCOMPARE(readClipboard("x-kde-passwordManagerHint"), "secret");
-    QCOMPARE(readClipboard("org.nspasteboard.ConcealedType"), QByteArray());
-    // No process shows it in its command line or environment.
-    const QStringList processes = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
-    QVERIFY(processes.size() > 3);
-    for (const QString &pid : processes) {
-        for (const char *part : {"cmdline", "environ"}) {
-            QFile file("/proc/" + pid + '/' + part);
-            if (file.open(QIODevice::ReadOnly))
-                QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
+    void clearFollowsTheLastCopyAndSparesOthers()
+    {
+        QFETCH(QList<int>, delays);
+        QFETCH(QString, xclipCopy);
+        QFETCH(QString, ownCopy);
+        QFETCH(bool, pending);
+        QFETCH(QByteArray, read);
+        // Marked: histories that go through the targets in order must meet
+        // the markers before the text; a target missing there reads as empty.
+        service->copy(other, std::nullopt);
+        QCOMPARE(readClipboard("org.nspasteboard.ConcealedType"), QByteArray());
+        QCOMPARE(readClipboard("x-kde-passwordManagerHint"), "secret");
+        const QByteArray targets = readClipboard("TARGETS");
+        const QByteArray beforeText = targets.left(targets.indexOf("text/plain"));
+        for (const char *marker : {"org.nspasteboard.ConcealedType", "x-kde-passwordManagerHint"})
+            QVERIFY2(beforeText.contains(marker), targets);
+
+        for (int each : delays)
+            service->copy(sample, each == noDelay ? std::nullopt
+                                                  : std::optional(std::chrono::milliseconds(each)));
+        QProcess xclip;
+        if (!xclipCopy.isNull()) {
+            serve(xclip, xclipCopy);
+            QTRY_VERIFY(!QGuiApplication::clipboard()->ownsClipboard());
         }
+        if (!ownCopy.isNull())
+            QGuiApplication::clipboard()->setText(ownCopy);
+        QCOMPARE(service->isClearPending(), pending);
+        QTest::qWait(3 * delay);
+        QTRY_COMPARE(readClipboard(), read);
+        xclip.kill();
+        xclip.waitForFinished();
     }
 
-    QProcess xclip;
-    if (theyCopy) {
-        xclip.start("xclip", {"-selection", "clipboard", "-i", "-quiet"});
-        xclip.write(other.toUtf8());
-        xclip.closeWriteChannel();
+    void commandLineCopy_data()
+    {
+        // What tessellon-cli --copy is given, whether another program copies
+        // after it, and what another program reads once the minute (shortened
+        // here) has run out.
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("theyCopy");
+        QTest::addColumn<QByteArray>("read"); // empty for the password
+        QTest::newRow("cleared") << QStringList() << false << nothing;
+        QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false << QByteArray();
+        QTest::newRow("their later copy stays") << QStringList() << true << other.toUtf8();
     }
-    QTest::qWait(6 * delay);
-    QTRY_COMPARE(readClipboard(), read.isEmpty() ? password : read);
-    // Take the clipboard, which ends a helper still serving it.
-    QGuiApplication::clipboard()->setText(other);
-    xclip.kill();
-    xclip.waitForFinished();
-}
+
+    void commandLineCopy()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, theyCopy);
+        QFETCH(QByteArray, read);
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(4 * delay));
+        cli.setProcessEnvironment(environment);
+        cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
+                  QStringList{"--defaults", "--copy"} + options);
+        // It returns at once, printing nothing; the helper serves the copy.
+        QVERIFY(cli.waitForFinished(30'000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+        const QByteArray password = readClipboard();
+        QCOMPARE(password.size(), 16);
+        QCOMPARE(readClipboard("x-kde-passwordManagerHint"), "secret");
+        QCOMPARE(readClipboard("org.nspasteboard.ConcealedType"), QByteArray());
+        // No process shows it in its command line or environment.
+        const QStringList processes = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
+        QVERIFY(processes.size() > 3);
+        for (const QString &pid : processes) {
+            for (const char *part : {"cmdline", "environ"}) {
+                QFile file("/proc/" + pid + '/' + part);
+                if (file.open(QIODevice::ReadOnly))
+                    QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
+            }
+        }
+        QProcess xclip;
+        if (theyCopy)
+            serve(xclip, other);
+        QTest::qWait(6 * delay);
+        QTRY_COMPARE(readClipboard(), read.isEmpty() ? password : read);
+        // Take the clipboard, which ends a helper still serving it.
+        QGuiApplication::clipboard()->setText(other);
+        xclip.kill();
+        xclip.waitForFinished();
+    }
+};
 
 QTEST_MAIN(TestClipboardX11)
 #include "tst_clipboard_x11.moc"

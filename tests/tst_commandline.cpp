@@ -18,20 +18,6 @@ struct Run
     QByteArray err;
 };
 
-// Runs a built program with its settings under the given folder.
-Run run(const QString &program, const QStringList &arguments, const QString &config)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", config);
-    environment.remove("DISPLAY");
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + '/' + program, arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
 } // namespace
 
 class TestCommandLine : public QObject
@@ -40,86 +26,81 @@ class TestCommandLine : public QObject
 
     QTemporaryDir m_config;
 
+    // Runs a built program, the command split at spaces, with its settings
+    // under m_config.
+    Run run(const QString &command) const
+    {
+        const QStringList words = command.split(u' ');
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", m_config.path());
+        environment.remove("DISPLAY");
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + '/' + words.first(), words.mid(1));
+        if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
 private slots:
-    // Exit status, what standard output must match in full (one line per
-    // password), and what standard error must contain.
+    // The exit status, what standard output must match in full (one line
+    // per password), and what standard error must contain.
     void answers_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        const QString none;
-        const QString usage = "Try '%1 --help' for more information.";
-        const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
-        row("window version") << "tessellon" << QStringList{"--version"} << 0
-                              << "Tessellon 0\\.1\\.0\\n"
-                              << none;
-        row("window help") << "tessellon" << QStringList{"--help"} << 0
-                           << "Usage: (.|\\n)*--version(.|\\n)*" << none;
-        row("window, unknown option") << "tessellon" << QStringList{"--length", "20"} << 2 << ""
-                                      << "Unknown option 'length'";
-        row("window, argument") << "tessellon" << QStringList{"now"} << 2 << ""
-                                << usage.arg("tessellon");
-        row("defaults") << "tessellon-cli" << QStringList{"--defaults", "-c", "3"} << 0
-                        << "([!-~]{16}\\n){3}" << none;
-        row("strength") << "tessellon-cli" << QStringList{"--defaults", "--strength"} << 0
-                        << "[!-~]{16}\\t100\\.0\\tStrong\\t196 billion years\\n"
-                        << none;
-        row("digits, ambiguous out")
-            << "tessellon-cli"
-            << QStringList{"--defaults", "--characters", "0123O", "--exclude-ambiguous", "-l",
-                           "4",          "--strength"}
-            << 0 << "[23]{4}\\t4\\.0\\tWeak\\tinstantly\\n"
-            << none;
-        row("advanced extras") << "tessellon-cli"
-                               << QStringList{"--defaults", "-m",  "advanced", "--characters", "",
-                                              "--extra",    "é ü", "-l",       "128"}
-                               << 0 << "[éü]{128}\\n"
-                               << none;
-        row("passphrase json")
-            << "tessellon-cli"
-            << QStringList{"--defaults", "-m", "words", "-w", "3", "--separators", "+", "--json"}
-            << 0
-            << "\\{\"crackTime\":\"2 seconds\",\"entropyBits\":38\\.77\\d*,\"mode\":\"words\","
-               "\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z-]+\\+[a-z-]+\\+[a-z-]+\","
-               "\"unitCount\":3\\}\\n"
-            << none;
+        const auto row = [](const char *name, const char *command, int status, const char *out,
+                            const char *err = "") {
+            QTest::newRow(name) << QString(command) << status << QString(out) << QString(err);
+        };
+        row("window version", "tessellon --version", 0, "Tessellon 0\\.1\\.0\\n");
+        row("window help", "tessellon --help", 0, "Usage: (.|\\n)*--version(.|\\n)*");
+        row("window, unknown option", "tessellon --length 20", 2, "", "Unknown option 'length'");
+        row("window, argument", "tessellon now", 2, "",
+            "Try 'tessellon --help' for more information.");
+        row("defaults", "tessellon-cli --defaults -c 3", 0, "([!-~]{16}\\n){3}");
+        row("strength", "tessellon-cli --defaults --strength", 0,
+            "[!-~]{16}\\t100\\.0\\tStrong\\t196 billion years\\n");
+        row("digits, ambiguous out",
+            "tessellon-cli --defaults --characters 0123O --exclude-ambiguous -l 4 --strength", 0,
+            "[23]{4}\\t4\\.0\\tWeak\\tinstantly\\n");
+        row("advanced extras",
+            "tessellon-cli --defaults -m advanced --characters= --extra=éü -l 128", 0,
+            "[éü]{128}\\n");
+        row("passphrase json", "tessellon-cli --defaults -m words -w 3 --separators + --json", 0,
+            "\\{\"crackTime\":\"2 seconds\",\"entropyBits\":38\\.77\\d*,\"mode\":\"words\","
+            "\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z-]+\\+[a-z-]+\\+[a-z-]+\","
+            "\"unitCount\":3\\}\\n");
         // Typed values out of range are errors naming the range, never clamped.
-        row("length 3") << "tessellon-cli" << QStringList{"-l", "3"} << 2 << ""
-                        << "--length must be a whole number from 4 to 128, not '3'.";
-        row("words 13") << "tessellon-cli" << QStringList{"--words=13"} << 2 << ""
-                        << "--words must be a whole number from 3 to 12, not '13'.";
-        row("count 0") << "tessellon-cli" << QStringList{"-c", "0"} << 2 << ""
-                       << "--count must be a whole number of at least 1, not '0'.";
-        row("length 2.5") << "tessellon-cli" << QStringList{"-l", "16.5"} << 2 << ""
-                          << "from 4";
-        row("unknown mode") << "tessellon-cli" << QStringList{"-m", "pin"} << 2 << ""
-                            << "--mode must be basic, advanced or words, not 'pin'.";
-        row("two forms") << "tessellon-cli" << QStringList{"--json", "--strength"} << 2 << ""
-                         << "contradict";
-        row("no-clear alone") << "tessellon-cli" << QStringList{"--no-clear"} << 2 << ""
-                              << usage.arg("tessellon-cli");
+        row("length 3", "tessellon-cli -l 3", 2, "",
+            "--length must be a whole number from 4 to 128, not '3'.");
+        row("words 13", "tessellon-cli --words=13", 2, "",
+            "--words must be a whole number from 3 to 12, not '13'.");
+        row("count 0", "tessellon-cli -c 0", 2, "",
+            "--count must be a whole number of at least 1, not '0'.");
+        row("length 16.5", "tessellon-cli -l 16.5", 2, "", "from 4");
+        row("unknown mode", "tessellon-cli -m pin", 2, "",
+            "--mode must be basic, advanced or words, not 'pin'.");
+        row("two forms", "tessellon-cli --json --strength", 2, "", "contradict");
+        row("no-clear alone", "tessellon-cli --no-clear", 2, "",
+            "Try 'tessellon-cli --help' for more information.");
         // The window's messages; nothing on standard output.
-        row("one character") << "tessellon-cli" << QStringList{"--characters", "aaa", "-c", "5"}
-                             << 1 << ""
-                             << "Turn on at least one character to generate a password.\n";
-        row("ambiguous only") << "tessellon-cli"
-                              << QStringList{"--defaults", "--characters", "0O1l",
-                                             "--exclude-ambiguous"}
-                              << 1 << ""
-                              << "Turn on at least one character";
+        row("one character", "tessellon-cli --characters aaa -c 5", 1, "",
+            "Turn on at least one character to generate a password.\n");
+        row("ambiguous only", "tessellon-cli --defaults --characters 0O1l --exclude-ambiguous", 1,
+            "", "Turn on at least one character");
     }
 
     void answers()
     {
-        QFETCH(QString, program);
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, command);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run result = run(program, arguments, m_config.path());
+        const Run result = run(command);
         QCOMPARE(result.status, status);
         const QString shown = QString::fromUtf8(result.out);
         QVERIFY2(
@@ -138,9 +119,8 @@ private slots:
         QFile stored(file);
         QVERIFY(stored.open(QIODevice::ReadOnly));
         const QByteArray before = stored.readAll();
-        const Run words = run("tessellon-cli", {"-c", "2"}, m_config.path());
-        const Run shorter = run("tessellon-cli", {"-w", "3"}, m_config.path());
-        const Run defaults = run("tessellon-cli", {"--defaults"}, m_config.path());
+        const Run words = run("tessellon-cli -c 2"), shorter = run("tessellon-cli -w 3");
+        const Run defaults = run("tessellon-cli --defaults");
         for (const QByteArray &line : words.out.trimmed().split('\n'))
             QCOMPARE(line.count('+'), 3);
         QCOMPARE(shorter.out.count('+'), 2);
@@ -169,7 +149,7 @@ private slots:
             QFile file(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         };
-        const QStringList listed = options(run("tessellon-cli", {"--help"}, m_config.path()).out);
+        const QStringList listed = options(run("tessellon-cli --help").out);
         QCOMPARE(listed.size(), 16);
         QCOMPARE(options(source("tessellon-cli.bash-completion")), listed);
         QCOMPARE(options(source("tessellon-cli.1"), "\\"), listed);
@@ -180,9 +160,7 @@ private slots:
     // the next, are equally likely.
     void countDrawsEachAnew()
     {
-        const Run result = run(
-            "tessellon-cli", {"--defaults", "--characters", "0123456789", "-l", "4", "-c", "4000"},
-            m_config.path());
+        const Run result = run("tessellon-cli --defaults --characters 0123456789 -l 4 -c 4000");
         const QList<QByteArray> lines = result.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 4000);
         QList<qint64> places(40), pairs(100);

@@ -1,8 +1,7 @@
-// The real window on a real platform theme (chosen by the environment that
-// CTest gives each run: the GTK theme with Adwaita or Adwaita:dark, or
-// Fusion with a dark palette), measured from its pixels: every enabled
-// control's symbol or title against what lies behind it, in every mode and
-// with the history open. Prints the table of ratios.
+// The real window on the platform theme that CTest picks for the run (GTK
+// with Adwaita or Adwaita:dark, or Fusion with a dark palette), measured
+// from its pixels: every enabled control's symbol or title against what
+// lies behind it, in every mode and with the history open. Prints the ratios.
 #include "support/ModelFixture.h"
 #include "support/Palettes.h"
 #include "ui/CharacterChip.h"
@@ -19,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMap>
 #include <QStyle>
 #include <QTest>
 #include <QToolButton>
@@ -67,31 +67,20 @@ double measured(const QImage &area)
     return best;
 }
 
-struct Row
-{
-    QString where;
-    QString what;
-    double ratio;
-    double least;
-};
-
 } // namespace
 
 class TestContrast : public QObject
 {
     Q_OBJECT
 
-    QList<Row> m_table; // the faintest of each kind of element, in order
+    // The faintest ratio of each kind of element where it was seen, and the
+    // least it may be.
+    QMap<QString, std::pair<double, double>> m_table;
 
     void note(const QString &where, const QString &what, double ratio, double least)
     {
-        for (Row &row : m_table) {
-            if (row.where == where && row.what == what) {
-                row.ratio = std::min(row.ratio, ratio);
-                return;
-            }
-        }
-        m_table.append({where, what, ratio, least});
+        const QString key = where.leftJustified(9) + "  " + what;
+        m_table.insert(key, {std::min(m_table.value(key, {ratio, least}).first, ratio), least});
     }
 
     void measure(const QString &where, QWidget *window)
@@ -134,7 +123,7 @@ class TestContrast : public QObject
     }
 
 private slots:
-    void initTestCase()
+    void everyControlStandsOut()
     {
         const QByteArray theme = qgetenv("GTK_THEME");
         if (theme.isEmpty()) {
@@ -144,10 +133,6 @@ private slots:
         // The theme asked for is the one in force: dark means a dark window.
         const bool dark = theme.isEmpty() || theme.endsWith(":dark");
         QCOMPARE(QApplication::palette().color(QPalette::Window).lightness() < 128, dark);
-    }
-
-    void everyControlStandsOut()
-    {
         ModelFixture f;
         MainWindow window(*f.model);
         window.show();
@@ -168,19 +153,17 @@ private slots:
         QTest::qWait(300);
         measure("history", panel);
 
-        const QByteArray theme = qgetenv("GTK_THEME");
         qInfo().noquote() << "contrast on"
                           << (theme.isEmpty() ? "Fusion, dark palette" : "GTK " + theme);
         bool allSeen = true;
-        for (const Row &row : m_table) {
-            const bool seen = row.ratio >= row.least;
-            allSeen &= seen;
-            qInfo().noquote() << QStringLiteral("%1  %2  %3:1 (at least %4)%5")
-                                     .arg(row.where, -9)
-                                     .arg(row.what.left(28), -28)
-                                     .arg(row.ratio, 5, 'f', 2)
-                                     .arg(row.least)
-                                     .arg(seen ? "" : "  TOO FAINT");
+        for (auto row = m_table.cbegin(); row != m_table.cend(); ++row) {
+            const auto [ratio, least] = row.value();
+            allSeen &= ratio >= least;
+            qInfo().noquote() << QStringLiteral("%1  %2:1 (at least %3)%4")
+                                     .arg(row.key(), -39)
+                                     .arg(ratio, 5, 'f', 2)
+                                     .arg(least)
+                                     .arg(ratio >= least ? "" : "  TOO FAINT");
         }
         QVERIFY(m_table.size() > 30);
         QVERIFY(allSeen);

@@ -53,9 +53,6 @@ private slots:
         QTest::newRow("stored passphrase")
             << QByteArray(R"({"mode":"words","wordCount":7,"separators":":"})") << true
             << "7 words joined by :";
-        // Unreadable preferences give the defaults and stay for the user to mend.
-        QTest::newRow("unreadable")
-            << QByteArray(R"({"mode":"words","length":)") << true << "16 characters";
         QTest::newRow("no word list") << QByteArray() << false << "16 characters";
         QTest::newRow("no word list, passphrase")
             << QByteArray(R"({"mode":"words"})") << false << "nothing";
@@ -83,27 +80,23 @@ private slots:
 
     // One application id names the program everywhere: the desktop entry's
     // file, its icon, the AppStream component and its launchable; and the
-    // window's class is the one the entry promises.
-    void namesItselfAsItsDesktopEntryDoes()
+    // window's class is the one the entry promises. Copies are marked, and
+    // no file the program writes holds one.
+    void namedAsItsEntryAndCopiesNeverReachTheDisk()
     {
         const QString id = "io.github.tessellon.Tessellon";
         const auto read = [](const QString &name) {
-            QFile file(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            return contents(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
         };
         const QByteArray entry = read(id + ".desktop"), metainfo = read(id + ".metainfo.xml");
-        QVERIFY(entry.contains("\nIcon=" + id.toUtf8() + '\n') && !read(id + ".svg").isEmpty());
+        QVERIFY(entry.contains("\nIcon=" + id.toUtf8() + '\n')
+                && read(id + ".svg").contains("<svg"));
         QVERIFY(metainfo.contains("<id>" + id.toUtf8() + "</id>"));
         QVERIFY(metainfo.contains('>' + id.toUtf8() + ".desktop</launchable>"));
         RunningTessellon app;
         QVERIFY(app.start());
         QVERIFY2(entry.contains("\nStartupWMClass=" + app.windowClass() + '\n'), app.windowClass());
-    }
 
-    void copiesAreMarkedAndNeverReachTheDisk()
-    {
-        RunningTessellon app;
-        QVERIFY(app.start());
         QStringList copied{app.copyPassword()};
         const QByteArray targets = readClipboard("TARGETS"); // marked, so through the service
         QVERIFY(targets.contains("ConcealedType") && targets.contains("passwordManagerHint"));

@@ -115,11 +115,9 @@ private slots:
         QCOMPARE(password.entropyBits, replay.bits);
         QCOMPARE(password.poolSize, replay.poolSize);
         QCOMPARE(password.unitCount, replay.settings.length);
-        QCOMPARE(password.mode, replay.settings.mode);
         // A record is known by its id alone, a fresh random (version 4) one:
         // the same draws again make another record, whatever the text.
         QCOMPARE(password.id.version(), QUuid::Random);
-        QCOMPARE(password.id.variant(), QUuid::DCE);
         GeneratedPassword twin = std::get<GeneratedPassword>(draw(again));
         QVERIFY(!(twin == password));
         twin.id = password.id;

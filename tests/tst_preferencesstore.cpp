@@ -29,8 +29,6 @@ private slots:
         const QVariant words(QByteArray(R"({"mode":"words"})"));
         QTest::newRow("nothing") << QVariant() << QString();
         QTest::newRow("not JSON") << QVariant(QByteArray("not json")) << QString();
-        QTest::newRow("unknown mode") << QVariant(QByteArray(R"({"mode":"fancy","length":8})"))
-                                      << QString();
         QTest::newRow("text, not bytes") << QVariant(QStringLiteral(R"({"mode":"words"})"))
                                          << QString();
         QTest::newRow("organization file") << words << "Tessellon.conf";

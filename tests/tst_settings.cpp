@@ -34,7 +34,6 @@ private slots:
                  "abcdefghijklmnopqrstuvwxyz{}~");
         QCOMPARE(Alphabet::symbols().characters.join(QString()), "-_=+*^~/\\@#$%&");
         QCOMPARE(Alphabet::uppercase().title, "A\u2013Z"); // an en dash
-        QCOMPARE(Alphabet::brackets().id(), "brackets");
         QCOMPARE(Alphabet::ambiguous().toText(), "01IOl");
         QCOMPARE(Settings::separatorChoices().join(QString()), "-_=+*^~/\\@#$%&!?,.:;");
 

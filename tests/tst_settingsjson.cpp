@@ -4,8 +4,6 @@
 #include <QJsonObject>
 #include <QTest>
 
-#include <random>
-
 namespace {
 
 QJsonObject object(const QByteArray &json)
@@ -41,6 +39,7 @@ private slots:
         row(R"({"length":-9223372036854775808,"wordCount":9223372036854775807})",
             R"({"length":4,"wordCount":12})");
         row(R"({"length":129,"wordCount":2})", R"({"length":128,"wordCount":3})");
+        row(R"({"length":3,"wordCount":13})", R"({"length":4,"wordCount":12})");
         row(R"({"enabledCharacters":"aab\u00e9\ud83d\ude00e\u0301","separators":""})",
             R"({"enabledCharacters":"ab\u00e9\ud83d\ude00","separators":""})");
         // Characters that join their neighbours once the set is run together
@@ -87,46 +86,14 @@ private slots:
         QFETCH(QByteArray, changes);
         const std::optional<Settings> settings = SettingsJson::decode(json);
         QCOMPARE(settings.has_value(), !changes.isNull());
+        if (!settings)
+            return;
         QJsonObject expected = object(defaults);
         for (const QString &key : object(changes).keys())
             expected.insert(key, object(changes).value(key));
-        if (!settings)
-            return;
         QCOMPARE(object(SettingsJson::encode(*settings)), expected);
         // Saving and reading again changes nothing.
         QCOMPARE(SettingsJson::decode(SettingsJson::encode(*settings)), settings);
-    }
-
-    // Damaged documents from a fixed seed, so that a failure repeats: each
-    // decodes to nothing or to counts in range. The fuzz target runs longer.
-    void damagedDocumentsStayInRange()
-    {
-        std::mt19937_64 random(20261206);
-        const auto pick = [&](qsizetype n) { return qsizetype(random() % quint64(n)); };
-        const QList<QByteArray> values =
-            QByteArray("null true -0 1e400 9223372036854775807 -9223372036854775809 [] {}")
-                .split(' ');
-        int decoded = 0;
-        for (int round = 0; round < 2'000; ++round) {
-            QByteArray json = defaults;
-            for (qsizetype edits = 1 + pick(4); edits > 0; --edits) {
-                const qsizetype at = pick(json.size()), colon = json.indexOf(':', at);
-                if (const qsizetype kind = pick(4); kind == 0) // flip a byte
-                    json[at] = char(random());
-                else if (kind == 1) // drop a stretch, perhaps a whole member
-                    json.remove(at, 1 + pick(40));
-                else if (kind == 2 && colon >= 0) // a value of another type before one
-                    json.insert(colon + 1, values.at(pick(values.size())) + ",\"z\":");
-                else if (kind == 3) // a number at or past the 64-bit edge
-                    json.replace("16", round % 2 ? "9223372036854775808" : "-9223372036854775807");
-            }
-            const std::optional<Settings> settings = SettingsJson::decode(json);
-            decoded += settings.has_value();
-            QVERIFY(!settings
-                    || (settings->length >= 4 && settings->length <= 128 && settings->wordCount >= 3
-                        && settings->wordCount <= 12));
-        }
-        QVERIFY(decoded > 10); // not so much damage that nothing decodes
     }
 };
 
