@@ -19,7 +19,7 @@ struct Settings
     qint64 length = 16;
     qint64 wordCount = 5;
     CharacterSet enabledCharacters = defaultEnabledCharacters();
-    QString additionalCharacters;
+    QString additionalCharacters = {};
     CharacterSet separators{QStringLiteral("_")};
     bool excludeAmbiguous = false;
     bool autoClearClipboard = true;

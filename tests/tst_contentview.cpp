@@ -39,7 +39,7 @@ namespace {
 struct Window : ModelFixture
 {
     explicit Window(GeneratorMode mode = GeneratorMode::basic, CopyTimings timings = {})
-        : ModelFixture({.start = {.mode = mode, .additionalCharacters = {}}, .timings = timings})
+        : ModelFixture({.start = {.mode = mode}, .timings = timings})
         , view(*model)
     {
         view.resize(view.sizeHint());
@@ -82,8 +82,7 @@ private slots:
         }
         // Partly on: one press adds the missing ones and removes none.
         w.model->setSettings(
-            {.enabledCharacters = Settings().enabledCharacters.subtracting({u"5"_s}),
-             .additionalCharacters = {}});
+            {.enabledCharacters = Settings().enabledCharacters.subtracting({u"5"_s})});
         QCOMPARE(buttons.at(2)->state(), ToggleState::partial);
         QTest::keyClick(buttons.at(2), Qt::Key_Space);
         QCOMPARE(w.settings().enabledCharacters, Settings().enabledCharacters);
@@ -205,7 +204,7 @@ private slots:
         QVERIFY(!w.settings().autoClearClipboard);
 
         // No password: nothing to copy, no strength and no pool to tell.
-        w.model->setSettings({.enabledCharacters = {}, .additionalCharacters = {}});
+        w.model->setSettings({.enabledCharacters = {}});
         QVERIFY(!copy->isEnabled() && items.at(3)->text().isEmpty());
         QCOMPARE(w.find<QLabel>("exponentLabel")->text(), u"—"_s);
         QVERIFY(w.find<QLabel>("exponentLabel")->toolTip().isEmpty());

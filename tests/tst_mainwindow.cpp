@@ -17,7 +17,7 @@ private slots:
     {
         // The window over the real model, its settings in memory, starting
         // without a password.
-        ModelFixture f({.start = {.enabledCharacters = {}, .additionalCharacters = {}}});
+        ModelFixture f({.start = {.enabledCharacters = {}}});
         MainWindow window(*f.model);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
