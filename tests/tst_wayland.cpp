@@ -1,7 +1,10 @@
 // The built program on a real Wayland compositor (the headless sway that
-// CTest starts), driven as a user would, with wtype for keys, and the
-// clipboard as another program sees it, through wl-paste and wl-copy.
+// CTest starts), driven as a user would, with wtype for keys and a virtual
+// pointer for clicks, and the clipboard as another program sees it, through
+// wl-paste and wl-copy.
+#include "support/ModelFixture.h"
 #include "support/RunningTessellon.h"
+#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,9 +32,17 @@ void copyAsAnotherProgram(const QByteArray &text)
     runTool("wl-copy", {}, text);
 }
 
-// The app id of the window that has the keyboard focus, if any, and how it
-// came: "xdg_shell" for a native Wayland window, "xwayland" through X11.
-QString focusedApp(QString *shell = nullptr)
+// The window that has the keyboard focus, if any: its app id, how it came
+// ("xdg_shell" for a native Wayland window, "xwayland" through X11), and
+// where it stands on the output.
+struct Focused
+{
+    QString appId;
+    QString shell;
+    QRect rect;
+};
+
+Focused focused()
 {
     const QJsonDocument tree =
         QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or(""));
@@ -39,14 +50,35 @@ QString focusedApp(QString *shell = nullptr)
     while (!nodes.isEmpty()) {
         const QJsonObject node = nodes.takeLast();
         if (node["focused"].toBool()) {
-            if (shell)
-                *shell = node["shell"].toString();
-            return node["app_id"].toString();
+            const QJsonObject rect = node["rect"].toObject();
+            return {node["app_id"].toString(), node["shell"].toString(),
+                    QRect(rect["x"].toInt(), rect["y"].toInt(), rect["width"].toInt(),
+                          rect["height"].toInt())};
         }
         for (const QJsonValue &child : node["nodes"].toArray())
             nodes.append(child.toObject());
     }
-    return QString();
+    return {};
+}
+
+// A left click on a control of the focused window. Where the control is
+// comes from a twin of the window, laid out unseen at the same size with
+// the same fonts and style.
+bool click(const char *control)
+{
+    const QRect window = focused().rect;
+    ModelFixture fixture;
+    MainWindow twin(*fixture.model);
+    twin.setAttribute(Qt::WA_DontShowOnScreen);
+    twin.resize(window.size());
+    twin.show();
+    const QWidget *target = twin.findChild<QWidget *>(QString::fromLatin1(control));
+    const QPoint at = window.topLeft() + target->mapTo(&twin, target->rect().center());
+    const bool done = runTool(TESSELLON_SOURCE_DIR "/tests/support/wlclick",
+                              {QString::number(at.x()), QString::number(at.y()), "1280", "900"})
+                          .has_value();
+    QTest::qWait(300);
+    return done;
 }
 
 // The program with its stored settings, the shortened minute, and a
@@ -96,22 +128,26 @@ private slots:
         runTool("swaymsg", {"workspace", "1"});
     }
 
-    // A copy made from the keyboard carries the markers, ahead of the text.
-    // A minute later it is cleared although the window has lost the focus by
-    // then, unless another program has copied since, or the clear is off; a
-    // second copy within the minute starts it again.
+    // A copy made with the Copy button or from the keyboard carries the
+    // markers, ahead of the text. A minute later it is cleared although the
+    // window has lost the focus by then, unless another program has copied
+    // since, or the clear is off; a second copy within the minute starts it
+    // again.
     void copyIsMarkedAndClearedUnlessReplaced_data()
     {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<bool>("theyCopy");
         QTest::addColumn<bool>("copyAgain");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("cleared while unfocused") << QByteArray("{}") << false << false << true;
-        QTest::newRow("their later copy stays") << QByteArray("{}") << true << false << false;
+        QTest::addColumn<bool>("byClick");
+        QTest::newRow("cleared while unfocused")
+            << QByteArray("{}") << false << false << true << true;
+        QTest::newRow("their later copy stays")
+            << QByteArray("{}") << true << false << false << false;
         QTest::newRow("kept with the clear off")
-            << QByteArray(R"({"autoClearClipboard":false})") << false << false << false;
+            << QByteArray(R"({"autoClearClipboard":false})") << false << false << false << true;
         QTest::newRow("a second copy restarts the minute")
-            << QByteArray("{}") << false << true << true;
+            << QByteArray("{}") << false << true << true << false;
     }
 
     void copyIsMarkedAndClearedUnlessReplaced()
@@ -120,14 +156,14 @@ private slots:
         QFETCH(bool, theyCopy);
         QFETCH(bool, copyAgain);
         QFETCH(bool, cleared);
+        QFETCH(bool, byClick);
         copyAsAnotherProgram("(before)");
         const int minute = copyAgain ? longerClear : clearAfter;
         WaylandTessellon app(settings, minute);
         // Shown natively under its application id, with the focus.
-        QString shell;
-        QTRY_COMPARE_WITH_TIMEOUT(focusedApp(&shell), u"io.github.tessellon.Tessellon"_s, 20'000);
-        QCOMPARE(shell, u"xdg_shell"_s);
-        QVERIFY(press(copyKeys));
+        QTRY_COMPARE_WITH_TIMEOUT(focused().appId, u"io.github.tessellon.Tessellon"_s, 20'000);
+        QCOMPARE(focused().shell, u"xdg_shell"_s);
+        QVERIFY(byClick ? click("copyButton") : press(copyKeys));
         QTRY_VERIFY(paste() != "(before)");
         QElapsedTimer sinceCopy;
         sinceCopy.start();
@@ -152,7 +188,7 @@ private slots:
 
         // As a user who went to paste it: the focus goes elsewhere.
         runTool("swaymsg", {"workspace", "2"});
-        QTRY_VERIFY(focusedApp().isEmpty());
+        QTRY_VERIFY(focused().appId.isEmpty());
         if (theyCopy)
             copyAsAnotherProgram("their text");
         QTest::qWait(minute + 500);
@@ -160,6 +196,25 @@ private slots:
                               : theyCopy ? QByteArray("their text")
                                          : password);
         QVERIFY(!app.ranWlCopy());
+    }
+
+    // The history panel opens from a click and copies a row from the
+    // keyboard, marked as any copy: the password replaced, not the one shown.
+    void historyCopiesWithItsMarkers()
+    {
+        WaylandTessellon app("{}", longerClear);
+        QTRY_COMPARE_WITH_TIMEOUT(focused().appId, u"io.github.tessellon.Tessellon"_s, 20'000);
+        copyAsAnotherProgram("(before)");
+        QVERIFY(click("regenerateButton"));
+        QVERIFY(click("historyButton"));
+        QVERIFY(press({"-s", "300", "-k", "Return"}));
+        QTRY_VERIFY(paste() != "(before)");
+        const QByteArray replaced = paste();
+        QCOMPARE(replaced.size(), 16);
+        QVERIFY(paste({"--list-types"}).startsWith("org.nspasteboard.ConcealedType\n"));
+        QVERIFY(press({"-s", "300", "-k", "Escape"}));
+        QVERIFY(press(copyKeys));
+        QTRY_VERIFY(paste() != replaced);
     }
 
     // tessellon-cli cannot set the selection without a window here, and
@@ -176,5 +231,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWayland)
+QTEST_MAIN(TestWayland)
 #include "tst_wayland.moc"
