@@ -13,12 +13,6 @@ using namespace SamplePasswords;
 using Password = std::optional<GeneratedPassword>;
 using Message = std::optional<QString>;
 
-// Every test shows its content through here.
-static void show(PasswordDisplay &display, const Password &password, const Message &message = {})
-{
-    display.setPassword(password, message);
-}
-
 class TestPasswordDisplay : public QObject
 {
     Q_OBJECT
@@ -83,8 +77,8 @@ private slots:
         QFETCH(bool, cut);
 
         PasswordDisplay display;
-        show(display, password.isNull() ? Password() : sample(password),
-             message.isNull() ? Message() : message);
+        display.setPassword(password.isNull() ? Password() : sample(password),
+                            message.isNull() ? Message() : message);
         const int height = display.heightForWidth(width);
         display.resize(width, height);
         const FittedText &content = display.content();
@@ -128,7 +122,7 @@ private slots:
                         "pivot",   "saddle", "orbit",  "thimble", "vortex", "cobalt"}
                 .join(separator);
         PasswordDisplay display;
-        show(display, sample(text));
+        display.setPassword(sample(text), {});
         display.resize(width, display.heightForWidth(width));
         const FittedText &content = display.content();
         QVERIFY(content.lineCount() >= 2 && content.lineCount() <= 3 && !content.isTruncated());
@@ -146,20 +140,20 @@ private slots:
     {
         PasswordDisplay display;
         const GeneratedPassword narrow = sample(QStringLiteral("iiiiiiii"));
-        show(display, narrow);
+        display.setPassword(narrow, {});
         QVERIFY(display.isFading());
         QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
-        show(display, narrow);
+        display.setPassword(narrow, {});
         QVERIFY(!display.isFading());
         // The same text under a new id is a new password.
-        show(display, sample(narrow.text));
+        display.setPassword(sample(narrow.text), {});
         QVERIFY(display.isFading());
         // Monospaced, whatever faces the machine has: "W" as wide as "i".
         const qreal width = display.content().boundingSize().width();
-        show(display, sample(QStringLiteral("WWWWWWWW")));
+        display.setPassword(sample(QStringLiteral("WWWWWWWW")), {});
         QCOMPARE(display.content().boundingSize().width(), width);
         QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
-        show(display, std::nullopt, QStringLiteral("No word list."));
+        display.setPassword(std::nullopt, QStringLiteral("No word list."));
         QVERIFY(display.isFading());
     }
 
@@ -168,7 +162,7 @@ private slots:
         QWidget window;
         auto *display = new PasswordDisplay(&window);
         const QString text = QStringLiteral("Tm4-pz");
-        show(*display, sample(text));
+        display->setPassword(sample(text), {});
         display->resize(300, display->heightForWidth(300));
         // A window command on the copy keys, as a menu's "Copy Password" might be.
         auto *command = new QAction(&window);
@@ -206,7 +200,7 @@ private slots:
 
         QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
         QCOMPARE(display->selectedText(), text);
-        show(*display, sample(QStringLiteral("other9")));
+        display->setPassword(sample(QStringLiteral("other9")), {});
         QVERIFY(display->selectedText().isEmpty());
     }
 };
