@@ -4,7 +4,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -42,7 +41,6 @@ private slots:
         QClipboard *system = QGuiApplication::clipboard();
         Clipboard service(clock);
         service.copy(sample, std::chrono::milliseconds(delay));
-        QVERIFY(system->mimeData()->hasFormat(QStringLiteral("org.nspasteboard.ConcealedType")));
         skipped = std::chrono::milliseconds(slept);
         if (theirCopy)
             system->setText(sample);
