@@ -1,6 +1,4 @@
-// The interface's building blocks, each alone: the chips and their rows,
-// the flow they wrap in, the password display, the strength meter and the
-// theme they all draw with.
+// The interface's building blocks, each alone, and the theme they draw with.
 #include "support/Palettes.h"
 #include "support/SamplePasswords.h"
 #include "ui/CharacterChip.h"
@@ -51,9 +49,8 @@ struct Look
 
 using Rects = QList<QRect>;
 
-// Flows fixed-size children, one per rect's size, into a width; gives where
-// they went from the corner inside the margins. Spacing 5 against line
-// spacing 7, uneven margins and an origin off the corner make slips show.
+// Where children of the rects' sizes flow in a width, from inside the margins;
+// uneven spacings and margins and an origin off the corner make slips show.
 Rects flow(QWidget &container, const Rects &children, int width, int hidden = -1)
 {
     auto *layout = new FlowLayout(&container);
@@ -73,9 +70,7 @@ Rects flow(QWidget &container, const Rects &children, int width, int hidden = -1
     return placed;
 }
 
-// The fill's width as drawn along the bar's middle row: each pixel counts
-// for how far its colour has gone from the track's towards the fill's, so
-// that the antialiased ends count by their coverage.
+// The fill's width along the bar's middle row, antialiased ends by coverage.
 qreal drawnFill(const QImage &bar, const QColor &fill, const QColor &track)
 {
     const auto rgb = [](const QColor &c) { return QVector3D(c.redF(), c.greenF(), c.blueF()); };
@@ -309,8 +304,7 @@ private slots:
 
     void coloursByCharacterClass()
     {
-        // Characters as a reader sees them: a letter with a combining accent,
-        // a digit and a letter outside ASCII, a symbol outside the BMP.
+        // A combining accent, a non-ASCII digit and letter, a symbol beyond the BMP.
         const QString text = QStringLiteral("aZ9-_ e\u0301\u0663\u03BB\U0001F600");
         const QString classes = QStringLiteral("aa9---a9a-");
         // Letters in the text colour, digits orange, the rest pink.
@@ -318,8 +312,7 @@ private slots:
             {Palettes::light(), {0x202020, 0xFF9500, 0xFF2D55}},
             {Palettes::dark(), {0xE8E8E8, 0xFF9F0A, 0xFF375F}}};
         for (const auto &[palette, colours] : looks) {
-            // Runs follow on without gaps and cover the text: with their number
-            // known, that fixes the length of each.
+            // Gapless runs over the whole text, as many as characters.
             const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
             QCOMPARE(runs.size(), classes.size());
             qsizetype end = 0;
@@ -374,8 +367,7 @@ private slots:
         const int pixels = content.pixelSize(), lines = content.lineCount();
         QVERIFY(pixels >= sizes[0] && pixels <= sizes[1]);
         QCOMPARE(content.isTruncated(), cut);
-        // Padded by 10 at the sides, 8 above and below; each line between one
-        // and two of the font's size high.
+        // Padded 10 at the sides and 8 above and below; lines 1 to 2 font sizes high.
         const QSizeF text = content.boundingSize();
         QVERIFY(lines >= 1 && lines <= 3);
         QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
@@ -389,8 +381,7 @@ private slots:
                  selectable ? shown.left(content.visibleLength()) : QString());
     }
 
-    // A passphrase breaks after its separators, never inside a word, and
-    // still fits in three lines.
+    // A passphrase breaks after its separators, never inside a word.
     void wrapsAfterSeparators_data()
     {
         QTest::addColumn<QString>("separator");
@@ -545,8 +536,7 @@ private slots:
 
     void fullPastTheScale()
     {
-        // Past 128 bits the bar is simply full, so a glide down from 300 bits
-        // looks like one from 128, held half way through its 0.2 s.
+        // Full past 128 bits: a glide down from 300 looks like one from 128.
         QList<QImage> halfWay;
         for (const double from : {128.0, 300.0}) {
             StrengthMeter meter;
@@ -565,8 +555,7 @@ private slots:
 
     void themeColoursSymbolsAndFonts()
     {
-        // A desktop theme with icons of these meanings in a fixed grey, as
-        // Adwaita's are: the drawings must be used all the same.
+        // Theme icons of these meanings in a fixed grey, as Adwaita's: not used.
         QTemporaryDir themes;
         QVERIFY(QDir(themes.path()).mkpath("grey/32x32/actions"));
         QFile index(themes.filePath("grey/index.theme"));

@@ -1,6 +1,5 @@
-// The model, and the clipboard service it hands copies to, here where the
-// platform does not report ownership (Qt's offscreen platform, as on
-// macOS), with its clock under the test's hand.
+// The model, and the clipboard service it copies to where the platform does not
+// report ownership (offscreen, as on macOS), its clock under the test's hand.
 #include "services/Clipboard.h"
 #include "support/ModelFixture.h"
 #include "support/ScriptedRandomSource.h"
@@ -186,20 +185,17 @@ private slots:
         QElapsedTimer sinceSecondCopy;
         sinceSecondCopy.start();
         QTRY_VERIFY_WITH_TIMEOUT(!f.model->didCopy(), 10'000);
-        // The first copy's reset was cancelled: it rose once and fell once,
-        // never before the whole delay after the second copy.
+        // The first copy's reset was cancelled: one rise, one fall, late enough.
         QCOMPARE(changes.size(), 2);
         QVERIFY(sinceSecondCopy.elapsed() >= 400);
-        // A reset still pending when the model goes would touch freed memory,
-        // which the sanitizer build reports.
+        // A reset pending when the model goes would be a use after free.
         f.model->copy(*f.model->current());
         f.model.reset();
         QTest::qWait(500);
     }
 
-    // Delays on the continuous clock; the clock jumps ahead as if the
-    // machine slept, while no timer runs; another program copies the same
-    // text, which only the marker tells apart from ours.
+    // Delays on the continuous clock, which jumps as if the machine slept;
+    // another program's copy of the same text is told apart by the marker.
     void clearsOnlyOurItemWhenItsTimeHasCome_data()
     {
         QTest::addColumn<int>("delay"); // ms

@@ -144,8 +144,7 @@ private slots:
         }
         QCOMPARE(tabbed, stops);
 
-        // A chip flips its character; the title turns the row on unless all of
-        // it is on, then off. Passphrases hint at what the separators do.
+        // A chip flips its character; the title turns the row all on, then off.
         ChipRow *chips = panel->findChildren<ChipRow *>().last();
         QCOMPARE(w.hint(), hints.at(0));
         CharacterChip *chip = chips->chips().last();
@@ -162,8 +161,7 @@ private slots:
         for (CharacterChip *each : chips->chips())
             QVERIFY(!each->isChecked() && !selected.contains(each->character()));
 
-        // The count is stored rounded, halves up; keys and screen readers move
-        // it by whole numbers.
+        // Stored rounded, halves up; keys and screen readers move whole numbers.
         const auto value = [&] { return words ? w.settings().wordCount : w.settings().length; };
         slider->setExactValue(position);
         QCOMPARE(value(), stored);
@@ -244,8 +242,7 @@ private slots:
         QVERIFY(list->selectedItems().isEmpty() && list->currentRow() == 0);
         QTest::keyClick(list, Qt::Key_Escape);
 
-        // The footer's divider is drawn in the separator colour: the text
-        // colour at 10 % over what lies around it.
+        // The footer's divider: the text colour at 10 % over what lies around it.
         QTest::mouseClick(button, Qt::LeftButton);
         const QImage drawn = view->grab().toImage();
         const QPoint middle = view->findChild<SeparatorLine *>()->geometry().center();
@@ -316,9 +313,7 @@ private slots:
                 && wrappedHeight(shown + u"xxxxxxxx"_s, font, 200) > twoLines);
     }
 
-    // The fixed measures, as numbers: the window padding, the space between
-    // the password and its Copy button, the accessory column, and how long
-    // the password fades in.
+    // The fixed measures, as numbers.
     void fixedMeasures()
     {
         Window w;
@@ -326,8 +321,7 @@ private slots:
         auto *display = w.find<PasswordDisplay>();
         QCOMPARE(at(display), QPoint(14, 14));
         QCOMPARE(at(w.find("copyButton")).x() - (at(display).x() + display->width()), 8);
-        // The exponent and count take one width whatever their digits, also
-        // in the faces here whose own digits differ in width.
+        // The exponent takes one width whatever its digits, in every face here.
         auto *exponent = w.find<QLabel>("exponentLabel");
         QCOMPARE(exponent->width(), 52);
         for (const QString &family : QFontDatabase::families()) {
@@ -409,8 +403,7 @@ private slots:
         QVERIFY(f.copies.isEmpty() && !f.model->didCopy());
         f.model->setSettings({});
 
-        // Text commands act on the focused text; a copied selection is no copy
-        // of the password.
+        // Text commands act on the focused text: no copy of the password.
         auto *display = window.findChild<PasswordDisplay *>();
         display->setFocus();
         items["Edit/Select All"]->trigger();

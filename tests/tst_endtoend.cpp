@@ -43,8 +43,7 @@ class TestEndToEnd : public QObject
 private slots:
     void startsFromWhatIsOnDisk_data()
     {
-        // The stored preferences (null for none), whether the word list lies
-        // beside the program, and what the first copy looks like.
+        // Stored preferences (null for none), the word list beside the program.
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<bool>("wordList");
         QTest::addColumn<QString>("copied");
@@ -101,8 +100,7 @@ private slots:
         QVERIFY(app.press("ctrl+r"));
         copied.append(app.copyPassword());
         QVERIFY(copied[1] != copied[0]);
-        // To words through the mode picker at the bottom left: a change that
-        // the program writes to its preferences.
+        // To words through the mode picker at the bottom left, which is saved.
         QVERIFY(app.clickFromBottomLeft(50, 27));
         QVERIFY(app.press("End"));
         QVERIFY(app.press("Return"));

@@ -1,5 +1,4 @@
-// The core: the character tables and settings, the word list, drawing
-// passwords and rating them.
+// The core: character tables, settings, the word list, drawing and rating.
 #include "core/Alphabet.h"
 #include "core/PasswordGenerator.h"
 #include "core/ResourceFiles.h"
@@ -49,8 +48,7 @@ struct Replay
     qint64 poolSize;
 };
 
-// An options panel state and what it draws from, space-joined so that a
-// character of several code points shows as one.
+// Options and what they draw from, space-joined to show multi-code-point ones.
 struct Options
 {
     QString mode, enabled, extras;
@@ -58,8 +56,7 @@ struct Options
     QString pool, separators = {}, joins = {};
 };
 
-// What the meter shows for an entropy figure: the rating, its level and
-// colour role (both 0 for weak up to 4 for excellent) and the time to crack.
+// The rating, its level and colour role (0 weak ... 4 excellent), the crack time.
 QString shown(double bits)
 {
     const Strength strength(bits);
@@ -77,8 +74,7 @@ class TestPasswordGenerator : public QObject
 private slots:
     void characterTables()
     {
-        // Every printable ASCII character but the space, the quotes, the
-        // backtick and the bar, each in exactly one group.
+        // Printable ASCII but space, quotes, backtick and bar, each in one group.
         QString grouped;
         for (const CharacterGroup &group : Alphabet::all())
             grouped += group.characters.join(QString());
@@ -143,8 +139,7 @@ private slots:
         QCOMPARE(Wordlist::fromData(data), entries);
     }
 
-    // Threads racing to the first use all get the one list, loaded once from
-    // the shipped file, which the build puts beside every program.
+    // Threads racing to the first use all get the one list, from the shipped file.
     void shippedListLoadsOnce()
     {
         std::array<const QString *, 8> seen{};
@@ -182,8 +177,7 @@ private slots:
         QTest::newRow("112 bits") << shown(112) << "Excellent 4 4, 823 trillion years";
         QTest::newRow("128 bits") << shown(128) << "Excellent 4 4, 54 quintillion years";
 
-        // Whole units, rounded down; from a thousand years on, rounded half
-        // to even under a scale word that stays put.
+        // Whole units, rounded down; from 1000 years, half to even under a scale word.
         const auto duration = GeneratedPassword::humanDuration;
         const double year = 31'557'600.0;
         QTest::newRow("NaN") << duration(qQNaN()) << "effectively forever";
@@ -293,8 +287,7 @@ private slots:
         QCOMPARE(twin, password);
     }
 
-    // The system source itself: no index and no password character is
-    // favoured, over 100,000 draws or more.
+    // The system source favours no index and no password character.
     void isUniform_data()
     {
         QTest::addColumn<quint32>("count");
@@ -324,8 +317,7 @@ private slots:
         QVERIFY2(p > ChiSquare::falseAlarmRate, qPrintable(QStringLiteral("p = %1").arg(p)));
     }
 
-    // A failing system source stops the process, showing nothing; a read
-    // interrupted by a signal is simply tried again.
+    // A failing source stops the process, showing nothing; an interrupted read is retried.
     void systemSourceFailures()
     {
         for (bool failing : {true, false}) {

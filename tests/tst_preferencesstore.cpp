@@ -45,8 +45,7 @@ private slots:
             QTest::newRow(QByteArray(json).replace('\n', "\\n"))
                 << QByteArray(json) << QByteArray(changes);
         };
-        // Absent and null members keep their defaults, the counts are clamped
-        // into 4...128 and 3...12, and a set holds each character once.
+        // Absent and null keep defaults; counts clamp to 4...128 and 3...12; sets dedupe.
         row("{}", "{}");
         row(R"({"mode":null,"length":null,"separators":null,"excludeAmbiguous":null})", "{}");
         row(R"({"length":-9223372036854775808,"wordCount":9223372036854775807})",
@@ -55,12 +54,10 @@ private slots:
         row(R"({"length":3,"wordCount":13})", R"({"length":4,"wordCount":12})");
         row(R"({"enabledCharacters":"aab\u00e9\ud83d\ude00e\u0301","separators":""})",
             R"({"enabledCharacters":"ab\u00e9\ud83d\ude00","separators":""})");
-        // Characters that join their neighbours once the set is run together
-        // are read as they will be read after a save.
+        // Characters that join their neighbours are read as after a save.
         row(R"({"enabledCharacters":"e\u0602\r\n\u15e9"})",
             R"({"enabledCharacters":"\r\ne\u0602\u15e9"})");
-        // Every member, among keys escaped or nested, unknown members, any
-        // order and spacing; written back with the sets sorted.
+        // Every member among escaped keys, unknown members, any order and spacing.
         row("{\"additionalCharacters\":\" \\t\\\"\\\\|\", \"\\u006cength\" :\n 20 , "
             R"("x":{"length":"no"},"y":[1,{}],"mode":"advanced","wordCount":3,)"
             R"("enabledCharacters":"b😀a！","separators":".-","excludeAmbiguous":true,)"
@@ -71,10 +68,8 @@ private slots:
         // A byte-order mark before the document is allowed, whatever follows.
         row("\xEF\xBB\xBF{\"length\":20}", R"({"length":20})");
         row("\xEF\xBB\xBF{\"mode\":\"words\"}", R"({"mode":"words"})");
-        // Spoiled whole by text that is not JSON (raw control characters,
-        // unknown escapes, lone surrogates, bytes that are not UTF-8), by a
-        // member of the wrong type, a number that is not a 64-bit integer
-        // literal, an unknown mode, or no object at all.
+        // Spoiled whole by text that is not JSON, then by a wrong type, a number
+        // that is no 64-bit integer literal, an unknown mode, or no object.
         for (const char *json :
              {"{\"separators\":\"\t\",\"length\":20}", "{\"separators\":\"a\nb\"}",
               "{\"separators\":\"\x1F\"}", R"({"separators":"\x41","length":20})",
@@ -109,10 +104,8 @@ private slots:
         QCOMPARE(SettingsJson::decode(SettingsJson::encode(*settings)), settings);
     }
 
-    // Loading gives the defaults and leaves what is stored alone; a change
-    // replaces it with the JSON document's bytes, which the next run reads.
-    // Only the user's own file counts, never an organization-wide or a
-    // system-wide one.
+    // Loading gives the defaults and leaves what is stored alone; a change stores
+    // JSON bytes. Only the user's own file counts, never a shared one.
     void loadsDefaultsUntilAChange_data()
     {
         QTest::addColumn<QVariant>("value");
@@ -145,10 +138,8 @@ private slots:
         QCOMPARE(PreferencesStore().load(), changed);
     }
 
-    // Saving never waits for the disk, here held up by another writer's
-    // lock on the file; the newest change is written once it can be, and
-    // before the store is gone. A store that waited would see the helper
-    // thread give the lock up after ten seconds.
+    // Saving never waits for a disk held up by another writer's lock (released
+    // after ten seconds); the newest change is written before the store goes.
     void savesWithoutWaitingForTheDisk()
     {
         TemporaryPreferences preferences;
@@ -176,8 +167,7 @@ private slots:
         QCOMPARE(PreferencesStore().load(), changed);
     }
 
-    // A change reaches the disk soon after the model has taken it, and a
-    // killed process leaves the whole document behind.
+    // A killed process leaves its whole last change behind.
     void killedProcessKeepsItsChange()
     {
         TemporaryPreferences preferences;
