@@ -12,23 +12,6 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-// Notes every signal of the model, and every save, in one log.
-void observe(ModelFixture &f, QStringList &log)
-{
-    f.store.log = &log;
-    const auto note = [&log](const char *name) { return [&log, name] { log.append(name); }; };
-    GeneratorModel *m = f.model.get();
-    QObject::connect(m, &GeneratorModel::currentChanged, note("current"));
-    QObject::connect(m, &GeneratorModel::historyChanged, note("history"));
-    QObject::connect(m, &GeneratorModel::errorMessageChanged, note("errorMessage"));
-    QObject::connect(m, &GeneratorModel::didCopyChanged, note("didCopy"));
-    QObject::connect(m, &GeneratorModel::settingsChanged, note("settings"));
-}
-
-} // namespace
-
 class TestClipboard : public QObject
 {
     Q_OBJECT
@@ -37,15 +20,13 @@ private slots:
     void changeIsStoredAndAnsweredBeforeItIsAnnounced()
     {
         ModelFixture f;
-        QStringList log;
-        observe(f, log);
         const GeneratedPassword before = *f.model->current();
         f.model->setSettings({.length = 16}); // equal settings change nothing
-        QCOMPARE(log, QStringList());
+        QCOMPARE(f.log, QStringList());
         QCOMPARE(*f.model->current(), before);
 
         f.model->setSettings({.length = 20});
-        QCOMPARE(log, (QStringList{"saved", "current", "settings"}));
+        QCOMPARE(f.log, (QStringList{"saved", "current", "settings"}));
         QCOMPARE(f.model->current()->text.size(), 20);
         QCOMPARE(f.store.stored.length, 20);
         // A change of a field no password depends on still makes a new one.
@@ -62,13 +43,11 @@ private slots:
         ScriptedRandomSource random(QList<quint32>(4 * 23, 0));
         ModelFixture f(
             {.start = {.length = 4, .enabledCharacters = {"a", "b"}}, .random = &random});
-        QStringList log;
-        observe(f, log);
         const GeneratedPassword first = *f.model->current();
         f.model->clearHistory(); // heard even when already empty
-        QCOMPARE(log, QStringList{"history"});
+        QCOMPARE(f.log, QStringList{"history"});
         for (int i = 0; i < 21; ++i) {
-            log.clear();
+            f.log.clear();
             f.model->regenerate(true);
         }
         const QList<GeneratedPassword> &history = f.model->history();
@@ -77,11 +56,11 @@ private slots:
         QVERIFY(history.at(0).text == "aaaa" && history.at(1).text == "aaaa");
         QVERIFY(history.at(0) != history.at(1));
         // The 21st entry went in and the oldest came out: two edits, two signals.
-        QCOMPARE(log, (QStringList{"history", "history", "current"}));
+        QCOMPARE(f.log, (QStringList{"history", "history", "current"}));
         QCOMPARE(f.store.saves, 0);
-        log.clear();
+        f.log.clear();
         f.model->clearHistory();
-        QCOMPARE(log, QStringList{"history"});
+        QCOMPARE(f.log, QStringList{"history"});
         QVERIFY(history.isEmpty());
     }
 
@@ -103,24 +82,22 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QStringList, words);
         ModelFixture f({.words = [&]() -> const QStringList & { return words; }});
-        QStringList log;
-        observe(f, log);
         f.model->regenerate(true);
         const QList<GeneratedPassword> history = f.model->history();
         QCOMPARE(history.size(), 1);
 
-        log.clear();
+        f.log.clear();
         f.model->setSettings(failing);
         QVERIFY(!f.model->current());
         QCOMPARE(f.model->errorMessage(), std::optional(message));
-        QCOMPARE(log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
         f.model->regenerate(true); // nothing on show, so nothing to record
         QCOMPARE(f.model->history(), history);
 
-        log.clear();
+        f.log.clear();
         f.model->setSettings(Settings());
         QVERIFY(f.model->current() && !f.model->errorMessage());
-        QCOMPARE(log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
         QCOMPARE(f.model->history(), history);
     }
 
@@ -138,25 +115,23 @@ private slots:
         QFETCH(bool, autoClear);
         QFETCH(bool, fromHistory);
         ModelFixture f({.start = {.autoClearClipboard = autoClear}});
-        QStringList log;
-        observe(f, log);
         f.model->regenerate(true);
         const GeneratedPassword record =
             fromHistory ? f.model->history().first() : *f.model->current();
-        log.clear();
+        f.log.clear();
         f.model->copy(record);
         QCOMPARE(f.copiedTexts(), QStringList{record.text});
         QCOMPARE(f.copies.first().autoClearAfter,
                  autoClear ? std::optional(60'000ms) : std::nullopt);
         QVERIFY(f.model->didCopy());
-        QCOMPARE(log, QStringList{"didCopy"});
+        QCOMPARE(f.log, QStringList{"didCopy"});
 
         // A piece of it goes the same way, without the acknowledgement.
-        log.clear();
+        f.log.clear();
         f.model->copyText(record.text.left(3));
         QCOMPARE(f.copiedTexts(), (QStringList{record.text, record.text.left(3)}));
         QCOMPARE(f.copies.last().autoClearAfter, f.copies.first().autoClearAfter);
-        QCOMPARE(log, QStringList());
+        QCOMPARE(f.log, QStringList());
     }
 
     void copiedFlagFallsAfterTheLatestCopy()

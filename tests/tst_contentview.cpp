@@ -88,14 +88,6 @@ private slots:
         QCOMPARE(w.settings().enabledCharacters, Settings().enabledCharacters);
     }
 
-    void typingWritesOncePerKeystroke()
-    {
-        Window w(GeneratorMode::advanced);
-        QTest::keyClicks(w.panel()->findChild<QLineEdit *>(), u"a b"_s);
-        QCOMPARE(w.store.saves, 3);
-        QCOMPARE(w.store.stored.additionalCharacters, u"a b"_s);
-    }
-
     void eachModesPanel_data()
     {
         QTest::addColumn<QList<int>>("keys"); // on the picker, from Basic
@@ -350,9 +342,13 @@ private slots:
         QCOMPARE(display->findChild<QVariantAnimation *>()->duration(), 150);
     }
 
-    void smallestWindowScrollsWithoutOverlap()
+    void advancedPanelTypesAndScrolls()
     {
         Window w(GeneratorMode::advanced);
+        QTest::keyClicks(w.panel()->findChild<QLineEdit *>(), u"a b"_s);
+        QCOMPARE(w.store.saves, 3); // one a keystroke
+        QCOMPARE(w.store.stored.additionalCharacters, u"a b"_s);
+        // The smallest window scrolls the options.
         w.view.resize(1, 1);
         QTRY_COMPARE(w.view.size(), QSize(560, 360));
         auto *options = w.find<QScrollArea>("options");
