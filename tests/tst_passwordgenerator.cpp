@@ -26,14 +26,13 @@ namespace {
 Settings make(QStringView mode, const QString &pool, qint64 units, const QString &separators = "_",
               bool excludeAmbiguous = false, const QString &extras = {})
 {
-    Settings settings;
-    settings.mode = generatorModeFromRawValue(mode).value();
-    settings.enabledCharacters = CharacterSet::fromText(pool);
-    settings.length = settings.wordCount = units;
-    settings.separators = CharacterSet::fromText(separators);
-    settings.excludeAmbiguous = excludeAmbiguous;
-    settings.additionalCharacters = extras;
-    return settings;
+    return {.mode = generatorModeFromRawValue(mode).value(),
+            .length = units,
+            .wordCount = units,
+            .enabledCharacters = CharacterSet::fromText(pool),
+            .additionalCharacters = extras,
+            .separators = CharacterSet::fromText(separators),
+            .excludeAmbiguous = excludeAmbiguous};
 }
 
 // Replayed draws, to be used up exactly; no words stands for the shipped

@@ -130,9 +130,7 @@ private slots:
         QCOMPARE(PreferencesStore().load(), Settings());
         QCOMPARE(preferences.storedValue(), file.isEmpty() ? value : QVariant());
 
-        Settings changed;
-        changed.wordCount = 7;
-        changed.separators = CharacterSet::fromText("-.");
+        const Settings changed{.wordCount = 7, .separators = CharacterSet::fromText("-.")};
         PreferencesStore().save(changed);
         QCOMPARE(preferences.storedValue().typeId(), QMetaType::QByteArray);
         QCOMPARE(PreferencesStore().load(), changed);
