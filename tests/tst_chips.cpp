@@ -1,16 +1,33 @@
+// The interface's building blocks, each alone, and the theme they draw with.
 #include "support/Palettes.h"
+#include "support/SamplePasswords.h"
 #include "ui/CharacterChip.h"
 #include "ui/ChipRow.h"
 #include "ui/ChipRowTitle.h"
+#include "ui/FittedText.h"
+#include "ui/FlowLayout.h"
 #include "ui/GroupToggleButton.h"
 #include "ui/LabeledRow.h"
+#include "ui/PasswordDisplay.h"
+#include "ui/StrengthMeter.h"
 #include "ui/StyledLabel.h"
+#include "ui/Symbols.h"
+#include "ui/Theme.h"
 
+#include <QAbstractAnimation>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QVector3D>
+
+#include <cmath>
 
 using Palettes::alpha;
 
@@ -30,7 +47,45 @@ struct Look
     int weight = QFont::DemiBold;
 };
 
+using Rects = QList<QRect>;
+
+// Where children of the rects' sizes flow in a width, from inside the margins;
+// uneven spacings and margins and an origin off the corner make slips show.
+Rects flow(QWidget &container, const Rects &children, int width, int hidden = -1)
+{
+    auto *layout = new FlowLayout(&container);
+    layout->setSpacing(5);
+    layout->setLineSpacing(7);
+    layout->setContentsMargins(4, 3, 6, 2);
+    for (const QRect &rect : children) {
+        auto *child = new QWidget(&container);
+        child->setFixedSize(rect.size());
+        child->setHidden(layout->count() == hidden);
+        layout->addWidget(child);
+    }
+    layout->setGeometry(QRect(15, 40, width + 10, 500));
+    Rects placed;
+    for (int i = 0; i < layout->count(); ++i)
+        placed.append(layout->itemAt(i)->widget()->geometry().translated(-19, -43));
+    return placed;
+}
+
+// The fill's width along the bar's middle row, antialiased ends by coverage.
+qreal drawnFill(const QImage &bar, const QColor &fill, const QColor &track)
+{
+    const auto rgb = [](const QColor &c) { return QVector3D(c.redF(), c.greenF(), c.blueF()); };
+    const QVector3D full = rgb(fill) - rgb(track);
+    qreal width = 0;
+    for (int x = 0; x < bar.width(); ++x)
+        width += QVector3D::dotProduct(rgb(bar.pixelColor(x, 3)) - rgb(track), full);
+    return width / full.lengthSquared();
+}
+
 } // namespace
+
+using namespace SamplePasswords;
+using Password = std::optional<GeneratedPassword>;
+using Message = std::optional<QString>;
 
 Q_DECLARE_METATYPE(Look)
 
@@ -39,7 +94,7 @@ class TestChips : public QObject
     Q_OBJECT
 
 private slots:
-    void looksAndAccessibility_data()
+    void looks_data()
     {
         QTest::addColumn<bool>("group");
         QTest::addColumn<ToggleState>("state");
@@ -58,12 +113,11 @@ private slots:
             << true << ToggleState::off << Look{Qt::transparent, offBorder, alpha(text, 0.5 * 0.5)};
     }
 
-    void looksAndAccessibility()
+    void looks()
     {
         QFETCH(bool, group);
         QFETCH(ToggleState, state);
         QFETCH(Look, look);
-        // "&" must not be taken for a mnemonic.
         CharacterChip chip(QStringLiteral("&"));
         GroupToggleButton button(digits);
         ToggleButton *toggle = group ? static_cast<ToggleButton *>(&button) : &chip;
@@ -77,16 +131,12 @@ private slots:
             QCOMPARE(button.isStruckThrough(), state == ToggleState::off);
             QCOMPARE_COLOR(button.strikeColor(), alpha(text, 0.5 * 0.6));
         }
-        // Qt's role for a button that stays on or off, which every desktop
-        // bridge reads out with its state; partly on reads as off.
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(toggle);
-        QCOMPARE(iface->role(), QAccessible::CheckBox);
-        QCOMPARE(iface->text(QAccessible::Name), group ? "0–9" : "&");
-        QVERIFY(iface->state().checkable && iface->state().focusable);
-        QCOMPARE(bool(iface->state().checked), state == ToggleState::on);
+        // A screen reader hears partly on as off.
+        QCOMPARE(bool(QAccessible::queryAccessibleInterface(toggle)->state().checked),
+                 state == ToggleState::on);
     }
 
-    void clicksOnlyAsk_data()
+    void cornersOnlyOfTheTitleClick_data()
     {
         QTest::addColumn<int>("control");
         QTest::addColumn<bool>("cornerClicks");
@@ -96,29 +146,21 @@ private slots:
         QTest::newRow("row title") << 2 << true;
     }
 
-    void clicksOnlyAsk()
+    void cornersOnlyOfTheTitleClick()
     {
         QFETCH(int, control);
         QFETCH(bool, cornerClicks);
         CharacterChip chip(QStringLiteral("a"));
-        chip.setOn(true);
         GroupToggleButton group(digits);
-        group.setState(ToggleState::partial);
         ChipRow row(QStringLiteral("Symbols"), {"!"});
         QAbstractButton *target = QList<QAbstractButton *>{&chip, &group, row.title()}[control];
-        const bool checkedBefore = target->isChecked();
         QSignalSpy clicks(target, &QAbstractButton::clicked);
         QCOMPARE(target->focusPolicy(), Qt::StrongFocus);
-        QTest::mouseClick(target, Qt::LeftButton);
-        QTest::keyClick(target, Qt::Key_Space);
-        QCOMPARE(clicks.size(), 2);
-        // The owner decides the new state; a click alone changes nothing.
-        QCOMPARE(target->isChecked(), checkedBefore);
         // A corner pixel, then one on the left edge: only the title takes both.
         target->resize(target->sizeHint());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(1, 1));
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, target->height() / 2));
-        QCOMPARE(clicks.size(), cornerClicks ? 4 : 3);
+        QCOMPARE(clicks.size(), cornerClicks ? 2 : 1);
     }
 
     void rowShowsItsSelection_data()
@@ -152,20 +194,8 @@ private slots:
         ChipRowTitle *button = row.title();
         QCOMPARE(button->toolTip(), toolTip);
         QCOMPARE_COLOR(button->textColor(), shown.contains(u'+') ? text : alpha(text, 0.5 * 0.6));
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
-        QCOMPARE(iface->role(), QAccessible::Button);
-        QCOMPARE(iface->text(QAccessible::Name), title);
-        QCOMPARE(iface->text(QAccessible::Description),
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
                  shown == "+++" ? "Turns off the whole row" : "Turns on the whole row");
-
-        QSignalSpy all(&row, &ChipRow::allToggled);
-        QSignalSpy one(&row, &ChipRow::characterToggled);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClick(row.chips().at(1), Qt::Key_Space);
-        QCOMPARE(all.size(), 1);
-        QCOMPARE(all.first().first().toBool(), shown != "+++");
-        QCOMPARE(one.size(), 1);
-        QCOMPARE(one.first().first().toString(), "#");
     }
 
     void chipsWrapShareTheTitleEdgeAndTakeArrows()
@@ -190,8 +220,7 @@ private slots:
                  (QList{QPoint(88, 0), QPoint(358, 0), QPoint(88, 27)}));
         QCOMPARE(row.chips().at(19)->size(), QSize(22, 22));
 
-        // Controls start 10 after the 78-wide title column; titles end on its edge.
-        QCOMPARE(content->x(), 88);
+        // Titles end on the edge of their 78-wide column; the readout is 10 apart.
         QCOMPARE(content->width(), 400 - 88 - 10 - 52);
         const QRect title(row.title()->mapTo(&row, QPoint(0, 0)), row.title()->size());
         QCOMPARE(title.right() + 1 - ChipRowTitle::ringMargin, 78);
@@ -207,6 +236,355 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QCOMPARE(QApplication::focusWidget(), row.title());
+    }
+
+    // The layout the chips flow in, alone.
+    void flowRows_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<Rects>("placed");
+
+        // Rows centred on their tallest; a row as wide as the width still holds.
+        QTest::newRow("none") << 100 << Rects{};
+        QTest::newRow("one row") << 1000 << Rects{{0, 1, 10, 10}, {15, 0, 20, 12}, {40, 2, 30, 8}};
+        QTest::newRow("width 0") << 0 << Rects{{0, 0, 10, 10}, {0, 17, 20, 12}, {0, 36, 30, 8}};
+        QTest::newRow("exact fit") << 76 << Rects{{0, 0, 22, 22}, {27, 0, 22, 22}, {54, 0, 22, 22}};
+        QTest::newRow("1 px short")
+            << 75 << Rects{{0, 0, 22, 22}, {27, 0, 22, 22}, {0, 29, 22, 22}};
+        QTest::newRow("over-wide")
+            << 100 << Rects{{0, 0, 40, 10}, {0, 17, 200, 10}, {0, 34, 40, 10}};
+        QTest::newRow("over-wide first") << 100 << Rects{{0, 0, 200, 10}, {0, 17, 40, 10}};
+        QTest::newRow("tallest last")
+            << 60 << Rects{{0, 4, 22, 22}, {27, 0, 22, 30}, {0, 37, 10, 10}};
+    }
+
+    void flowRows()
+    {
+        QFETCH(int, width);
+        QFETCH(Rects, placed);
+
+        QWidget container;
+        QCOMPARE(flow(container, placed, width), placed);
+        // What the rows need: the widest by all of them, and 5 of margins down.
+        QRect needed;
+        for (const QRect &rect : placed)
+            needed |= rect;
+        const auto *layout = static_cast<FlowLayout *>(container.layout());
+        QCOMPARE(layout->sizeThatFits(width), QSizeF(needed.size()));
+        QCOMPARE(layout->heightForWidth(width + 10), needed.height() + 5);
+    }
+
+    void hiddenChildTakesNoPlace()
+    {
+        // The hidden child is the largest, so any place it takes shows.
+        QWidget container;
+        QCOMPARE(flow(container, {{0, 0, 22, 22}, {0, 0, 40, 40}, {0, 0, 22, 22}}, 100, 1).at(2),
+                 QRect(27, 0, 22, 22));
+        // Margins add 10 across and 5 down: one row of two, and one chip.
+        QCOMPARE(container.layout()->sizeHint(), QSize(59, 27));
+        QCOMPARE(container.layout()->minimumSize(), QSize(32, 27));
+    }
+
+    void coloursByCharacterClass()
+    {
+        // A combining accent, a non-ASCII digit and letter, a symbol beyond the BMP.
+        const QString text = QStringLiteral("aZ9-_ e\u0301\u0663\u03BB\U0001F600");
+        const QString classes = QStringLiteral("aa9---a9a-");
+        // Letters in the text colour, digits orange, the rest pink.
+        const std::pair<QPalette, QList<QRgb>> looks[] = {
+            {Palettes::light(), {0x202020, 0xFF9500, 0xFF2D55}},
+            {Palettes::dark(), {0xE8E8E8, 0xFF9F0A, 0xFF375F}}};
+        for (const auto &[palette, colours] : looks) {
+            // Gapless runs over the whole text, as many as characters.
+            const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
+            QCOMPARE(runs.size(), classes.size());
+            qsizetype end = 0;
+            for (qsizetype i = 0; i < runs.size(); ++i) {
+                QCOMPARE(runs.at(i).start, end);
+                end += runs.at(i).length;
+                QCOMPARE_COLOR(runs.at(i).format.foreground().color(),
+                               QColor(colours.at(QStringLiteral("a9-").indexOf(classes.at(i)))));
+            }
+            QCOMPARE(end, text.size());
+        }
+    }
+
+    void fitsTheBox_data()
+    {
+        QTest::addColumn<QString>("password"); // null for none
+        QTest::addColumn<QString>("message");  // null for none
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QList<int>>("sizes"); // in pixels, the least and the most
+        QTest::addColumn<bool>("cut");
+
+        const QString message = QStringLiteral("Choose at least two characters."), none;
+        const QString pw = QStringLiteral("k7#Qm2-Vx9!pR4").repeated(10).left(128);
+        QTest::newRow("message wins")
+            << "q8-Lw" << message << 400 << message << QList{12, 12} << false;
+        QTest::newRow("nothing: one space") << none << none << 400 << " " << QList{13, 13} << false;
+        QTest::newRow("empty password") << "" << none << 400 << "" << QList{13, 13} << false;
+        // At most three lines: 13 px down to 0.6 of it, 8 in whole pixels, then cut.
+        QTest::newRow("long, narrowest window")
+            << pw << none << 444 << pw << QList{13, 13} << false;
+        QTest::newRow("long, narrower") << pw << none << 300 << pw << QList{8, 12} << false;
+        QTest::newRow("long, far too narrow") << pw << none << 140 << pw << QList{8, 8} << true;
+    }
+
+    void fitsTheBox()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(int, width);
+        QFETCH(QString, shown);
+        QFETCH(QList<int>, sizes);
+        QFETCH(bool, cut);
+
+        PasswordDisplay display;
+        display.setPassword(password.isNull() ? Password() : sample(password),
+                            message.isNull() ? Message() : message);
+        const int height = display.heightForWidth(width);
+        display.resize(width, height);
+        const FittedText &content = display.content();
+        QCOMPARE(content.text(), shown);
+        const int pixels = content.pixelSize(), lines = content.lineCount();
+        QVERIFY(pixels >= sizes[0] && pixels <= sizes[1]);
+        QCOMPARE(content.isTruncated(), cut);
+        // Padded 10 at the sides and 8 above and below; lines 1 to 2 font sizes high.
+        const QSizeF text = content.boundingSize();
+        QVERIFY(lines >= 1 && lines <= 3);
+        QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
+        QVERIFY(text.width() <= width - 20);
+        QCOMPARE(height, int(std::ceil(text.height())) + 16);
+        // Only a password can be selected, and only as far as it shows.
+        const bool selectable = shown == password && !shown.isEmpty();
+        QCOMPARE(display.focusPolicy(), selectable ? Qt::StrongFocus : Qt::NoFocus);
+        display.selectAll();
+        QCOMPARE(display.selectedText(),
+                 selectable ? shown.left(content.visibleLength()) : QString());
+    }
+
+    // A passphrase breaks after its separators, never inside a word.
+    void wrapsAfterSeparators_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<int>("width");
+        for (const char *separator : {"-", "=", "/", "."})
+            for (int width : {250, 330, 444})
+                QTest::addRow("'%s' in %d", separator, width)
+                    << QString::fromLatin1(separator) << width;
+    }
+
+    void wrapsAfterSeparators()
+    {
+        QFETCH(QString, separator);
+        QFETCH(int, width);
+        const QString text =
+            QStringList{"distill", "badge",  "harbor", "quilt",   "meadow", "lantern",
+                        "pivot",   "saddle", "orbit",  "thimble", "vortex", "cobalt"}
+                .join(separator);
+        PasswordDisplay display;
+        display.setPassword(sample(text), {});
+        display.resize(width, display.heightForWidth(width));
+        const FittedText &content = display.content();
+        QVERIFY(content.lineCount() >= 2 && content.lineCount() <= 3 && !content.isTruncated());
+        int breaks = 0;
+        for (qsizetype position = 1; position < text.size(); ++position) {
+            if (content.caretAt(position).y1() != content.caretAt(position - 1).y1()) {
+                QCOMPARE(text.at(position - 1), separator.at(0));
+                ++breaks;
+            }
+        }
+        QCOMPARE(breaks, content.lineCount() - 1);
+    }
+
+    void fadesInOnlyForANewId()
+    {
+        PasswordDisplay display;
+        const GeneratedPassword narrow = sample(QStringLiteral("iiiiiiii"));
+        display.setPassword(narrow, {});
+        QVERIFY(display.isFading());
+        QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
+        display.setPassword(narrow, {});
+        QVERIFY(!display.isFading());
+        // The same text under a new id is a new password.
+        display.setPassword(sample(narrow.text), {});
+        QVERIFY(display.isFading());
+        // Monospaced, whatever faces the machine has: "W" as wide as "i".
+        const qreal width = display.content().boundingSize().width();
+        display.setPassword(sample(QStringLiteral("WWWWWWWW")), {});
+        QCOMPARE(display.content().boundingSize().width(), width);
+        QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
+        display.setPassword(std::nullopt, QStringLiteral("No word list."));
+        QVERIFY(display.isFading());
+    }
+
+    void selectsAndCopies()
+    {
+        QWidget window;
+        auto *display = new PasswordDisplay(&window);
+        const QString text = QStringLiteral("Tm4-pz");
+        display->setPassword(sample(text), {});
+        display->resize(300, display->heightForWidth(300));
+        // A window command on the copy keys, as a menu's "Copy Password" might be.
+        auto *command = new QAction(&window);
+        command->setShortcut(QKeySequence::Copy);
+        window.addAction(command);
+        QSignalSpy commands(command, &QAction::triggered);
+        QSignalSpy copies(display, &PasswordDisplay::copyRequested);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        display->setFocus();
+        // Without a selection the keys go on to the window.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(copies.size(), 0);
+
+        // Dragged from the end back to the start: the anchor stays at the end.
+        const int y = display->height() / 2;
+        QTest::mousePress(display, Qt::LeftButton, {}, QPoint(290, y));
+        QTest::mouseMove(display, QPoint(10, y));
+        QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(10, y));
+        QCOMPARE(display->selectedText(), text);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(display->selectedText(), text.mid(1));
+        // With one they copy just that, and the window never hears of them.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(copies.first().first().toString(), text.mid(1));
+
+        QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
+        QCOMPARE(display->selectedText(), text);
+        display->setPassword(sample(QStringLiteral("other9")), {});
+        QVERIFY(display->selectedText().isEmpty());
+    }
+
+    void fillAndAccessibleValue_data()
+    {
+        QTest::addColumn<double>("bits");
+        QTest::addColumn<qreal>("width");
+        QTest::addColumn<QRgb>("light");
+        QTest::addColumn<QRgb>("dark");
+        QTest::addColumn<QString>("value");
+
+        // In a meter 200 wide on a scale of 128 bits; 2 at the least.
+        QTest::newRow("1") << 1.0 << 2.0 << 0xFF3B30u << 0xFF453Au << "Weak, 2 to the 1 power";
+        QTest::newRow("51.7") << 51.7 << 80.78 << 0xFF9500u << 0xFF9F0Au
+                              << "Fair, 2 to the 51 power";
+        QTest::newRow("64") << 64.0 << 100.0 << 0xFFCC00u << 0xFFD60Au << "Good, 2 to the 64 power";
+        QTest::newRow("80") << 80.0 << 125.0 << 0x9ED929u << 0x9ED929u
+                            << "Strong, 2 to the 80 power";
+        QTest::newRow("300") << 300.0 << 200.0 << 0x00C7BEu << 0x63E6E2u
+                             << "Excellent, 2 to the 300 power";
+    }
+
+    void fillAndAccessibleValue()
+    {
+        QFETCH(double, bits);
+        QFETCH(qreal, width);
+        QFETCH(QRgb, light);
+        QFETCH(QRgb, dark);
+        QFETCH(QString, value);
+
+        for (const auto &[palette, color] : {std::pair(Palettes::light(), QColor(light)),
+                                             std::pair(Palettes::dark(), QColor(dark))}) {
+            StrengthMeter meter;
+            meter.setPalette(palette);
+            meter.resize(200, meter.sizeHint().height());
+            const QColor track = meter.grab().toImage().pixelColor(100, 3);
+            // A change of bits glides; the same bits again do not.
+            meter.setBits(bits);
+            QVERIFY(meter.isAnimating());
+            QTRY_VERIFY_WITH_TIMEOUT(!meter.isAnimating(), 2000);
+            meter.setBits(bits);
+            QVERIFY(!meter.isAnimating());
+
+            const QImage bar = meter.grab().toImage();
+            QCOMPARE(bar.size(), QSize(200, 7));
+            QCOMPARE(bar.pixelColor(1, 3).rgb(), color.rgb());
+            const qreal drawn = drawnFill(bar, color, track);
+            QVERIFY2(qAbs(drawn - width) < 0.25, qPrintable(QString::number(drawn)));
+
+            QCOMPARE(QAccessible::queryAccessibleInterface(&meter)->text(QAccessible::Value),
+                     value);
+        }
+    }
+
+    void fullPastTheScale()
+    {
+        // Full past 128 bits: a glide down from 300 looks like one from 128.
+        QList<QImage> halfWay;
+        for (const double from : {128.0, 300.0}) {
+            StrengthMeter meter;
+            meter.resize(200, 7);
+            auto *glide = meter.findChild<QAbstractAnimation *>();
+            QVERIFY(glide);
+            QCOMPARE(glide->duration(), 200);
+            meter.setBits(from);
+            glide->setCurrentTime(200);
+            meter.setBits(0);
+            glide->setCurrentTime(100);
+            halfWay.append(meter.grab().toImage());
+        }
+        QCOMPARE(halfWay.last(), halfWay.first());
+    }
+
+    void themeColoursSymbolsAndFonts()
+    {
+        // Theme icons of these meanings in a fixed grey, as Adwaita's: not used.
+        QTemporaryDir themes;
+        QVERIFY(QDir(themes.path()).mkpath("grey/32x32/actions"));
+        QFile index(themes.filePath("grey/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=grey\nDirectories=32x32/actions\n"
+                    "[32x32/actions]\nSize=32\nType=Fixed\n");
+        index.close();
+        QImage grey(32, 32, QImage::Format_ARGB32);
+        grey.fill(QColor(0x2e, 0x34, 0x36));
+        for (const char *name :
+             {"document-open-recent-symbolic", "view-history", "emblem-system-symbolic",
+              "configure", "edit-copy-symbolic", "edit-copy", "clock"})
+            QVERIFY(grey.save(themes.filePath("grey/32x32/actions/%1.png").arg(name)));
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName("grey");
+        QVERIFY(QIcon::hasThemeIcon("edit-copy-symbolic"));
+        for (QPalette palette : {Palettes::light(), Palettes::dark()}) {
+            const QColor text = palette.color(QPalette::WindowText);
+            using F = Theme::Foreground;
+            const std::pair<F, qreal> shades[] = {
+                {F::primary, 1}, {F::secondary, 0.5}, {F::tertiary, 0.26}, {F::quaternary, 0.1}};
+            for (const auto &[role, opacity] : shades)
+                QCOMPARE_COLOR(Theme::foreground(role, palette), Palettes::alpha(text, opacity));
+
+            // Symbols are drawings, inked like button text.
+            QGuiApplication::setPalette(palette);
+            const QRgb ink = palette.color(QPalette::ButtonText).rgb();
+            for (const char *name :
+                 {"clock.arrow.circlepath", "gearshape", "doc.on.doc", "clock"}) {
+                const QImage image = Symbols::icon(name).pixmap(QSize(32, 32)).toImage();
+                int covered = 0;
+                for (int i = 0; i < 32 * 32; ++i) {
+                    const QColor pixel = image.pixelColor(i % 32, i / 32);
+                    covered += pixel.alpha() == 255;
+                    QVERIFY(pixel.alpha() < 255 || pixel.rgb() == ink);
+                }
+                QVERIFY2(covered > 20 && covered < 32 * 32 / 2, name); // not empty, not a square
+            }
+
+            // The palette would say black; the shipped asset says white.
+            palette.setColor(QPalette::HighlightedText, Qt::black);
+            QCOMPARE(Theme::onAccent(palette), QColor(Qt::white));
+        }
+        QVERIFY(Symbols::icon(QStringLiteral("no.such.symbol")).isNull());
+
+        using T = Theme::TextStyle;
+        const std::pair<T, int> pixelSizes[] = {
+            {T::body, 13}, {T::callout, 12}, {T::caption, 10}, {T::caption2, 10}};
+        for (const auto &[style, pixels] : pixelSizes)
+            QCOMPARE(Theme::font(style).pixelSize(), pixels);
     }
 };
 

@@ -1,10 +1,13 @@
-// The clipboard service where the platform does not report ownership (Qt's
-// offscreen platform, as on macOS), with its clock under the test's hand.
+// The model, and the clipboard service it copies to where the platform does not
+// report ownership (offscreen, as on macOS), its clock under the test's hand.
 #include "services/Clipboard.h"
+#include "support/ModelFixture.h"
+#include "support/ScriptedRandomSource.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -14,9 +17,144 @@ class TestClipboard : public QObject
     Q_OBJECT
 
 private slots:
-    // Delays on the continuous clock; the clock jumps ahead as if the
-    // machine slept, while no timer runs; another program copies the same
-    // text, which only the marker tells apart from ours.
+    void changeIsStoredAndAnsweredBeforeItIsAnnounced()
+    {
+        ModelFixture f;
+        const GeneratedPassword before = *f.model->current();
+        f.model->setSettings({.length = 16}); // equal settings change nothing
+        QCOMPARE(f.log, QStringList());
+        QCOMPARE(*f.model->current(), before);
+
+        f.model->setSettings({.length = 20});
+        QCOMPARE(f.log, (QStringList{"saved", "current", "settings"}));
+        QCOMPARE(f.model->current()->text.size(), 20);
+        QCOMPARE(f.store.stored.length, 20);
+        // A change of a field no password depends on still makes a new one.
+        const GeneratedPassword twenty = *f.model->current();
+        f.model->setSettings({.length = 20, .autoClearClipboard = false});
+        QCOMPARE(f.store.saves, 2);
+        QVERIFY(*f.model->current() != twenty);
+        QVERIFY(f.model->history().isEmpty());
+    }
+
+    void historyKeepsTheTwentyNewestEvenWhenEqual()
+    {
+        // Every draw is 0: every password is "aaaa", yet each is its own entry.
+        ScriptedRandomSource random(QList<quint32>(4 * 23, 0));
+        ModelFixture f(
+            {.start = {.length = 4, .enabledCharacters = {"a", "b"}}, .random = &random});
+        const GeneratedPassword first = *f.model->current();
+        f.model->clearHistory(); // heard even when already empty
+        QCOMPARE(f.log, QStringList{"history"});
+        for (int i = 0; i < 21; ++i) {
+            f.log.clear();
+            f.model->regenerate(true);
+        }
+        const QList<GeneratedPassword> &history = f.model->history();
+        QCOMPARE(history.size(), 20);
+        QVERIFY(!history.contains(first));
+        QVERIFY(history.at(0).text == "aaaa" && history.at(1).text == "aaaa");
+        QVERIFY(history.at(0) != history.at(1));
+        // The 21st entry went in and the oldest came out: two edits, two signals.
+        QCOMPARE(f.log, (QStringList{"history", "history", "current"}));
+        QCOMPARE(f.store.saves, 0);
+        f.log.clear();
+        f.model->clearHistory();
+        QCOMPARE(f.log, QStringList{"history"});
+        QVERIFY(history.isEmpty());
+    }
+
+    void failureShowsMessageAndKeepsHistory_data()
+    {
+        QTest::addColumn<Settings>("failing");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("one character") << Settings{.enabledCharacters = {"x"}}
+                                       << "Turn on at least one character to generate a password."
+                                       << QStringList{"ant", "bee"};
+        QTest::newRow("no word list") << Settings{.mode = GeneratorMode::words}
+                                      << "The word list couldn't be loaded." << QStringList{};
+    }
+
+    void failureShowsMessageAndKeepsHistory()
+    {
+        QFETCH(Settings, failing);
+        QFETCH(QString, message);
+        QFETCH(QStringList, words);
+        ModelFixture f({.words = [&]() -> const QStringList & { return words; }});
+        f.model->regenerate(true);
+        const QList<GeneratedPassword> history = f.model->history();
+        QCOMPARE(history.size(), 1);
+
+        f.log.clear();
+        f.model->setSettings(failing);
+        QVERIFY(!f.model->current());
+        QCOMPARE(f.model->errorMessage(), std::optional(message));
+        QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        f.model->regenerate(true); // nothing on show, so nothing to record
+        QCOMPARE(f.model->history(), history);
+
+        f.log.clear();
+        f.model->setSettings(Settings());
+        QVERIFY(f.model->current() && !f.model->errorMessage());
+        QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        QCOMPARE(f.model->history(), history);
+    }
+
+    void copyHandsOverTextAndDelay_data()
+    {
+        QTest::addColumn<bool>("autoClear");
+        QTest::addColumn<bool>("fromHistory");
+        QTest::newRow("auto-clear on") << true << false;
+        QTest::newRow("auto-clear off") << false << false;
+        QTest::newRow("history entry") << true << true;
+    }
+
+    void copyHandsOverTextAndDelay()
+    {
+        QFETCH(bool, autoClear);
+        QFETCH(bool, fromHistory);
+        ModelFixture f({.start = {.autoClearClipboard = autoClear}});
+        f.model->regenerate(true);
+        const GeneratedPassword record =
+            fromHistory ? f.model->history().first() : *f.model->current();
+        f.log.clear();
+        f.model->copy(record);
+        QCOMPARE(f.copiedTexts(), QStringList{record.text});
+        QCOMPARE(f.copies.first().autoClearAfter,
+                 autoClear ? std::optional(60'000ms) : std::nullopt);
+        QVERIFY(f.model->didCopy());
+        QCOMPARE(f.log, QStringList{"didCopy"});
+
+        // A piece of it goes the same way, without the acknowledgement.
+        f.log.clear();
+        f.model->copyText(record.text.left(3));
+        QCOMPARE(f.copiedTexts(), (QStringList{record.text, record.text.left(3)}));
+        QCOMPARE(f.copies.last().autoClearAfter, f.copies.first().autoClearAfter);
+        QCOMPARE(f.log, QStringList());
+    }
+
+    void copiedFlagFallsAfterTheLatestCopy()
+    {
+        ModelFixture f({.timings = {60'000ms, 400ms}});
+        QSignalSpy changes(f.model.get(), &GeneratorModel::didCopyChanged);
+        f.model->copy(*f.model->current());
+        QTest::qWait(200);
+        f.model->copy(*f.model->current());
+        QElapsedTimer sinceSecondCopy;
+        sinceSecondCopy.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.model->didCopy(), 10'000);
+        // The first copy's reset was cancelled: one rise, one fall, late enough.
+        QCOMPARE(changes.size(), 2);
+        QVERIFY(sinceSecondCopy.elapsed() >= 400);
+        // A reset pending when the model goes would be a use after free.
+        f.model->copy(*f.model->current());
+        f.model.reset();
+        QTest::qWait(500);
+    }
+
+    // Delays on the continuous clock, which jumps as if the machine slept;
+    // another program's copy of the same text is told apart by the marker.
     void clearsOnlyOurItemWhenItsTimeHasCome_data()
     {
         QTest::addColumn<int>("delay"); // ms
@@ -42,7 +180,6 @@ private slots:
         QClipboard *system = QGuiApplication::clipboard();
         Clipboard service(clock);
         service.copy(sample, std::chrono::milliseconds(delay));
-        QVERIFY(system->mimeData()->hasFormat(QStringLiteral("org.nspasteboard.ConcealedType")));
         skipped = std::chrono::milliseconds(slept);
         if (theirCopy)
             system->setText(sample);

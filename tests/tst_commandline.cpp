@@ -26,8 +26,7 @@ class TestCommandLine : public QObject
 
     QTemporaryDir m_config;
 
-    // Runs a built program, the command split at spaces, with its settings
-    // under m_config.
+    // A built program, the command split at spaces, its settings under m_config.
     Run run(const QString &command) const
     {
         const QStringList words = command.split(u' ');
@@ -44,8 +43,7 @@ class TestCommandLine : public QObject
     }
 
 private slots:
-    // The exit status, what standard output must match in full (one line
-    // per password), and what standard error must contain.
+    // The status, what all of standard output matches, what standard error holds.
     void answers_data()
     {
         QTest::addColumn<QString>("command");
@@ -131,8 +129,7 @@ private slots:
         QFile::remove(file);
     }
 
-    // The manual page and the bash completion offer the options that
-    // --help lists, no more and no fewer.
+    // The manual page and the bash completion offer exactly what --help lists.
     void documentsEveryOption()
     {
         const QRegularExpression option("--[a-z-]+[a-z]");
@@ -155,9 +152,8 @@ private slots:
         QCOMPARE(options(source("tessellon-cli.1"), "\\"), listed);
     }
 
-    // Each password is drawn anew: over 4000 of four digits, every digit
-    // at every place, and every pair of first digits of one password and
-    // the next, are equally likely.
+    // Each password is drawn anew: every digit at every place, and every pair
+    // of first digits of one password and the next, are equally likely.
     void countDrawsEachAnew()
     {
         const Run result = run("tessellon-cli --defaults --characters 0123456789 -l 4 -c 4000");

@@ -73,8 +73,7 @@ class TestContrast : public QObject
 {
     Q_OBJECT
 
-    // The faintest ratio of each kind of element where it was seen, and the
-    // least it may be.
+    // The faintest ratio of each kind of element where seen, and its least.
     QMap<QString, std::pair<double, double>> m_table;
 
     void note(const QString &where, const QString &what, double ratio, double least)

@@ -1,12 +1,24 @@
+// The core: character tables, settings, the word list, drawing and rating.
+#include "core/Alphabet.h"
 #include "core/PasswordGenerator.h"
+#include "core/ResourceFiles.h"
+#include "core/Strength.h"
+#include "core/Superscript.h"
+#include "core/Wordlist.h"
 #include "support/ChiSquare.h"
 #include "support/ScriptedRandomSource.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
+#include <array>
+#include <barrier>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -14,14 +26,13 @@ namespace {
 Settings make(QStringView mode, const QString &pool, qint64 units, const QString &separators = "_",
               bool excludeAmbiguous = false, const QString &extras = {})
 {
-    Settings settings;
-    settings.mode = generatorModeFromRawValue(mode).value();
-    settings.enabledCharacters = CharacterSet::fromText(pool);
-    settings.length = settings.wordCount = units;
-    settings.separators = CharacterSet::fromText(separators);
-    settings.excludeAmbiguous = excludeAmbiguous;
-    settings.additionalCharacters = extras;
-    return settings;
+    return {.mode = generatorModeFromRawValue(mode).value(),
+            .length = units,
+            .wordCount = units,
+            .enabledCharacters = CharacterSet::fromText(pool),
+            .additionalCharacters = extras,
+            .separators = CharacterSet::fromText(separators),
+            .excludeAmbiguous = excludeAmbiguous};
 }
 
 // Replayed draws, to be used up exactly; no words stands for the shipped
@@ -36,6 +47,23 @@ struct Replay
     qint64 poolSize;
 };
 
+// Options and what they draw from, space-joined to show multi-code-point ones.
+struct Options
+{
+    QString mode, enabled, extras;
+    bool exclude;
+    QString pool, separators = {}, joins = {};
+};
+
+// The rating, its level and colour role (0 weak ... 4 excellent), the crack time.
+QString shown(double bits)
+{
+    const Strength strength(bits);
+    const GeneratedPassword password{{}, {}, bits};
+    return strength.label() + u' ' + QString::number(int(strength.level())) + u' '
+           + QString::number(int(strength.color())) + ", " + password.crackTime();
+}
+
 } // namespace
 
 class TestPasswordGenerator : public QObject
@@ -43,6 +71,139 @@ class TestPasswordGenerator : public QObject
     Q_OBJECT
 
 private slots:
+    void characterTables()
+    {
+        // Printable ASCII but space, quotes, backtick and bar, each in one group.
+        QString grouped;
+        for (const CharacterGroup &group : Alphabet::all())
+            grouped += group.characters.join(QString());
+        QCOMPARE(grouped.size(), 90);
+        QCOMPARE(CharacterSet::fromText(grouped).toText(),
+                 "!#$%&()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_"
+                 "abcdefghijklmnopqrstuvwxyz{}~");
+        QCOMPARE(Alphabet::symbols().characters.join(QString()), "-_=+*^~/\\@#$%&");
+        QCOMPARE(Alphabet::uppercase().title, "A\u2013Z"); // an en dash
+        QCOMPARE(Alphabet::ambiguous().toText(), "01IOl");
+        QCOMPARE(Settings::separatorChoices().join(QString()), "-_=+*^~/\\@#$%&!?,.:;");
+
+        QVERIFY(CharacterSet::fromText("\u00E9").contains("e\u0301")); // canonically equal
+    }
+
+    void effectiveCharacters_data()
+    {
+        QTest::addColumn<Options>("options");
+        QTest::newRow("basic ignores extras") << Options{"basic", "ba", "xyz", false, "a b"};
+        QTest::newRow("words ignores extras; any separator")
+            << Options{"words", "ab", "xyz", false, "a b", ".x-", "- . x"};
+        QTest::newRow("whitespace and repeats dropped") << Options{
+            "advanced", "", " a a\tb \u3000c\u00A0d\r\ne\u200B", false, "a b c d e \u200B"};
+        QTest::newRow("extras join enabled")
+            << Options{"advanced", "ba", "\"'`|c", false, "\" ' ` a b c |", "0", "0"};
+        QTest::newRow("exclusion removes enabled and typed")
+            << Options{"advanced", "0lmn", "O1Ix", true, "m n x", "0-", "-"};
+        QTest::newRow("graphemes in scalar order")
+            << Options{"advanced", "！~!", "😀a🇩🇪👍🏽x\u0301x", false,
+                       "! a x x\u0301 ~ ！ 🇩🇪 👍🏽 😀"};
+    }
+
+    void effectiveCharacters()
+    {
+        QFETCH(Options, options);
+        const Settings settings = make(options.mode, options.enabled, 16, options.separators,
+                                       options.exclude, options.extras);
+        QCOMPARE(settings.effectivePool().join(u' '), options.pool);
+        QCOMPARE(settings.effectiveSeparators().join(u' '), options.joins);
+    }
+
+    // One entry a line: LF ends a line unless CR stands before it.
+    void wordlistSplitting_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("blank lines and the last LF add nothing")
+            << QByteArray("\n\nalpha\n\n\nbeta\n\n") << QStringList{"alpha", "beta"};
+        QTest::newRow("no last LF; spaces, repeats and UTF-8 kept")
+            << QByteArray("  \n lead \ncaf\xc3\xa9\n\xf0\x9f\x8c\x8a\ncaf\xc3\xa9")
+            << QStringList{"  ", " lead ", "caf\u00e9", "\U0001F30A", "caf\u00e9"};
+        QTest::newRow("CR LF is no separator")
+            << QByteArray("alpha\r\nbeta\r\n\ngamma") << QStringList{"alpha\r\nbeta\r\n", "gamma"};
+        QTest::newRow("invalid UTF-8") << QByteArray("alpha\n\xff\xfe\nbeta") << QStringList();
+        QTest::newRow("cut-off UTF-8 sequence") << QByteArray("alpha\xc3") << QStringList();
+    }
+
+    void wordlistSplitting()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, entries);
+        QCOMPARE(Wordlist::fromData(data), entries);
+    }
+
+    // Threads racing to the first use all get the one list, from the shipped file.
+    void shippedListLoadsOnce()
+    {
+        std::array<const QString *, 8> seen{};
+        std::barrier start(seen.size());
+        {
+            std::vector<std::jthread> threads;
+            for (const QString *&data : seen) {
+                threads.emplace_back([&] {
+                    start.arrive_and_wait();
+                    data = Wordlist::words().constData();
+                });
+            }
+        }
+        for (const QString *data : seen)
+            QCOMPARE(data, Wordlist::words().constData());
+        QFile file(ResourceFiles::locate("wordlist.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex(),
+                 "6d557f0693958fb5e650b68b5bee585eb82cf4da32965505c789e924743bc522");
+    }
+
+    void strengthTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        // Ratings change at 40, 64, 80 and 112 bits; cracking tries 1e11
+        // guesses a second and on average searches half the space.
+        QTest::newRow("37 bits") << shown(37) << "Weak 0 0, instantly";
+        QTest::newRow("39.99 bits") << shown(39.99) << "Weak 0 0, 5 seconds";
+        QTest::newRow("40 bits") << shown(40) << "Fair 1 1, 5 seconds";
+        QTest::newRow("63.9 bits") << shown(63.9) << "Fair 1 1, 2 years";
+        QTest::newRow("64 bits") << shown(64) << "Good 2 2, 2 years";
+        QTest::newRow("80 bits") << shown(80) << "Strong 3 3, 192 thousand years";
+        QTest::newRow("111.9 bits") << shown(111.9) << "Strong 3 3, 768 trillion years";
+        QTest::newRow("112 bits") << shown(112) << "Excellent 4 4, 823 trillion years";
+        QTest::newRow("128 bits") << shown(128) << "Excellent 4 4, 54 quintillion years";
+
+        // Whole units, rounded down; from 1000 years, half to even under a scale word.
+        const auto duration = GeneratedPassword::humanDuration;
+        const double year = 31'557'600.0;
+        QTest::newRow("NaN") << duration(qQNaN()) << "effectively forever";
+        QTest::newRow("59.9 s") << duration(59.9) << "59 seconds";
+        QTest::newRow("60 s") << duration(60) << "1 minutes";
+        QTest::newRow("3600 s") << duration(3600) << "1 hours";
+        QTest::newRow("86400 s") << duration(86'400) << "1 days";
+        QTest::newRow("a second short of a year") << duration(year - 1) << "365 days";
+        QTest::newRow("a year of 365.25 days") << duration(year) << "1 years";
+        QTest::newRow("999.9 years") << duration(999.9 * year) << "999 years";
+        QTest::newRow("1000 years") << duration(1000 * year) << "1 thousand years";
+        QTest::newRow("999,500 years") << duration(999'500 * year) << "1000 thousand years";
+        QTest::newRow("2,500 years") << duration(2'500 * year) << "2 thousand years";
+        QTest::newRow("1e21 years") << duration(1e21 * year) << "effectively forever";
+
+        // Only a digit standing alone as a character; a keycap is another.
+        QTest::newRow("superscript")
+            << superscripted("a -0123456789 1\uFE0F\u20E3") << "a -⁰¹²³⁴⁵⁶⁷⁸⁹ 1\uFE0F\u20E3";
+    }
+
+    void strengthTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
+    }
+
     // Values below 2^32 mod n are drawn again; what is left maps to value % n.
     void randomIndex_data()
     {
@@ -125,8 +286,7 @@ private slots:
         QCOMPARE(twin, password);
     }
 
-    // The system source itself: no index and no password character is
-    // favoured, over 100,000 draws or more.
+    // The system source favours no index and no password character.
     void isUniform_data()
     {
         QTest::addColumn<quint32>("count");
@@ -156,8 +316,7 @@ private slots:
         QVERIFY2(p > ChiSquare::falseAlarmRate, qPrintable(QStringLiteral("p = %1").arg(p)));
     }
 
-    // A failing system source stops the process, showing nothing; a read
-    // interrupted by a signal is simply tried again.
+    // A failing source stops the process, showing nothing; an interrupted read is retried.
     void systemSourceFailures()
     {
         for (bool failing : {true, false}) {

@@ -1,8 +1,12 @@
+// The preferences: their JSON form, and the store that keeps it.
 #include "services/PreferencesStore.h"
+#include "services/SettingsJson.h"
 #include "support/TemporaryPreferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QProcess>
 #include <QTest>
@@ -13,15 +17,95 @@
 #include <stop_token>
 #include <thread>
 
+namespace {
+
+QJsonObject object(const QByteArray &json)
+{
+    return QJsonDocument::fromJson(json).object();
+}
+
+// How the defaults are stored: all eight members, sets as text in code order.
+const QByteArray defaults =
+    R"({"mode":"basic","length":16,"wordCount":5,"additionalCharacters":"","separators":"_",)"
+    R"("enabledCharacters":"#$%&*+-/0123456789=@ABCDEFGHIJKLMNOPQRSTUVWXYZ\\^_)"
+    R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true})";
+
+} // namespace
+
 class TestPreferencesStore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Loading gives the defaults and leaves what is stored alone; a change
-    // replaces it with the JSON document's bytes, which the next run reads.
-    // Only the user's own file counts, never an organization-wide or a
-    // system-wide one.
+    void decodes_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QByteArray>("changes"); // from the defaults; none when rejected
+        const auto row = [](const char *json, const char *changes = nullptr) {
+            QTest::newRow(QByteArray(json).replace('\n', "\\n"))
+                << QByteArray(json) << QByteArray(changes);
+        };
+        // Absent and null keep defaults; counts clamp to 4...128 and 3...12; sets dedupe.
+        row("{}", "{}");
+        row(R"({"mode":null,"length":null,"separators":null,"excludeAmbiguous":null})", "{}");
+        row(R"({"length":-9223372036854775808,"wordCount":9223372036854775807})",
+            R"({"length":4,"wordCount":12})");
+        row(R"({"length":129,"wordCount":2})", R"({"length":128,"wordCount":3})");
+        row(R"({"length":3,"wordCount":13})", R"({"length":4,"wordCount":12})");
+        row(R"({"enabledCharacters":"aab\u00e9\ud83d\ude00e\u0301","separators":""})",
+            R"({"enabledCharacters":"ab\u00e9\ud83d\ude00","separators":""})");
+        // Characters that join their neighbours are read as after a save.
+        row(R"({"enabledCharacters":"e\u0602\r\n\u15e9"})",
+            R"({"enabledCharacters":"\r\ne\u0602\u15e9"})");
+        // Every member among escaped keys, unknown members, any order and spacing.
+        row("{\"additionalCharacters\":\" \\t\\\"\\\\|\", \"\\u006cength\" :\n 20 , "
+            R"("x":{"length":"no"},"y":[1,{}],"mode":"advanced","wordCount":3,)"
+            R"("enabledCharacters":"b😀a！","separators":".-","excludeAmbiguous":true,)"
+            R"("autoClearClipboard":false})",
+            R"({"additionalCharacters":" \t\u0022\u005c|","length":20,"mode":"advanced",)"
+            R"("wordCount":3,"enabledCharacters":"ab！😀","separators":"-.",)"
+            R"("excludeAmbiguous":true,"autoClearClipboard":false})");
+        // A byte-order mark before the document is allowed, whatever follows.
+        row("\xEF\xBB\xBF{\"length\":20}", R"({"length":20})");
+        row("\xEF\xBB\xBF{\"mode\":\"words\"}", R"({"mode":"words"})");
+        // Spoiled whole by text that is not JSON, then by a wrong type, a number
+        // that is no 64-bit integer literal, an unknown mode, or no object.
+        for (const char *json :
+             {"{\"separators\":\"\t\",\"length\":20}", "{\"separators\":\"a\nb\"}",
+              "{\"separators\":\"\x1F\"}", R"({"separators":"\x41","length":20})",
+              "{\"separators\":\"\\'\"}", R"({"separators":"\ud800","length":20})",
+              R"({"separators":"\udc00"})", R"({"separators":"\ud83dx"})",
+              "{\"separators\":\"\xFF\"}", "{\"length\":20} \xEF\xBB\xBF", R"({"length":20,})",
+              R"({"length":020})", R"({'length':20})"})
+            row(json);
+        for (const char *json :
+             {R"({"mode":"fancy","length":8})", R"({"mode":"Words"})", R"({"mode":" basic"})",
+              R"({"mode":"word"})", R"({"mode":1})", R"({"length":"16"})", R"({"length":1e1})",
+              R"({"length":9223372036854775808})", R"({"length":-9223372036854775809})",
+              R"({"wordCount":5.0})", R"({"length":5,"length":5.5})", R"({"excludeAmbiguous":1})",
+              R"({"separators":["-"]})", R"({"additionalCharacters":{}})", R"([{"mode":"words"}])",
+              R"({"mode":"words")"})
+            row(json);
+    }
+
+    void decodes()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QByteArray, changes);
+        const std::optional<Settings> settings = SettingsJson::decode(json);
+        QCOMPARE(settings.has_value(), !changes.isNull());
+        if (!settings)
+            return;
+        QJsonObject expected = object(defaults);
+        for (const QString &key : object(changes).keys())
+            expected.insert(key, object(changes).value(key));
+        QCOMPARE(object(SettingsJson::encode(*settings)), expected);
+        // Saving and reading again changes nothing.
+        QCOMPARE(SettingsJson::decode(SettingsJson::encode(*settings)), settings);
+    }
+
+    // Loading gives the defaults and leaves what is stored alone; a change stores
+    // JSON bytes. Only the user's own file counts, never a shared one.
     void loadsDefaultsUntilAChange_data()
     {
         QTest::addColumn<QVariant>("value");
@@ -29,8 +113,8 @@ private slots:
         const QVariant words(QByteArray(R"({"mode":"words"})"));
         QTest::newRow("nothing") << QVariant() << QString();
         QTest::newRow("not JSON") << QVariant(QByteArray("not json")) << QString();
-        QTest::newRow("text, not bytes") << QVariant(QStringLiteral(R"({"mode":"words"})"))
-                                         << QString();
+        QTest::newRow("text, not bytes")
+            << QVariant(QStringLiteral(R"({"mode":"words"})")) << QString();
         QTest::newRow("organization file") << words << "Tessellon.conf";
         QTest::newRow("system file") << words << "xdg/Tessellon/Tessellon.conf";
         QTest::newRow("system organization file") << words << "xdg/Tessellon.conf";
@@ -41,24 +125,19 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QString, file);
         TemporaryPreferences preferences;
-        QVERIFY(preferences.isValid());
         if (value.isValid())
             preferences.store(value, file);
         QCOMPARE(PreferencesStore().load(), Settings());
         QCOMPARE(preferences.storedValue(), file.isEmpty() ? value : QVariant());
 
-        Settings changed;
-        changed.wordCount = 7;
-        changed.separators = CharacterSet::fromText("-.");
+        const Settings changed{.wordCount = 7, .separators = CharacterSet::fromText("-.")};
         PreferencesStore().save(changed);
         QCOMPARE(preferences.storedValue().typeId(), QMetaType::QByteArray);
         QCOMPARE(PreferencesStore().load(), changed);
     }
 
-    // Saving never waits for the disk, here held up by another writer's
-    // lock on the file; the newest change is written once it can be, and
-    // before the store is gone. A store that waited would see the helper
-    // thread give the lock up after ten seconds.
+    // Saving never waits for a disk held up by another writer's lock (released
+    // after ten seconds); the newest change is written before the store goes.
     void savesWithoutWaitingForTheDisk()
     {
         TemporaryPreferences preferences;
@@ -86,8 +165,7 @@ private slots:
         QCOMPARE(PreferencesStore().load(), changed);
     }
 
-    // A change reaches the disk soon after the model has taken it, and a
-    // killed process leaves the whole document behind.
+    // A killed process leaves its whole last change behind.
     void killedProcessKeepsItsChange()
     {
         TemporaryPreferences preferences;

@@ -22,7 +22,7 @@ public:
 
     Settings stored;
     int saves = 0;
-    QStringList *log = nullptr; // notes each save among other events
+    QStringList *log = nullptr;
 };
 
 // One copy handed to the clipboard.
@@ -33,8 +33,9 @@ struct Copy
 };
 
 // The real model over a store in memory that starts with the given
-// settings; copies are noted instead of reaching the system clipboard.
-// Randomness, the word list and the delays can be replaced.
+// settings; copies are noted instead of reaching the system clipboard, and
+// its notices in one log with the saves. Randomness, the word list and the
+// delays can be replaced.
 struct ModelOptions
 {
     Settings start = {};
@@ -48,6 +49,7 @@ struct ModelFixture
     explicit ModelFixture(const ModelOptions &options = {})
     {
         store.stored = options.start;
+        store.log = &log;
         model = std::make_unique<GeneratorModel>(ModelServices{
             .store = store,
             .copyToClipboard =
@@ -57,6 +59,17 @@ struct ModelFixture
             .random = options.random ? *options.random : RandomSource::system(),
             .words = options.words,
             .timings = options.timings});
+        using Notice = void (GeneratorModel::*)();
+        const std::pair<Notice, const char *> notices[] = {
+            {&GeneratorModel::currentChanged, "current"},
+            {&GeneratorModel::historyChanged, "history"},
+            {&GeneratorModel::errorMessageChanged, "errorMessage"},
+            {&GeneratorModel::didCopyChanged, "didCopy"},
+            {&GeneratorModel::settingsChanged, "settings"}};
+        for (const auto &notice : notices) {
+            const char *name = notice.second;
+            QObject::connect(model.get(), notice.first, [this, name] { log.append(name); });
+        }
     }
 
     QStringList copiedTexts() const
@@ -69,5 +82,6 @@ struct ModelFixture
 
     MemoryStore store;
     QList<Copy> copies;
+    QStringList log;
     std::unique_ptr<GeneratorModel> model;
 };

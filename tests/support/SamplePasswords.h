@@ -11,10 +11,4 @@ inline GeneratedPassword sample(const QString &text)
     return {.id = QUuid::createUuid(), .text = text};
 }
 
-// 128 characters of every class.
-inline QString longSample()
-{
-    return QStringLiteral("k7#Qm2-Vx9!pR4").repeated(10).left(128);
-}
-
 } // namespace SamplePasswords

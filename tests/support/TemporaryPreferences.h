@@ -15,7 +15,6 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("xdg"));
     }
 
-    bool isValid() const { return dir.isValid(); }
     QString path() const { return dir.path(); }
     QString fileName() const { return dir.filePath(QStringLiteral("Tessellon/Tessellon.conf")); }
 

@@ -10,33 +10,24 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-namespace {
-int interruptionsLeft = 0;
-bool failHard = true;
-} // namespace
+// "fail": every read fails. "interrupted": three reads are interrupted by a
+// signal, then the real source answers; generation must go on.
+static int interruptionsLeft = 0;
+static bool failHard = true;
 
 extern "C" ssize_t getrandom(void *buffer, size_t length, unsigned int flags)
 {
-    if (interruptionsLeft > 0) {
-        --interruptionsLeft;
-        errno = EINTR;
-        return -1;
-    }
-    if (failHard) {
-        errno = EIO;
+    if (interruptionsLeft > 0 || failHard) {
+        errno = interruptionsLeft-- > 0 ? EINTR : EIO;
         return -1;
     }
     return syscall(SYS_getrandom, buffer, length, flags);
 }
 
-// "fail": every read fails. "interrupted": three reads are interrupted by a
-// signal, then the real source answers; generation must go on.
 int main(int argc, char **argv)
 {
-    const bool interrupted = argc > 1 && std::strcmp(argv[1], "interrupted") == 0;
-    interruptionsLeft = interrupted ? 3 : 0;
-    failHard = !interrupted;
-
+    failHard = argc < 2 || std::strcmp(argv[1], "interrupted") != 0;
+    interruptionsLeft = failHard ? 0 : 3;
     const GenerationResult result = PasswordGenerator::generate(Settings());
     if (const auto *password = std::get_if<GeneratedPassword>(&result)) {
         // The length only: a password never reaches a terminal.
