@@ -241,7 +241,7 @@ private slots:
         const QRgb line = drawn.pixelColor(middle).rgb(),
                    around = drawn.pixelColor(middle + QPoint(0, 2)).rgb(),
                    ink = view->palette().color(QPalette::WindowText).rgb();
-        for (const auto part : {qRed, qGreen, qBlue})
+        for (const auto part : std::initializer_list<int (*)(QRgb)>{qRed, qGreen, qBlue})
             QVERIFY2(qAbs(part(line) - (part(around) + 0.1 * (part(ink) - part(around)))) <= 3,
                      qPrintable(QColor(line).name()));
         QTest::mouseClick(view->clearButton(), Qt::LeftButton);

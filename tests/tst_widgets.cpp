@@ -89,7 +89,7 @@ using Message = std::optional<QString>;
 
 Q_DECLARE_METATYPE(Look)
 
-class TestChips : public QObject
+class TestWidgets : public QObject
 {
     Q_OBJECT
 
@@ -588,5 +588,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestChips)
-#include "tst_chips.moc"
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

@@ -66,7 +66,7 @@ QString shown(double bits)
 
 } // namespace
 
-class TestPasswordGenerator : public QObject
+class TestCore : public QObject
 {
     Q_OBJECT
 
@@ -331,5 +331,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPasswordGenerator)
-#include "tst_passwordgenerator.moc"
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"

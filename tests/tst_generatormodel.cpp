@@ -12,7 +12,7 @@
 
 using namespace std::chrono_literals;
 
-class TestClipboard : public QObject
+class TestGeneratorModel : public QObject
 {
     Q_OBJECT
 
@@ -190,5 +190,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestClipboard)
-#include "tst_clipboard.moc"
+QTEST_MAIN(TestGeneratorModel)
+#include "tst_generatormodel.moc"
