@@ -1,14 +1,21 @@
-// The built program on a real X server, driven from outside: only what
-// needs it, as the model and window suites check the rest in process.
+// The built programs as a user drives them from outside, on a real X server
+// and on a real Wayland compositor alike: only what needs them, as the
+// model and window suites check the rest in process.
 #include "core/Wordlist.h"
+#include "support/ModelFixture.h"
 #include "support/RunningTessellon.h"
+#include "ui/MainWindow.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QSettings>
 
 #include <algorithm>
 
 namespace {
+
+constexpr int clearAfter = 2500;  // ms, in place of the minute
+constexpr int longerClear = 8000; // room for a second copy within it
 
 // What a copy looks like: "16 characters", "7 words joined by :", or
 // "nothing" when none came. No listed word holds ':' or '_'.
@@ -32,6 +39,32 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(absent)");
+}
+
+// Both markers, ahead of the text: histories that go through the types in
+// order must meet them first.
+bool isMarked()
+{
+    const QByteArray types = paste("TARGETS");
+    const QByteArray beforeText = types.left(types.indexOf("text/plain"));
+    return types.contains("text/plain") && beforeText.contains("org.nspasteboard.ConcealedType")
+           && beforeText.contains("x-kde-passwordManagerHint")
+           && paste("x-kde-passwordManagerHint") == "secret";
+}
+
+// A left click on a control of the program's window. Where the control is
+// comes from a twin of the window, laid out unseen at the same size with
+// the same fonts and style.
+bool click(const RunningTessellon &app, const char *control)
+{
+    ModelFixture fixture;
+    MainWindow twin(*fixture.model);
+    twin.setAttribute(Qt::WA_DontShowOnScreen);
+    if (onWayland()) // where it fills the output
+        twin.resize(swayFocus().rect.size());
+    twin.show();
+    const auto *target = twin.findChild<QWidget *>(QString::fromLatin1(control));
+    return app.click(target->mapTo(&twin, target->rect().center()));
 }
 
 } // namespace
@@ -71,19 +104,19 @@ private slots:
         const QString program =
             wordList ? RunningTessellon::builtProgram() : bare.filePath("tessellon");
         QVERIFY(wordList || QFile::copy(RunningTessellon::builtProgram(), program));
-        QVERIFY(app.start(program));
+        QVERIFY(app.start(60'000, program));
         QCOMPARE(shape(app.copyPassword()), copied);
         QVERIFY(app.isRunning());
         QCOMPARE(contents(app.settingsFile()), before); // starting and copying write nothing
     }
 
     // One application id names the program everywhere: the desktop entry's
-    // file, its icon, the AppStream component and its launchable; and the
-    // window's class is the one the entry promises. No file the program
-    // writes holds a copied password.
+    // file, its icon, the AppStream component and its launchable, and the
+    // native Wayland window; the X11 window's class is the one the entry
+    // promises. No file the program writes holds a copied password.
     void namedAsItsEntryAndCopiesNeverReachTheDisk()
     {
-        const QString id = "io.github.tessellon.Tessellon";
+        const QString id = RunningTessellon::appId;
         const auto read = [](const QString &name) {
             return contents(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
         };
@@ -94,16 +127,21 @@ private slots:
         QVERIFY(metainfo.contains('>' + id.toUtf8() + ".desktop</launchable>"));
         RunningTessellon app;
         QVERIFY(app.start());
-        QVERIFY2(entry.contains("\nStartupWMClass=" + app.windowClass() + '\n'), app.windowClass());
+        if (onWayland())
+            QCOMPARE(swayFocus().shell, QStringLiteral("xdg_shell"));
+        else
+            QVERIFY2(entry.contains("\nStartupWMClass=" + app.windowClass() + '\n'),
+                     app.windowClass());
 
         QStringList copied{app.copyPassword()};
         QVERIFY(app.press("ctrl+r"));
         copied.append(app.copyPassword());
         QVERIFY(copied[1] != copied[0]);
-        // To words through the mode picker at the bottom left, which is saved.
-        QVERIFY(app.clickFromBottomLeft(50, 27));
+        // To words through the mode picker, which is saved: its list shut
+        // again, the last entry from the keyboard.
+        QVERIFY(click(app, "modePicker"));
+        QVERIFY(app.press("Escape"));
         QVERIFY(app.press("End"));
-        QVERIFY(app.press("Return"));
         copied.append(app.copyPassword());
         QCOMPARE((QStringList{shape(copied[0]), shape(copied[1]), shape(copied[2])}),
                  (QStringList{"16 characters", "16 characters", "5 words joined by _"}));
@@ -116,6 +154,138 @@ private slots:
             for (const QString &text : copied)
                 QVERIFY2(!bytes.contains(text.toUtf8()), qPrintable(files.filePath()));
         }
+    }
+
+    // A copy made with the Copy button or from the keyboard is marked. A
+    // minute later it is cleared although the window has lost the focus by
+    // then, unless another program has copied since, or the clear is off; a
+    // second copy within the minute starts it again.
+    void copyIsMarkedAndClearedUnlessReplaced_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("theyCopy");
+        QTest::addColumn<bool>("copyAgain");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<bool>("byClick");
+        const QByteArray none("{}"), noClear(R"({"autoClearClipboard":false})");
+        QTest::newRow("cleared while unfocused") << none << false << false << true << true;
+        QTest::newRow("their later copy of it stays") << none << true << false << false << false;
+        QTest::newRow("kept with the clear off") << noClear << false << false << false << true;
+        QTest::newRow("a second copy restarts the minute")
+            << none << false << true << true << false;
+    }
+
+    void copyIsMarkedAndClearedUnlessReplaced()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, theyCopy);
+        QFETCH(bool, copyAgain);
+        QFETCH(bool, cleared);
+        QFETCH(bool, byClick);
+        copyAsAnotherProgram("(before)");
+        const int minute = copyAgain ? longerClear : clearAfter;
+        RunningTessellon app;
+        QSettings(app.settingsFile(), QSettings::IniFormat).setValue("settings", settings);
+        QVERIFY(app.start(minute));
+        QVERIFY(byClick ? click(app, "copyButton") : app.press("ctrl+shift+c"));
+        QTRY_VERIFY(paste() != "(before)");
+        QElapsedTimer sinceCopy;
+        sinceCopy.start();
+        QByteArray password = paste();
+        QCOMPARE(password.size(), 16);
+        QVERIFY2(isMarked(), paste("TARGETS"));
+        if (copyAgain) {
+            // A new password, copied before the first minute is out: it is
+            // still there once the first copy's minute has passed.
+            QVERIFY(app.press("ctrl+r"));
+            QVERIFY(app.press("ctrl+shift+c"));
+            QTRY_VERIFY(paste() != password);
+            password = paste();
+            const qint64 second = sinceCopy.elapsed();
+            QVERIFY2(second < minute - 1000, "too slow to copy twice within the minute");
+            QTest::qWait(minute + 300 - int(second));
+            QCOMPARE(paste(), password);
+        }
+
+        QVERIFY(app.unfocus());
+        if (theyCopy) // even the same text: theirs is not ours to clear
+            copyAsAnotherProgram(password);
+        QTest::qWait(minute + 500);
+        QTRY_COMPARE(paste(), cleared ? QByteArray("(nothing)") : password);
+        QVERIFY(!app.ranWlCopy());
+    }
+
+    // The history panel opens from a click and copies a row from the
+    // keyboard, marked as any copy: the password replaced, not the one shown.
+    void historyCopiesWithItsMarkers()
+    {
+        RunningTessellon app;
+        QVERIFY(app.start(longerClear));
+        copyAsAnotherProgram("(before)");
+        QVERIFY(click(app, "regenerateButton"));
+        QVERIFY(click(app, "historyButton"));
+        QVERIFY(app.press("Return"));
+        QTRY_VERIFY(paste() != "(before)");
+        const QByteArray replaced = paste();
+        QCOMPARE(replaced.size(), 16);
+        QVERIFY(isMarked());
+        QVERIFY(app.press("Escape"));
+        QVERIFY(app.press("ctrl+shift+c"));
+        QTRY_VERIFY(paste() != replaced);
+    }
+
+    void commandLineCopy_data()
+    {
+        // What others read once the (shortened) minute is out.
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("theyCopy");
+        QTest::addColumn<QByteArray>("read"); // empty for the password
+        QTest::newRow("cleared") << QStringList() << false << QByteArray("(nothing)");
+        QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false << QByteArray();
+        QTest::newRow("their later copy stays") << QStringList() << true << QByteArray("theirs");
+    }
+
+    void commandLineCopy()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(bool, theyCopy);
+        QFETCH(QByteArray, read);
+        copyAsAnotherProgram("(before)");
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", "800");
+        cli.setProcessEnvironment(environment);
+        cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
+                  QStringList{"--defaults", "--copy"} + options);
+        QVERIFY(cli.waitForFinished(30'000));
+        if (onWayland()) {
+            // It cannot set the selection without a window there, and says
+            // so instead of reporting a copy that did not happen.
+            QCOMPARE(cli.exitCode(), 1);
+            QVERIFY(cli.readAllStandardError().contains("--copy does not work on Wayland yet"));
+            QCOMPARE(paste(), "(before)");
+            return;
+        }
+        // It returns at once, printing nothing; the helper serves the copy.
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+        const QByteArray password = paste();
+        QCOMPARE(password.size(), 16);
+        // No process shows it in its command line or environment.
+        const QStringList processes = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
+        QVERIFY(processes.size() > 3);
+        for (const QString &pid : processes) {
+            for (const char *part : {"cmdline", "environ"}) {
+                QFile file("/proc/" + pid + '/' + part);
+                if (file.open(QIODevice::ReadOnly))
+                    QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
+            }
+        }
+        if (theyCopy)
+            copyAsAnotherProgram("theirs");
+        QTest::qWait(1200);
+        QTRY_COMPARE(paste(), read.isEmpty() ? password : read);
+        copyAsAnotherProgram("(after)"); // which ends a helper still serving
     }
 };
 

@@ -157,7 +157,7 @@ private slots:
     // another program's copy of the same text is told apart by the marker.
     void clearsOnlyOurItemWhenItsTimeHasCome_data()
     {
-        QTest::addColumn<int>("delay"); // ms
+        QTest::addColumn<int>("delay"); // ms; negative: then copied again without one
         QTest::addColumn<int>("slept"); // ms, right after the copy
         QTest::addColumn<bool>("theirCopy");
         QTest::addColumn<bool>("cleared");
@@ -166,6 +166,7 @@ private slots:
         QTest::newRow("a minute passed in sleep") << 60'000 << 61'000 << false << true;
         QTest::newRow("almost a minute in sleep") << 60'000 << 58'000 << false << false;
         QTest::newRow("their copy of the same text") << 200 << 0 << true << false;
+        QTest::newRow("a copy without a delay cancels") << -200 << 0 << false << false;
     }
 
     void clearsOnlyOurItemWhenItsTimeHasCome()
@@ -179,7 +180,9 @@ private slots:
         const auto clock = [&] { return PendingClear::continuousTime() + skipped; };
         QClipboard *system = QGuiApplication::clipboard();
         Clipboard service(clock);
-        service.copy(sample, std::chrono::milliseconds(delay));
+        service.copy(sample, std::chrono::milliseconds(std::abs(delay)));
+        if (delay < 0)
+            service.copy(sample, std::nullopt);
         skipped = std::chrono::milliseconds(slept);
         if (theirCopy)
             system->setText(sample);

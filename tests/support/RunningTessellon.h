@@ -2,14 +2,21 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRect>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <optional>
 
-// Runs a tool such as xclip or xdotool to its end: its output, or nothing
+// Runs a tool such as xclip or wtype to its end: its output, or nothing
 // when it failed. The event loop runs meanwhile, since while this process
 // owns the clipboard, xclip waits for its answer.
 inline std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
@@ -25,14 +32,61 @@ inline std::optional<QByteArray> runTool(const QString &tool, const QStringList 
     return process.readAllStandardOutput();
 }
 
-// What another program reads from the clipboard as that target.
-inline QByteArray readClipboard(const QString &target = QStringLiteral("UTF8_STRING"))
+// The suites run on the X server with xclip and xdotool, and on the
+// Wayland compositor with wl-clipboard, wtype and swaymsg.
+inline bool onWayland()
 {
-    return runTool("xclip", {"-selection", "clipboard", "-o", "-t", target}).value_or("(nothing)");
+    return QGuiApplication::platformName() == u"wayland";
 }
 
-// The real program, started on the test X server with a home of its own
-// and driven from outside as a user would: keys and clicks through xdotool.
+// What another program reads from the clipboard as that type; "TARGETS"
+// lists the types, one a line.
+inline QByteArray paste(const QString &type = QStringLiteral("text"))
+{
+    const bool list = type == u"TARGETS", text = type == u"text";
+    return (onWayland() ? runTool("wl-paste", list ? QStringList{"--list-types"}
+                                                   : QStringList{"--no-newline", "--type", type})
+                        : runTool("xclip", {"-selection", "clipboard", "-o", "-t",
+                                            text ? QStringLiteral("UTF8_STRING") : type}))
+        .value_or("(nothing)");
+}
+
+// Another program copies the text and serves it from the background.
+inline void copyAsAnotherProgram(const QByteArray &text)
+{
+    onWayland() ? runTool("wl-copy", {}, text)
+                : runTool("xclip", {"-selection", "clipboard", "-i"}, text);
+}
+
+// The window with the keyboard focus on the compositor, if any: its app
+// id, how it came ("xdg_shell" for a native one) and where it stands.
+struct SwayWindow
+{
+    QString appId;
+    QString shell;
+    QRect rect;
+};
+
+inline SwayWindow swayFocus()
+{
+    QList<QJsonObject> nodes{
+        QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or("")).object()};
+    while (!nodes.isEmpty()) {
+        const QJsonObject node = nodes.takeLast();
+        if (node["focused"].toBool()) {
+            const QJsonObject r = node["rect"].toObject();
+            return {node["app_id"].toString(), node["shell"].toString(),
+                    QRect(r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt())};
+        }
+        for (const QJsonValue &child : node["nodes"].toArray())
+            nodes.append(child.toObject());
+    }
+    return {};
+}
+
+// The real program with a home of its own, driven from outside as a user
+// would. Its PATH holds a wl-copy that notes being run, which it must never
+// be: a clear through it could land after another program's copy.
 class RunningTessellon
 {
 public:
@@ -42,13 +96,18 @@ public:
         process.waitForFinished();
     }
 
+    static inline const QString appId = QStringLiteral("io.github.tessellon.Tessellon");
+
     QString home() const { return homeDir.path(); }
     QString settingsFile() const { return homeDir.filePath(".config/Tessellon/Tessellon.conf"); }
+    bool ranWlCopy() const { return QFile::exists(home() + "/bin/wl-copy.ran"); }
+    bool isRunning() const { return process.state() == QProcess::Running; }
 
     static QString builtProgram() { return QCoreApplication::applicationDirPath() + "/tessellon"; }
 
-    // Starts the program with a home of its own and these variables besides.
-    void launch(const QProcessEnvironment &extra = {}, const QString &program = builtProgram())
+    // Starts the program, with the minute before a clear shortened, and
+    // waits until its window shows with the focus; false if it never does.
+    bool start(int clearAfterMs = 60'000, const QString &program = builtProgram())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home());
@@ -57,18 +116,22 @@ public:
              {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             environment.remove(variable);
         environment.insert("XDG_RUNTIME_DIR", home()); // private to us, as it has to be
-        environment.insert(extra);
+        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
+        QDir(home()).mkpath("bin");
+        QFile wlCopy(home() + "/bin/wl-copy");
+        wlCopy.open(QIODevice::WriteOnly);
+        wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
+        wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
+        environment.insert("PATH", home() + "/bin:" + qEnvironmentVariable("PATH"));
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.setStandardOutputFile(QProcess::nullDevice());
+        if (onWayland()) {
+            runTool("swaymsg", {"workspace", "1"}); // where the window opens
+            process.start(program, {});
+            return QTest::qWaitFor([] { return swayFocus().appId == appId; }, 20'000);
+        }
         process.start(program, {});
-    }
-
-    // Starts the program on the X server and waits until its window shows;
-    // false if it never does.
-    bool start(const QString &program = builtProgram())
-    {
-        launch({}, program);
         const QString pid = QString::number(process.processId());
         window = runTool("xdotool", {"search", "--sync", "--onlyvisible", "--pid", pid})
                      .value_or("")
@@ -77,15 +140,12 @@ public:
         // No window manager runs on the test server: give the window the
         // focus, and ask again if the first request came too early to take.
         for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt) {
-            act({"windowfocus", window});
-            if (runTool("xdotool", {"getwindowfocus"}).value_or("").trimmed() == window)
+            if (focusX11(window))
                 return true;
         }
         qWarning() << "the window never took the focus:" << window << process.state();
         return false;
     }
-
-    bool isRunning() const { return process.state() == QProcess::Running; }
 
     // The window's X11 class, which docks match against the desktop entry.
     QByteArray windowClass() const
@@ -94,42 +154,79 @@ public:
         return line.mid(line.lastIndexOf(", \"") + 3).chopped(2); // ... = "name", "Class"
     }
 
-    // Key presses to the program's window, e.g. "ctrl+r".
-    bool press(const QString &keys) const { return act({"key", "--clearmodifiers", keys}); }
-
-    // A left click this far right of and above the window's bottom left corner.
-    bool clickFromBottomLeft(int right, int up) const
+    // Keys to the window as xdotool writes them, e.g. "ctrl+shift+c".
+    bool press(const QString &keys) const
     {
-        const QByteArray shell =
-            runTool("xdotool", {"getwindowgeometry", "--shell", window}).value_or("HEIGHT=0");
-        const int height = shell.mid(shell.indexOf("HEIGHT=") + 7).split('\n').first().toInt();
-        return act({"mousemove", "--window", window, QString::number(right),
-                    QString::number(height - up), "click", "1"});
+        if (!onWayland())
+            return act("xdotool", {"key", "--clearmodifiers", keys});
+        // wtype brings a keyboard of its own each time; a pause lets the
+        // program take its keymap before the first key, and the key before
+        // the release.
+        QStringList modifiers = keys.split(u'+'), arguments{"-s", "300"};
+        const QString key = modifiers.takeLast();
+        for (const QString &modifier : modifiers)
+            arguments << "-M" << modifier;
+        arguments << "-k" << key << "-s"
+                  << "300";
+        for (const QString &modifier : modifiers)
+            arguments << "-m" << modifier;
+        return act("wtype", arguments);
+    }
+
+    // A left click at this point of the window. The headless compositor
+    // has no pointer of its own: wlclick brings one.
+    bool click(QPoint at) const
+    {
+        if (!onWayland())
+            return act("xdotool", {"mousemove", "--window", window, QString::number(at.x()),
+                                   QString::number(at.y()), "click", "1"});
+        at += swayFocus().rect.topLeft();
+        return act(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlclick"),
+                   {QString::number(at.x()), QString::number(at.y()), "1280", "900"});
+    }
+
+    // The focus goes elsewhere, as when the user went to paste: on Wayland
+    // to an empty workspace, on X11 to a window of this process.
+    bool unfocus()
+    {
+        if (onWayland()) {
+            runTool("swaymsg", {"workspace", "2"});
+            return QTest::qWaitFor([] { return swayFocus().appId.isEmpty(); });
+        }
+        elsewhere.show();
+        return QTest::qWaitForWindowExposed(&elsewhere)
+               && focusX11(QString::number(elsewhere.winId()));
     }
 
     // Copies the password with ctrl+shift+c and returns what another
     // program then reads; "(before)" when nothing was copied.
     QString copyPassword() const
     {
-        // xclip serves the sentinel in the background until replaced.
-        runTool("xclip", {"-selection", "clipboard", "-i"}, "(before)");
+        copyAsAnotherProgram("(before)");
         press("ctrl+shift+c");
         QByteArray text; // a slow machine gets a few seconds
-        return QTest::qWaitFor([&] { return (text = readClipboard()) != "(before)"; })
+        return QTest::qWaitFor([&] { return (text = paste()) != "(before)"; })
                    ? QString::fromUtf8(text)
                    : QStringLiteral("(before)");
     }
 
 private:
-    // An xdotool command, then a moment for the program to handle it.
-    bool act(const QStringList &arguments) const
+    // A tool's command, then a moment for the program to handle it.
+    static bool act(const QString &tool, const QStringList &arguments)
     {
-        const bool done = runTool("xdotool", arguments).has_value();
-        QTest::qSleep(300);
+        const bool done = runTool(tool, arguments).has_value();
+        QTest::qWait(300);
         return done;
+    }
+
+    static bool focusX11(const QString &id)
+    {
+        return act("xdotool", {"windowfocus", id})
+               && runTool("xdotool", {"getwindowfocus"}).value_or("").trimmed() == id;
     }
 
     QTemporaryDir homeDir;
     QProcess process;
     QString window;
+    QWindow elsewhere;
 };
