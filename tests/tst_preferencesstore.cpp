@@ -3,17 +3,14 @@
 #include "services/SettingsJson.h"
 #include "support/TemporaryPreferences.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QProcess>
 #include <QTest>
 #include <QThread>
 
 #include <atomic>
-#include <csignal>
 #include <stop_token>
 #include <thread>
 
@@ -163,24 +160,6 @@ private slots:
             holder.request_stop();
         }
         QCOMPARE(PreferencesStore().load(), changed);
-    }
-
-    // A killed process leaves its whole last change behind.
-    void killedProcessKeepsItsChange()
-    {
-        TemporaryPreferences preferences;
-        QProcess child;
-        child.start(QCoreApplication::applicationDirPath() + "/settings_change_child",
-                    {preferences.path()});
-        QVERIFY(child.waitForReadyRead(60'000));
-        QCOMPARE(child.readLine(), "changed\n");
-        QTRY_VERIFY(preferences.storedValue().isValid());
-        ::kill(pid_t(child.processId()), SIGKILL);
-        QVERIFY(child.waitForFinished());
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        const Settings stored = PreferencesStore().load();
-        QCOMPARE(rawValue(stored.mode), "words");
-        QCOMPARE(stored.wordCount, 7);
     }
 };
 
