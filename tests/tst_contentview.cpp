@@ -408,20 +408,16 @@ private slots:
         QCOMPARE(f.copiedTexts(), QStringList{f.model->current()->text});
         QVERIFY(!f.model->didCopy());
 
-        const GeneratedPassword first = *f.model->current();
+        // The history panel takes the focus from the window; both commands
+        // still reach. The end-to-end suite presses them on the window.
         press(Qt::CTRL | Qt::Key_R);
-        QCOMPARE(f.model->history(), QList{first});
-        press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-        QCOMPARE(f.copiedTexts().last(), f.model->current()->text);
-        QVERIFY(f.model->didCopy());
-        // The history panel takes the focus from the window; both still reach.
         QTest::mouseClick(window.findChild<QToolButton *>("historyButton"), Qt::LeftButton);
         QVERIFY(window.findChild<ContentView *>()->historyPanel()->isAncestorOf(
             QApplication::focusWidget()));
         press(Qt::CTRL | Qt::Key_R);
         QCOMPARE(f.model->history().size(), 2);
         press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-        QCOMPARE(f.copiedTexts().last(), f.model->current()->text);
+        QVERIFY(f.model->didCopy() && f.copiedTexts().last() == f.model->current()->text);
     }
 };
 
