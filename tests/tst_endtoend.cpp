@@ -134,17 +134,13 @@ private slots:
                      app.windowClass());
 
         QStringList copied{app.copyPassword()};
-        QVERIFY(app.press("ctrl+r"));
-        copied.append(app.copyPassword());
-        QVERIFY(copied[1] != copied[0]);
         // To words through the mode picker, which is saved: its list shut
         // again, the last entry from the keyboard.
         QVERIFY(click(app, "modePicker"));
         QVERIFY(app.press("Escape"));
         QVERIFY(app.press("End"));
         copied.append(app.copyPassword());
-        QCOMPARE((QStringList{shape(copied[0]), shape(copied[1]), shape(copied[2])}),
-                 (QStringList{"16 characters", "16 characters", "5 words joined by _"}));
+        QCOMPARE(shape(copied[1]), "5 words joined by _");
         QVERIFY(contents(app.settingsFile()).contains("words"));
 
         QDirIterator files(app.home(), QDir::Files | QDir::Hidden | QDir::System,
