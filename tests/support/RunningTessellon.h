@@ -198,18 +198,6 @@ public:
                && focusX11(QString::number(elsewhere.winId()));
     }
 
-    // Copies the password with ctrl+shift+c and returns what another
-    // program then reads; "(before)" when nothing was copied.
-    QString copyPassword() const
-    {
-        copyAsAnotherProgram("(before)");
-        press("ctrl+shift+c");
-        QByteArray text; // a slow machine gets a few seconds
-        return QTest::qWaitFor([&] { return (text = paste()) != "(before)"; })
-                   ? QString::fromUtf8(text)
-                   : QStringLiteral("(before)");
-    }
-
 private:
     // A tool's command, then a moment for the program to handle it.
     static bool act(const QString &tool, const QStringList &arguments)
