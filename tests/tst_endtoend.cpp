@@ -25,8 +25,8 @@ namespace {
 // Runs a tool such as xclip or wtype to its end: its output, or nothing
 // when it failed. The event loop runs meanwhile, since while this process
 // owns the clipboard, xclip waits for its answer.
-inline std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
-                                         const QByteArray &input = QByteArray())
+std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
+                                  const QByteArray &input = QByteArray())
 {
     QProcess process;
     QSignalSpy finished(&process, &QProcess::finished);
@@ -38,16 +38,16 @@ inline std::optional<QByteArray> runTool(const QString &tool, const QStringList 
     return process.readAllStandardOutput();
 }
 
-// The suites run on the X server with xclip and xdotool, and on the
+// The suite runs on the X server with xclip and xdotool, and on the
 // Wayland compositor with wl-clipboard, wtype and swaymsg.
-inline bool onWayland()
+bool onWayland()
 {
     return QGuiApplication::platformName() == u"wayland";
 }
 
 // What another program reads from the clipboard as that type; "TARGETS"
 // lists the types, one a line.
-inline QByteArray paste(const QString &type = QStringLiteral("text"))
+QByteArray paste(const QString &type = QStringLiteral("text"))
 {
     const bool list = type == u"TARGETS", text = type == u"text";
     return (onWayland() ? runTool("wl-paste", list ? QStringList{"--list-types"}
@@ -58,7 +58,7 @@ inline QByteArray paste(const QString &type = QStringLiteral("text"))
 }
 
 // Another program copies the text and serves it from the background.
-inline void copyAsAnotherProgram(const QByteArray &text)
+void copyAsAnotherProgram(const QByteArray &text)
 {
     onWayland() ? runTool("wl-copy", {}, text)
                 : runTool("xclip", {"-selection", "clipboard", "-i"}, text);
@@ -73,7 +73,7 @@ struct SwayWindow
     QRect rect;
 };
 
-inline SwayWindow swayFocus()
+SwayWindow swayFocus()
 {
     QList<QJsonObject> nodes{
         QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or("")).object()};
@@ -172,8 +172,7 @@ public:
         const QString key = modifiers.takeLast();
         for (const QString &modifier : modifiers)
             arguments << "-M" << modifier;
-        arguments << "-k" << key << "-s"
-                  << "300";
+        arguments += {"-k", key, "-s", "300"};
         for (const QString &modifier : modifiers)
             arguments << "-m" << modifier;
         return act("wtype", arguments);
@@ -188,9 +187,9 @@ public:
         ModelFixture fixture;
         MainWindow twin(*fixture.model);
         twin.setAttribute(Qt::WA_DontShowOnScreen);
-        const QRect tiled = onWayland() ? swayFocus().rect : QRect(); // it fills the output
-        if (onWayland())
-            twin.resize(tiled.size());
+        // On the compositor it fills the output.
+        const QRect tiled = onWayland() ? swayFocus().rect : QRect(QPoint(), twin.size());
+        twin.resize(tiled.size());
         twin.show();
         const auto *target = twin.findChild<QWidget *>(QString::fromLatin1(control));
         const QPoint at = target->mapTo(&twin, target->rect().center());
