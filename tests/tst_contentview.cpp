@@ -172,7 +172,7 @@ private slots:
         Window w(GeneratorMode::basic, {.acknowledgement = std::chrono::milliseconds(300)});
         auto *copy = w.find<QPushButton>("copyButton");
         QTest::mouseClick(copy, Qt::LeftButton);
-        QCOMPARE(w.copiedTexts(), QStringList{w.model->current()->text});
+        QCOMPARE(w.copiedTexts, QStringList{w.model->current()->text});
         QCOMPARE(copy->text(), u"Copied"_s);
         QTRY_COMPARE(copy->text(), u"Copy"_s);
 
@@ -224,7 +224,7 @@ private slots:
         list->setCurrentRow(0);
         QTest::keySequence(list, QKeySequence::Copy);
         const auto &history = w.model->history();
-        QCOMPARE(w.copiedTexts(), (QStringList{history[1].text, history[2].text, history[0].text}));
+        QCOMPARE(w.copiedTexts, (QStringList{history[1].text, history[2].text, history[0].text}));
         QVERIFY(view->isVisible() && list->selectedItems().isEmpty());
         list->setCurrentRow(2); // left on the oldest, highlighted
         QTest::keyClick(list, Qt::Key_Escape);
@@ -396,7 +396,7 @@ private slots:
         // Without a password Copy Password stays on offer but copies nothing.
         QVERIFY(items["Edit/Copy Password"]->isEnabled());
         press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-        QVERIFY(f.copies.isEmpty() && !f.model->didCopy());
+        QVERIFY(f.copiedTexts.isEmpty() && !f.model->didCopy());
         f.model->setSettings({});
 
         // Text commands act on the focused text: no copy of the password.
@@ -405,7 +405,7 @@ private slots:
         items["Edit/Select All"]->trigger();
         QCOMPARE(display->selectedText(), f.model->current()->text);
         items["Edit/Copy"]->trigger();
-        QCOMPARE(f.copiedTexts(), QStringList{f.model->current()->text});
+        QCOMPARE(f.copiedTexts, QStringList{f.model->current()->text});
         QVERIFY(!f.model->didCopy());
 
         // The history panel takes the focus from the window; both commands
@@ -417,7 +417,7 @@ private slots:
         press(Qt::CTRL | Qt::Key_R);
         QCOMPARE(f.model->history().size(), 2);
         press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-        QVERIFY(f.model->didCopy() && f.copiedTexts().last() == f.model->current()->text);
+        QVERIFY(f.model->didCopy() && f.copiedTexts.last() == f.model->current()->text);
     }
 };
 

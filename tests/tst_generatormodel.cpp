@@ -110,16 +110,16 @@ private slots:
         const GeneratedPassword record = f.model->history().first();
         f.log.clear();
         f.model->copy(record);
-        QCOMPARE(f.copiedTexts(), QStringList{record.text});
-        QCOMPARE(f.copies.first().autoClearAfter, std::optional(60'000ms));
+        QCOMPARE(f.copiedTexts, QStringList{record.text});
+        QCOMPARE(f.copyDelays.first(), std::optional(60'000ms));
         QVERIFY(f.model->didCopy());
         QCOMPARE(f.log, QStringList{"didCopy"});
 
         // A piece of it goes the same way, without the acknowledgement.
         f.log.clear();
         f.model->copyText(record.text.left(3));
-        QCOMPARE(f.copiedTexts(), (QStringList{record.text, record.text.left(3)}));
-        QCOMPARE(f.copies.last().autoClearAfter, f.copies.first().autoClearAfter);
+        QCOMPARE(f.copiedTexts, (QStringList{record.text, record.text.left(3)}));
+        QCOMPARE(f.copyDelays.last(), f.copyDelays.first());
         QCOMPARE(f.log, QStringList());
     }
 

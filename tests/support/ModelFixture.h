@@ -25,13 +25,6 @@ public:
     QStringList *log = nullptr;
 };
 
-// One copy handed to the clipboard.
-struct Copy
-{
-    QString text;
-    std::optional<std::chrono::milliseconds> autoClearAfter;
-};
-
 // The real model over a store in memory that starts with the given
 // settings; copies are noted instead of reaching the system clipboard, and
 // its notices in one log with the saves. Randomness, the word list and the
@@ -54,7 +47,8 @@ struct ModelFixture
             .store = store,
             .copyToClipboard =
                 [this](const QString &text, std::optional<std::chrono::milliseconds> delay) {
-                    copies.append({text, delay});
+                    copiedTexts.append(text);
+                    copyDelays.append(delay);
                 },
             .random = options.random ? *options.random : RandomSource::system(),
             .words = options.words,
@@ -72,16 +66,10 @@ struct ModelFixture
         }
     }
 
-    QStringList copiedTexts() const
-    {
-        QStringList texts;
-        for (const Copy &copy : copies)
-            texts.append(copy.text);
-        return texts;
-    }
-
     MemoryStore store;
-    QList<Copy> copies;
+    // What was handed to the clipboard, and with which delay.
+    QStringList copiedTexts;
+    QList<std::optional<std::chrono::milliseconds>> copyDelays;
     QStringList log;
     std::unique_ptr<GeneratorModel> model;
 };
