@@ -12,6 +12,7 @@
 #include "ui/LabeledRow.h"
 #include "ui/MainWindow.h"
 #include "ui/StyledLabel.h"
+#include "ui/Theme.h"
 #include "ui/ToggleButton.h"
 
 #include <QAbstractButton>
@@ -151,6 +152,23 @@ private slots:
         QTRY_VERIFY(panel->isVisible());
         QTest::qWait(300);
         measure("history", panel);
+        // A pressed row: its rating and copy symbol, in the row's last line,
+        // still stand out from the highlight.
+        auto *list = panel->findChild<QListWidget *>();
+        list->setCurrentRow(0);
+        QTest::qWait(50);
+        const QImage shot = list->viewport()->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        const QRect row = list->visualItemRect(list->item(0));
+        const int line = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
+        const QRect details(row.left() + 22, row.bottom() - 3 - line, row.width() - 30, line);
+        const auto cut = [&](QRect box) {
+            return shot.copy(
+                QRectF(QPointF(box.topLeft()) * scale, QSizeF(box.size()) * scale).toAlignedRect());
+        };
+        note("pressed", "history rating", measured(cut(details.adjusted(0, 0, -line - 8, 0))), 3);
+        note("pressed", "history copy symbol",
+             measured(cut(details.adjusted(details.width() - line - 8, 0, 0, 0))), 1.5);
 
         qInfo().noquote() << "contrast on"
                           << (theme.isEmpty() ? "Fusion, dark palette" : "GTK " + theme);

@@ -65,12 +65,12 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     const int top = inner.top() + int(std::ceil(y)) + lineSpacing;
     paintDetails(*painter, QRect(inner.left(), top, inner.width(), inner.bottom() - top + 1),
-                 index.data(entropyRole).toDouble(), option.palette);
+                 index.data(entropyRole).toDouble(), option.palette, selected);
     painter->restore();
 }
 
 void HistoryRowDelegate::paintDetails(QPainter &painter, const QRect &rect, double bits,
-                                      const QPalette &palette) const
+                                      const QPalette &palette, bool selected) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF dot(rect.left(), rect.center().y() - dotSize / 2.0 + 0.5, dotSize, dotSize);
@@ -80,14 +80,20 @@ void HistoryRowDelegate::paintDetails(QPainter &painter, const QRect &rect, doub
 
     const QFont caption = Theme::font(Theme::TextStyle::caption2);
     painter.setFont(caption);
-    painter.setPen(Theme::foreground(Theme::Foreground::secondary, palette));
+    // On a pressed row the subdued greys would vanish into the highlight:
+    // the rating takes the highlight's own text colour, the symbol a half of it.
+    const QColor highlighted = palette.color(QPalette::HighlightedText);
+    painter.setPen(selected ? highlighted
+                            : Theme::foreground(Theme::Foreground::secondary, palette));
     const QRect label = rect.adjusted(dotSize + detailSpacing, 0, 0, 0);
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, ratingText(bits));
 
     // The copy symbol, the size of the caption text, in the tertiary level.
     const int side = QFontMetrics(caption).height();
     const QRect symbol(rect.right() - side + 1, rect.center().y() - side / 2, side, side);
-    const QPixmap pixmap = Symbols::icon(QStringLiteral("doc.on.doc")).pixmap(side, side);
-    painter.setOpacity(Theme::foreground(Theme::Foreground::tertiary, palette).alphaF());
+    const QPixmap pixmap = Symbols::icon(QStringLiteral("doc.on.doc"))
+                               .pixmap(side, side, selected ? QIcon::Selected : QIcon::Normal);
+    painter.setOpacity(selected ? 0.5
+                                : Theme::foreground(Theme::Foreground::tertiary, palette).alphaF());
     painter.drawPixmap(symbol, pixmap);
 }

@@ -31,6 +31,6 @@ public:
 private:
     static QFont textFont();
     static qreal textWidth(const QStyleOptionViewItem &option);
-    void paintDetails(QPainter &painter, const QRect &rect, double bits,
-                      const QPalette &palette) const;
+    void paintDetails(QPainter &painter, const QRect &rect, double bits, const QPalette &palette,
+                      bool selected) const;
 };
