@@ -63,7 +63,7 @@ QWidget *buildingBlocks()
 
     const std::pair<std::optional<GeneratedPassword>, std::optional<QString>> contents[] = {
         {sample(QStringLiteral("vR7#kq2-Lm9x!Tz4")), std::nullopt},
-        {sample(longSample()), std::nullopt},
+        {sample(QStringLiteral("k7#Qm2-Vx9!pR4").repeated(10).left(128)), std::nullopt},
         {std::nullopt, QStringLiteral("Turn on at least one character to generate a password.")}};
     for (const auto &[password, message] : contents) {
         auto *display = new PasswordDisplay;
