@@ -169,8 +169,10 @@ QSize PasswordDisplay::sizeHint() const
 
 QSize PasswordDisplay::minimumSizeHint() const
 {
-    const int width = 2 * horizontalPadding + 40;
-    return {width, heightForWidth(width)};
+    // Narrow, yet as high as at the ideal width: the layout asks the height
+    // for the width it really gives, and fitting the text to a sliver would
+    // load the face at every smaller size before the window first shows.
+    return {2 * horizontalPadding + 40, sizeHint().height()};
 }
 
 bool PasswordDisplay::hasHeightForWidth() const
