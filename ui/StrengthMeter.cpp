@@ -11,17 +11,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-QColor mix(const QColor &from, const QColor &to, qreal progress)
-{
-    const auto between = [progress](float a, float b) { return a + (b - a) * float(progress); };
-    return QColor::fromRgbF(between(from.redF(), to.redF()), between(from.greenF(), to.greenF()),
-                            between(from.blueF(), to.blueF()), between(from.alphaF(), to.alphaF()));
-}
-
-} // namespace
-
 StrengthMeter::StrengthMeter(QWidget *parent)
     : QWidget(parent)
     , m_fromColor(fillColor())
@@ -40,7 +29,7 @@ void StrengthMeter::setBits(double bits)
     // Glide on from wherever the bar stands now, even mid-way.
     const qreal progress = m_animation->progress();
     m_fromFraction = m_fromFraction + (fraction(m_bits) - m_fromFraction) * progress;
-    m_fromColor = mix(m_fromColor, fillColor(), progress);
+    m_fromColor = Theme::mix(m_fromColor, fillColor(), progress);
     m_bits = bits;
     m_animation->restart();
     update();
@@ -97,7 +86,7 @@ void StrengthMeter::paintEvent(QPaintEvent *)
 
     const qreal progress = m_animation->progress();
     const qreal shown = m_fromFraction + (fraction(m_bits) - m_fromFraction) * progress;
-    const QColor color = mix(m_fromColor, fillColor(), progress);
+    const QColor color = Theme::mix(m_fromColor, fillColor(), progress);
     const QRectF fill(track.topLeft(), QSizeF(qMax(minimumFill, shown * track.width()), barHeight));
     const qreal fillRadius = qMin(radius, fill.width() / 2);
     painter.setBrush(color);

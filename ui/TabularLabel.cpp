@@ -48,11 +48,8 @@ QList<std::pair<QString, qreal>> TabularLabel::cells() const
 
 QSize TabularLabel::sizeHint() const
 {
-    qreal width = 0;
-    for (const auto &[character, advance] : cells())
-        width += advance;
     const QMargins margins = contentsMargins();
-    return QSize(int(std::ceil(width)) + margins.left() + margins.right(),
+    return QSize(int(std::ceil(widthOf(cells()))) + margins.left() + margins.right(),
                  int(std::ceil(QFontMetricsF(font()).height())) + margins.top() + margins.bottom());
 }
 
@@ -61,18 +58,27 @@ QSize TabularLabel::minimumSizeHint() const
     return sizeHint();
 }
 
+qreal TabularLabel::widthOf(const QList<std::pair<QString, qreal>> &cells)
+{
+    qreal width = 0;
+    for (const auto &[character, advance] : cells)
+        width += advance;
+    return width;
+}
+
 void TabularLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();
-    const int content = sizeHint().width() - contentsMargins().left() - contentsMargins().right();
+    const QList<std::pair<QString, qreal>> laidOut = cells();
+    const qreal content = widthOf(laidOut);
     const Qt::Alignment horizontal = QStyle::visualAlignment(layoutDirection(), alignment());
     qreal x = horizontal & Qt::AlignRight     ? area.right() + 1 - content
-              : horizontal & Qt::AlignHCenter ? area.left() + (area.width() - content) / 2.0
+              : horizontal & Qt::AlignHCenter ? area.left() + (area.width() - content) / 2
                                               : area.left();
-    for (const auto &[character, advance] : cells()) {
+    for (const auto &[character, advance] : laidOut) {
         painter.drawText(QRectF(x, area.top(), advance, area.height()), Qt::AlignCenter, character);
         x += advance;
     }

@@ -21,4 +21,5 @@ protected:
 private:
     // Each character of the text with the advance it is given.
     QList<std::pair<QString, qreal>> cells() const;
+    static qreal widthOf(const QList<std::pair<QString, qreal>> &cells);
 };

@@ -151,25 +151,27 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
+QColor mix(const QColor &from, const QColor &to, qreal progress)
+{
+    const auto between = [progress](float a, float b) { return a + (b - a) * float(progress); };
+    return QColor::fromRgbF(between(from.redF(), to.redF()), between(from.greenF(), to.greenF()),
+                            between(from.blueF(), to.blueF()), between(from.alphaF(), to.alphaF()));
+}
+
 QColor legible(const QColor &ink, const QColor &behind, const QPalette &palette, double minimum)
 {
-    const QColor window = palette.color(QPalette::Window);
-    const auto over = [](const QColor &top, const QColor &bottom) {
-        const qreal a = top.alphaF();
-        return QColor::fromRgbF(float(top.redF() * a + bottom.redF() * (1 - a)),
-                                float(top.greenF() * a + bottom.greenF() * (1 - a)),
-                                float(top.blueF() * a + bottom.blueF() * (1 - a)));
+    const auto over = [](QColor top, const QColor &bottom) {
+        const qreal coverage = top.alphaF();
+        top.setAlphaF(bottom.alphaF());
+        return mix(bottom, top, coverage);
     };
-    const QColor background = over(behind, window);
+    const QColor background = over(behind, palette.color(QPalette::Window));
     const QColor text = palette.color(QPalette::WindowText);
     QColor result = ink;
     for (int step = 1; step <= 20 && contrastRatio(over(result, background), background) < minimum;
          ++step) {
-        const qreal t = step / 20.0;
-        result =
-            QColor::fromRgbF(float(ink.redF() + (text.redF() - ink.redF()) * t),
-                             float(ink.greenF() + (text.greenF() - ink.greenF()) * t),
-                             float(ink.blueF() + (text.blueF() - ink.blueF()) * t), ink.alphaF());
+        result = mix(ink, text, step / 20.0);
+        result.setAlphaF(ink.alphaF());
     }
     return result;
 }

@@ -41,6 +41,9 @@ QColor onAccent(const QPalette &palette);
 // The colour with its alpha multiplied by opacity.
 QColor withOpacity(QColor color, qreal opacity);
 
+// The colour a share of the way from one to the other, alpha included.
+QColor mix(const QColor &from, const QColor &to, qreal progress);
+
 // The WCAG contrast ratio of two opaque colours, from 1 to 21.
 double contrastRatio(const QColor &a, const QColor &b);
 
