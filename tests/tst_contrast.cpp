@@ -115,10 +115,23 @@ class TestContrast : public QObject
             if (row->titleLabel()->isVisible())
                 note(where, "title " + row->titleLabel()->text(),
                      measured(area(row->titleLabel(), row->titleLabel()->rect())), 3);
+        const int line = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
         for (auto *list : window->findChildren<QListWidget *>()) {
-            for (int i = 0; i < list->count(); ++i)
-                note(where, "history rows",
-                     measured(area(list->viewport(), list->visualItemRect(list->item(i)))), 3);
+            for (int i = 0; i < list->count(); ++i) {
+                const QRect row = list->visualItemRect(list->item(i));
+                note(where, "history rows", measured(area(list->viewport(), row)), 3);
+                if (!list->item(i)->isSelected())
+                    continue;
+                // A pressed row's rating and copy symbol, in its last line.
+                const QRect details(row.left() + 22, row.bottom() - 3 - line, row.width() - 30,
+                                    line);
+                note(where, "history rating",
+                     measured(area(list->viewport(), details.adjusted(0, 0, -line - 8, 0))), 3);
+                note(where, "history copy symbol",
+                     measured(area(list->viewport(),
+                                   details.adjusted(details.width() - line - 8, 0, 0, 0))),
+                     1.5);
+            }
         }
     }
 
@@ -152,23 +165,8 @@ private slots:
         QTRY_VERIFY(panel->isVisible());
         QTest::qWait(300);
         measure("history", panel);
-        // A pressed row: its rating and copy symbol, in the row's last line,
-        // still stand out from the highlight.
-        auto *list = panel->findChild<QListWidget *>();
-        list->setCurrentRow(0);
-        QTest::qWait(50);
-        const QImage shot = list->viewport()->grab().toImage();
-        const qreal scale = shot.devicePixelRatio();
-        const QRect row = list->visualItemRect(list->item(0));
-        const int line = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
-        const QRect details(row.left() + 22, row.bottom() - 3 - line, row.width() - 30, line);
-        const auto cut = [&](QRect box) {
-            return shot.copy(
-                QRectF(QPointF(box.topLeft()) * scale, QSizeF(box.size()) * scale).toAlignedRect());
-        };
-        note("pressed", "history rating", measured(cut(details.adjusted(0, 0, -line - 8, 0))), 3);
-        note("pressed", "history copy symbol",
-             measured(cut(details.adjusted(details.width() - line - 8, 0, 0, 0))), 1.5);
+        panel->findChild<QListWidget *>()->setCurrentRow(0);
+        measure("pressed", panel);
 
         qInfo().noquote() << "contrast on"
                           << (theme.isEmpty() ? "Fusion, dark palette" : "GTK " + theme);
