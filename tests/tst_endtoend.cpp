@@ -1,7 +1,6 @@
 // The built programs as a user drives them from outside, on a real X server
 // and on a real Wayland compositor alike: only what needs them, as the
 // model and window suites check the rest in process.
-#include "core/Wordlist.h"
 #include "support/ModelFixture.h"
 #include "ui/MainWindow.h"
 
@@ -17,7 +16,6 @@
 #include <QTest>
 #include <QWindow>
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -238,23 +236,6 @@ private:
 constexpr int clearAfter = 2500;  // ms, in place of the minute
 constexpr int longerClear = 8000; // room for a second copy within it
 
-// What a copy looks like: "16 characters", "7 words joined by :", or
-// "nothing" when none came. No listed word holds ':' or '_'.
-QString shape(const QString &copied)
-{
-    if (copied == QStringLiteral("(before)"))
-        return QStringLiteral("nothing");
-    static const QStringList list =
-        Wordlist::fromFile(QCoreApplication::applicationDirPath() + "/wordlist.txt");
-    for (QChar joiner : {u':', u'_'}) {
-        const QStringList words = copied.split(joiner);
-        if (words.size() > 1
-            && std::ranges::all_of(words, [](const QString &word) { return list.contains(word); }))
-            return QStringLiteral("%1 words joined by %2").arg(words.size()).arg(joiner);
-    }
-    return QStringLiteral("%1 characters").arg(copied.size());
-}
-
 // The file's bytes, "(absent)" when there is none.
 QByteArray contents(const QString &path)
 {
@@ -318,27 +299,27 @@ private slots:
         QTest::addColumn<bool>("theyCopy");
         QTest::addColumn<bool>("copyAgain");
         QTest::addColumn<bool>("cleared");
-        QTest::addColumn<QString>("copied");
+        QTest::addColumn<QString>("copied");    // the whole text's pattern; empty for none
         QTest::addColumn<QByteArray>("stored"); // null for none
         QTest::addColumn<bool>("wordList");
         const auto row = [](const char *name, const char *how, bool theyCopy, bool copyAgain,
-                            bool cleared, const char *copied = "16 characters",
+                            bool cleared, const char *copied = "[!-~]{16}",
                             const char *stored = nullptr, bool wordList = true) {
             QTest::newRow(name) << QString(how) << theyCopy << copyAgain << cleared
                                 << QString(copied) << QByteArray(stored) << wordList;
         };
         row("cleared while unfocused", "button", false, false, true);
-        row("their later copy of it stays", "keys", true, false, false,
-            "7 words joined by :", R"({"mode":"words","wordCount":7,"separators":":"})");
-        row("kept with the clear off, no word list", "button", false, false, false, "16 characters",
+        row("their later copy of it stays", "keys", true, false, false, "[a-z-]+(:[a-z-]+){6}",
+            R"({"mode":"words","wordCount":7,"separators":":"})");
+        row("kept with the clear off, no word list", "button", false, false, false, "[!-~]{16}",
             R"({"autoClearClipboard":false})", false);
         row("a second copy restarts the minute", "keys", false, true, true);
         // The row of the password a click on Regenerate replaced.
         row("from the history", "history", false, false, true);
         // The picker's list shut again, its last entry from the keyboard.
-        row("after words picked", "picker", false, false, true, "5 words joined by _");
-        row("no word list for a passphrase", "keys", false, false, false, "nothing",
-            R"({"mode":"words"})", false);
+        row("after words picked", "picker", false, false, true, "[a-z-]+(_[a-z-]+){4}");
+        row("no word list for a passphrase", "keys", false, false, false, "", R"({"mode":"words"})",
+            false);
     }
 
     void copyIsMarkedAndClearedUnlessReplaced()
@@ -369,16 +350,21 @@ private slots:
                                  : app.press(how == u"history" ? "Return" : "ctrl+shift+c"));
         QByteArray password; // a slow machine gets a few seconds
         QVERIFY(QTest::qWaitFor([&] { return (password = paste()) != "(before)"; })
-                == (copied != u"nothing"));
+                == !copied.isEmpty());
         QElapsedTimer sinceCopy;
         sinceCopy.start();
-        QCOMPARE(shape(QString::fromUtf8(password)), copied);
+        // No word holds ':' or '_'; the password itself is never printed.
+        QVERIFY2(copied.isEmpty()
+                     || QRegularExpression(QRegularExpression::anchoredPattern(copied))
+                            .match(QString::fromUtf8(password))
+                            .hasMatch(),
+                 "the copy is not of the expected shape");
         QVERIFY(app.isRunning());
         if (how == u"picker")
             QVERIFY(contents(app.settingsFile()).contains("words"));
         else
             QCOMPARE(contents(app.settingsFile()), before);
-        if (copied == u"nothing")
+        if (copied.isEmpty())
             return;
         QVERIFY2(isMarked(), paste("TARGETS"));
         if (copyAgain) {
