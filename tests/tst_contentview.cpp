@@ -7,11 +7,13 @@
 #include "ui/HistoryPanel.h"
 #include "ui/HistoryRowDelegate.h"
 #include "ui/HistoryView.h"
+#include "ui/LabeledRow.h"
 #include "ui/MainWindow.h"
 #include "ui/MiddleElision.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StrengthMeter.h"
+#include "ui/StyledLabel.h"
 #include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
 
@@ -316,6 +318,12 @@ private slots:
         // The exponent takes one width whatever its digits, in every face here.
         auto *exponent = w.find<QLabel>("exponentLabel");
         QCOMPARE(exponent->width(), 52);
+        // Row titles end on their 78-wide column; the accessory stands 10 apart.
+        auto *meter = w.find<StrengthMeter>();
+        QCOMPARE(at(exponent).x() - (at(meter).x() + meter->width()), 10);
+        QLabel *title = w.find<LabeledRow>()->titleLabel();
+        QCOMPARE(at(title).x() + title->width(), 14 + 78);
+        QCOMPARE(title->alignment(), Qt::AlignRight | Qt::AlignVCenter);
         for (const QString &family : QFontDatabase::families()) {
             QFont font(family);
             font.setPixelSize(130); // large, so that a fraction of a pixel shows
