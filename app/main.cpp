@@ -2,6 +2,7 @@
 #include "app/StartupOptions.h"
 #include "app/TessellonApp.h"
 #include "app/WordlistPreload.h"
+#include "ui/SymbolStyle.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    QApplication::setStyle(new SymbolStyle);
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
 
     // Before the model exists, so that its first passphrase rarely waits.
