@@ -56,6 +56,9 @@ void print(FILE *stream, const QString &text)
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
+    // The usual start, from a launcher: nothing to read, so no parser to build.
+    if (argc <= 1)
+        return std::nullopt;
     // A core application, not yet the GUI one, so that nothing here needs
     // a display; the parser reads the program's name and version from it.
     const QCoreApplication core(argc, argv);
