@@ -173,6 +173,8 @@ QWidget *ContentView::makeBottomBar()
     m_modePicker->addItem(tr("Advanced"), int(GeneratorMode::advanced));
     m_modePicker->addItem(tr("Words"), int(GeneratorMode::words));
     m_modePicker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The style sizes a picker by the face; the bar holds one height.
+    m_modePicker->setFixedHeight(Theme::barHeight(m_modePicker->font()));
     connect(m_modePicker, &QComboBox::activated, this, [this](int index) {
         const auto mode = GeneratorMode(m_modePicker->itemData(index).toInt());
         editSettings(m_model, [&](Settings &settings) { settings.mode = mode; });

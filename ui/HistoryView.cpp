@@ -117,9 +117,11 @@ void HistoryView::refresh()
 void HistoryView::markDestructive()
 {
     QPalette palette = m_clearButton->palette();
-    // Styles shade a button's face around the button colour: a margin.
+    // A title is text: 4.5:1 against the button colour, the least for body
+    // text, which also leaves room for styles that shade the face around it
+    // and for faces whose thin strokes never reach full ink.
     const QColor red = Theme::legible(Theme::standard(Theme::Standard::red, palette),
-                                      palette.color(QPalette::Button), palette, 4);
+                                      palette.color(QPalette::Button), palette, 4.5);
     palette.setColor(QPalette::Active, QPalette::ButtonText, red);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, red);
     palette.setColor(

@@ -30,8 +30,7 @@ QSize ProminentButton::sizeHint() const
     // As tall as the bar's other controls, whatever the style would make of
     // a push button, with the title well clear of the rounded ends.
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(text()) + 2 * titleMargin,
-                 std::max(barHeight, metrics.height() + 4));
+    return QSize(metrics.horizontalAdvance(text()) + 2 * titleMargin, Theme::barHeight(font()));
 }
 
 void ProminentButton::paintEvent(QPaintEvent *)

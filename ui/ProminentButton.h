@@ -12,7 +12,6 @@ class ProminentButton : public QPushButton
 
 public:
     static constexpr qreal cornerRadius = 5;
-    static constexpr int barHeight = 22;
     static constexpr int titleMargin = 12;
 
     explicit ProminentButton(const QString &text, QWidget *parent = nullptr);

@@ -176,6 +176,11 @@ QColor legible(const QColor &ink, const QColor &behind, const QPalette &palette,
     return result;
 }
 
+int barHeight(const QFont &font)
+{
+    return std::max(22, QFontMetrics(font).height() + 4);
+}
+
 QFont font(TextStyle style)
 {
     QFont result = QGuiApplication::font();

@@ -27,6 +27,10 @@ constexpr int spacing = 10;
 constexpr int titleColumnWidth = 78;
 constexpr int titleColumnSpacing = spacing;
 
+// The bottom bar's controls are 22 high, whatever a style or a face would
+// make of them; only a face whose lines need more gets two points each side.
+int barHeight(const QFont &font);
+
 // A palette is dark when its window is darker than its text.
 bool isDark(const QPalette &palette);
 
