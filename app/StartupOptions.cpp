@@ -69,7 +69,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         "Generates strong passwords and passphrases in a window. The window keeps the settings "
         "you chose last time; for passwords in a terminal or a script, use tessellon-cli."));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Spelt as tessellon-cli spells it.
+    const QCommandLineOption version(
+        {QStringLiteral("V"), QStringLiteral("version")},
+        QCoreApplication::translate("StartupOptions", "Show the version and exit."));
+    parser.addOption(version);
     addQtOptions(parser);
 
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -86,7 +90,12 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return 2;
     }
     if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
+        // Qt's usage line shows the path the program was started from.
+        QString text = parser.helpText();
+        const QString path = QCoreApplication::arguments().value(0);
+        if (const qsizetype at = text.indexOf(path); !path.isEmpty() && at >= 0)
+            text.replace(at, path.size(), program);
+        print(stdout, text);
         return 0;
     }
     if (parser.isSet(version)) {

@@ -8,7 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    hardenProcess();
+    hardenProcess("tessellon");
     QApplication::setOrganizationName(QStringLiteral("Tessellon"));
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
     QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));

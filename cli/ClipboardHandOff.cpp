@@ -36,6 +36,17 @@ QString helperPath()
 
 namespace {
 
+// Closes every descriptor from the first on.
+void closeFrom(int first)
+{
+#if defined(Q_OS_LINUX)
+    if (::close_range(unsigned(first), ~0U, 0) == 0)
+        return;
+#endif
+    for (long fd = first, end = ::sysconf(_SC_OPEN_MAX); fd < end; ++fd)
+        ::close(int(fd));
+}
+
 bool writeAll(int fd, const QByteArray &bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
@@ -45,6 +56,39 @@ bool writeAll(int fd, const QByteArray &bytes)
         done += qMax<ssize_t>(written, 0);
     }
     return true;
+}
+
+// In the forked child: the helper gets the password pipe as its standard
+// input and the status pipe as its output, and nothing else of ours or the
+// caller's. A caller that closed its standard streams may have left a pipe
+// on descriptor 0 or 1 already, still to be closed on exec: each is moved
+// above the standard three first, so that the dup2() that puts it in place
+// always makes a new, inheritable descriptor.
+[[noreturn]] void startHelper(const char *helper, const char *const arguments[], int secret,
+                              int status)
+{
+    // Its own session, so that closing the terminal does not end the copy,
+    // and the root folder, so that it holds no mount busy.
+    ::setsid();
+    if (::chdir("/") != 0)
+        ::_exit(127);
+    const int input = ::fcntl(secret, F_DUPFD, 3);
+    const int output = ::fcntl(status, F_DUPFD, 3);
+    if (input < 0 || output < 0 || ::dup2(input, STDIN_FILENO) < 0
+        || ::dup2(output, STDOUT_FILENO) < 0)
+        ::_exit(127);
+    // A standard error that is closed, or is one of our pipes, would hand
+    // the helper's messages to whatever it opens next.
+    if (const int flags = ::fcntl(STDERR_FILENO, F_GETFD); flags < 0 || (flags & FD_CLOEXEC)) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (null >= 0 && null != STDERR_FILENO) {
+            ::dup2(null, STDERR_FILENO);
+            ::close(null);
+        }
+    }
+    closeFrom(3);
+    ::execv(helper, const_cast<char *const *>(arguments));
+    ::_exit(127);
 }
 
 QByteArray readAll(int fd)
@@ -73,14 +117,8 @@ std::optional<QString> handOffToClipboard(const QString &password, bool clearAft
         return translated("The clipboard couldn't be reached.");
 
     const pid_t child = ::fork();
-    if (child == 0) {
-        // Its own session, so that closing the terminal does not end the copy.
-        ::setsid();
-        if (::dup2(secret[0], STDIN_FILENO) < 0 || ::dup2(status[1], STDOUT_FILENO) < 0)
-            ::_exit(127);
-        ::execv(helper.constData(), const_cast<char *const *>(arguments));
-        ::_exit(127);
-    }
+    if (child == 0)
+        startHelper(helper.constData(), arguments, secret[0], status[1]);
     ::close(secret[0]);
     ::close(status[1]);
     QByteArray bytes = password.toUtf8();

@@ -1,5 +1,8 @@
 #include "cli/CommandLineRequest.h"
 
+#include "cli/CommandLineArguments.h"
+#include "core/Characters.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -28,6 +31,51 @@ std::variant<qint64, UsageError> wholeNumber(const QString &text, const QString 
                           .arg(lowest)
                           .arg(highest)
                           .arg(text)};
+}
+
+// Qt's usage line shows the path the program was started from; tools show
+// their name.
+QString namingTheProgram(QString help)
+{
+    const QString path = QCoreApplication::arguments().value(0);
+    const qsizetype at = path.isEmpty() ? -1 : help.indexOf(path);
+    return at < 0 ? help : help.replace(at, path.size(), QCoreApplication::applicationName());
+}
+
+QString hex(uint value, int digits)
+{
+    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
+}
+
+// Characters for a password must be seen and typed back: control and
+// format characters (a newline, a zero-width space, a bidi override), line
+// and paragraph separators and bytes that are not UTF-8 are refused by name.
+// In --extra, whitespace is passed over, as the window's field passes it.
+std::optional<UsageError> unseenCharacter(const QString &text, const QString &option,
+                                          bool skipsWhitespace)
+{
+    for (const QChar unit : text) {
+        if (const std::optional<unsigned char> byte = undecodedByte(unit.unicode()))
+            return UsageError{translated("--%1 holds the byte 0x%2, which is not UTF-8 text.")
+                                  .arg(option, hex(*byte, 2))};
+    }
+    for (const QString &character : Characters::graphemes(text)) {
+        if (skipsWhitespace && Characters::isWhitespace(character))
+            continue;
+        const char32_t scalar = Characters::firstScalar(character);
+        switch (QChar::category(scalar)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return UsageError{
+                translated("--%1 holds U+%2, a character that cannot be seen or typed back.")
+                    .arg(option, hex(scalar, 4))};
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
 struct Options
@@ -105,6 +153,17 @@ std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Op
             return UsageError{translated("--mode must be basic, advanced or words, not '%1'.")
                                   .arg(parser.value(options.mode))};
     }
+    const struct
+    {
+        const QCommandLineOption &option;
+        bool skipsWhitespace;
+    } texts[] = {{options.characters, false}, {options.extra, true}, {options.separators, false}};
+    for (const auto &[option, skipsWhitespace] : texts) {
+        if (!parser.isSet(option))
+            continue;
+        if (auto error = unseenCharacter(parser.value(option), option.names().last(), skipsWhitespace))
+            return error;
+    }
     if (parser.isSet(options.characters))
         request.enabledCharacters = CharacterSet::fromText(parser.value(options.characters));
     if (parser.isSet(options.extra))
@@ -162,7 +221,7 @@ parseCommandLine(const QStringList &arguments)
         return UsageError{
             translated("Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
     if (parser.isSet(options.help))
-        return CommandLineAnswer{parser.helpText()};
+        return CommandLineAnswer{namingTheProgram(parser.helpText())};
     if (parser.isSet(options.version))
         return CommandLineAnswer{QStringLiteral("%1 %2\n").arg(
             QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};

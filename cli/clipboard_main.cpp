@@ -30,7 +30,7 @@ void detachFromCaller()
 
 int main(int argc, char *argv[])
 {
-    hardenProcess();
+    hardenProcess("tessellon-clipboard");
     const bool clear = argc > 1 && qstrcmp(argv[1], "--clear") == 0;
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))

@@ -1,5 +1,7 @@
 // tessellon-cli: the generator for terminals and scripts.
+#include "app/ProcessHardening.h"
 #include "cli/ClipboardHandOff.h"
+#include "cli/CommandLineArguments.h"
 #include "cli/CommandLineRequest.h"
 #include "cli/PasswordLine.h"
 #include "core/GeneratorModel.h"
@@ -7,15 +9,67 @@
 #include "services/PreferencesStore.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 void print(FILE *stream, const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// A standard stream the caller closed is held on /dev/null, so that no file
+// this process opens later takes its number and receives passwords; output
+// to a closed standard output still fails as it would have.
+bool outputWasClosed = false;
+
+void holdClosedStandardStreams()
+{
+#ifdef Q_OS_UNIX
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) >= 0)
+            continue;
+        outputWasClosed |= fd == STDOUT_FILENO;
+        const int null = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (null >= 0 && null != fd) {
+            ::dup2(null, fd);
+            ::close(null);
+        }
+    }
+#endif
+}
+
+// Standard output as scripts rely on it: each piece written and flushed at
+// once, so that the first failure (a full disk, a pipe closed while SIGPIPE
+// is ignored) stops the run before another password is made.
+bool written(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return true; // as after a --copy, which prints nothing
+    if (outputWasClosed) {
+        errno = EBADF;
+        return false;
+    }
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+           && std::fflush(stdout) == 0;
+}
+
+int writeError()
+{
+    const int error = errno;
+    print(stderr, QStringLiteral("tessellon-cli: %1: %2\n")
+                      .arg(QCoreApplication::translate("CommandLineRequest", "write error"),
+                           QString::fromLocal8Bit(std::strerror(error)))
+                      .toUtf8());
+    return 1;
 }
 
 // Nothing reaches standard output before the first password is known to
@@ -42,26 +96,26 @@ int run(const CommandLineRequest &request)
         }
         pending += passwordLine(password, request.output);
         if (pending.size() >= 1 << 16) {
-            print(stdout, pending);
+            if (!written(pending))
+                return writeError();
             pending.clear();
         }
     }
-    print(stdout, pending);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return written(pending) ? 0 : writeError();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
+    hardenProcess("tessellon-cli");
     QCoreApplication::setApplicationName(QStringLiteral("tessellon-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     const QCoreApplication application(argc, argv);
-    const auto parsed = parseCommandLine(QCoreApplication::arguments());
-    if (const auto *answer = std::get_if<CommandLineAnswer>(&parsed)) {
-        print(stdout, answer->text.toUtf8());
-        return 0;
-    }
+    const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
+    if (const auto *answer = std::get_if<CommandLineAnswer>(&parsed))
+        return written(answer->text.toUtf8()) ? 0 : writeError();
     if (const auto *error = std::get_if<UsageError>(&parsed)) {
         print(stderr,
               QStringLiteral("tessellon-cli: %1\n").arg(error->message).toUtf8()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 namespace {
 
 struct Run
@@ -54,8 +56,12 @@ private slots:
                             const char *err = "") {
             QTest::newRow(name) << QString(command) << status << QString(out) << QString(err);
         };
-        row("window version", "tessellon --version", 0, "Tessellon 0\\.1\\.0\\n");
-        row("window help", "tessellon --help", 0, "Usage: (.|\\n)*--version(.|\\n)*");
+        // Both programs name themselves, not the path they were started from,
+        // and spell the version option alike.
+        row("window version", "tessellon -V", 0, "Tessellon 0\\.1\\.0\\n");
+        row("window help", "tessellon --help", 0, "Usage: tessellon \\[options\\]\\n(.|\\n)*-V, --version(.|\\n)*");
+        row("cli version", "tessellon-cli -V", 0, "tessellon-cli 0\\.1\\.0\\n");
+        row("cli help", "tessellon-cli --help", 0, "Usage: tessellon-cli \\[options\\]\\n(.|\\n)*");
         row("window, unknown option", "tessellon --length 20", 2, "", "Unknown option 'length'");
         row("window, argument", "tessellon now", 2, "",
             "Try 'tessellon --help' for more information.");
@@ -83,6 +89,19 @@ private slots:
         row("unknown mode", "tessellon-cli -m pin", 2, "",
             "--mode must be basic, advanced or words, not 'pin'.");
         row("two forms", "tessellon-cli --json --strength", 2, "", "contradict");
+        // Characters that cannot be seen or typed back are refused by name;
+        // whitespace among the extras is passed over, as in the window.
+        row("newline", "tessellon-cli --characters=ab\n", 2, "", "--characters holds U+000A");
+        row("zero-width space", "tessellon-cli --separators=-\u200B", 2, "",
+            "--separators holds U+200B");
+        row("bidi override", "tessellon-cli --extra=\u202Eab", 2, "", "--extra holds U+202E");
+        row("line separator", "tessellon-cli --characters=a\u2028", 2, "", "U+2028");
+        row("whitespace among extras",
+            "tessellon-cli --defaults -m advanced --characters= --extra=é\t\nü -l 64", 0,
+            "[éü]{64}\\n");
+        row("an emoji of several scalars",
+            "tessellon-cli --defaults -m advanced --characters= --extra=é\U0001F469\u200D\U0001F52C -l 4", 0,
+            "(é|\U0001F469\u200D\U0001F52C){4}\\n");
         row("no-clear alone", "tessellon-cli --no-clear", 2, "",
             "Try 'tessellon-cli --help' for more information.");
         // The window's messages; nothing on standard output.
@@ -105,6 +124,78 @@ private slots:
             QRegularExpression(QRegularExpression::anchoredPattern(out)).match(shown).hasMatch(),
             qPrintable(shown));
         QVERIFY2(result.err.contains(err.toUtf8()), result.err);
+    }
+
+    // What a script meets: every write checked, a closed pipe noticed though
+    // SIGPIPE is ignored, bytes that are not UTF-8 refused. Run by the shell,
+    // with the programs on its PATH.
+    void scripts_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("full disk, large")
+            << "tessellon-cli --defaults -c 3856 > /dev/full" << 1
+            << "tessellon-cli: write error: No space left on device\n";
+        QTest::newRow("full disk, small")
+            << "tessellon-cli --defaults -c 10 > /dev/full" << 1
+            << "tessellon-cli: write error: No space left on device\n";
+        QTest::newRow("help to a full disk") << "tessellon-cli --help > /dev/full" << 1
+                                             << "write error";
+        QTest::newRow("closed output") << "tessellon-cli --defaults >&-" << 1
+                                       << "tessellon-cli: write error: Bad file descriptor\n";
+        QTest::newRow("closed pipe, SIGPIPE ignored")
+            << "trap '' PIPE; { tessellon-cli --defaults -c 3000000; echo \"status $?\" >&2; } "
+               "| head -n 1 > /dev/null"
+            << 0 << "tessellon-cli: write error: Broken pipe\nstatus 1\n";
+        QTest::newRow("not UTF-8") << "tessellon-cli --characters \"$(printf 'ab\\377')\"" << 2
+                                   << "--characters holds the byte 0xFF, which is not UTF-8 text.";
+    }
+
+    void scripts()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", m_config.path());
+        environment.insert("PATH", QCoreApplication::applicationDirPath() + ':'
+                                       + environment.value("PATH"));
+        shell.setProcessEnvironment(environment);
+        shell.start("/bin/sh", {"-c", script});
+        QVERIFY(shell.waitForFinished(60'000));
+        QCOMPARE(shell.exitCode(), status);
+        const QByteArray shown = shell.readAllStandardError();
+        QVERIFY2(shown.contains(err.toUtf8()), shown);
+    }
+
+    // Like the window, the command line keeps its passwords to itself: no
+    // core file however the caller set the limit. Seen while it runs.
+    void hardened()
+    {
+        rlimit core{};
+        getrlimit(RLIMIT_CORE, &core);
+        core.rlim_cur = std::min<rlim_t>(core.rlim_max, 1 << 20);
+        if (core.rlim_cur == 0)
+            QSKIP("core files are off for this test already, so the check could not fail");
+        QCOMPARE(setrlimit(RLIMIT_CORE, &core), 0);
+        QProcess cli;
+        cli.setStandardOutputFile(QProcess::nullDevice());
+        cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
+                  {"--defaults", "-c", "100000000"});
+        QVERIFY(cli.waitForStarted());
+        const auto coreLimit = [&cli] {
+            QFile limits(QStringLiteral("/proc/%1/limits").arg(cli.processId()));
+            limits.open(QIODevice::ReadOnly);
+            for (const QByteArray &line : limits.readAll().split('\n'))
+                if (line.startsWith("Max core file size"))
+                    return line.simplified();
+            return QByteArray();
+        };
+        QTRY_COMPARE(coreLimit(), QByteArray("Max core file size 0 0 bytes"));
+        cli.kill();
+        cli.waitForFinished();
     }
 
     // Options not given come from the window's settings, which are read and

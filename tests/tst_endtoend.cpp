@@ -18,6 +18,9 @@
 
 #include <optional>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // Runs a tool such as xclip or wtype to its end: its output, or nothing
@@ -86,6 +89,28 @@ SwayWindow swayFocus()
             nodes.append(child.toObject());
     }
     return {};
+}
+
+// The helper serving a copy stands in the root folder, with its three
+// standard streams and nothing else of its caller's: not the file given.
+bool helperKeepsNothingOfTheCallers(const QByteArray &file)
+{
+    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        QFile commandLine("/proc/" + pid + "/cmdline");
+        if (!commandLine.open(QIODevice::ReadOnly)
+            || !commandLine.readAll().startsWith("tessellon-clipboard"))
+            continue;
+        const QDir fds("/proc/" + pid + "/fd");
+        QStringList open;
+        for (const QFileInfo &fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+            open << fd.symLinkTarget();
+        qInfo() << "the helper's folder and descriptors:"
+                << QFileInfo("/proc/" + pid + "/cwd").symLinkTarget() << open;
+        return QFileInfo("/proc/" + pid + "/cwd").symLinkTarget() == u"/"
+               && !open.contains(QFile::decodeName(file)) && open.size() >= 3;
+    }
+    qWarning() << "no helper found";
+    return false;
 }
 
 // The real program with a home of its own, driven from outside as a user
@@ -398,19 +423,32 @@ private slots:
     {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("cleared"); // once the (shortened) minute is out
-        QTest::newRow("cleared") << QStringList() << true;
-        QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false;
+        QTest::addColumn<bool>("closedStreams"); // standard input and output closed
+        QTest::newRow("cleared") << QStringList() << true << false;
+        QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false << false;
+        QTest::newRow("closed streams, a descriptor left open")
+            << QStringList() << true << true;
     }
 
     void commandLineCopy()
     {
         QFETCH(QStringList, options);
         QFETCH(bool, cleared);
+        QFETCH(bool, closedStreams);
         copyAsAnotherProgram("(before)");
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", "800");
         cli.setProcessEnvironment(environment);
+        // As a careless caller starts it: without standard input or output,
+        // and with a file of its own left open across the exec.
+        const QByteArray leftOpen = QFile::encodeName(QCoreApplication::applicationFilePath());
+        if (closedStreams)
+            cli.setChildProcessModifier([&leftOpen] {
+                ::open(leftOpen.constData(), O_RDONLY);
+                ::close(STDIN_FILENO);
+                ::close(STDOUT_FILENO);
+            });
         cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
                   QStringList{"--defaults", "--copy"} + options);
         QVERIFY(cli.waitForFinished(30'000));
@@ -437,6 +475,8 @@ private slots:
                     QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
             }
         }
+        if (closedStreams && ::geteuid() == 0) // the hardened helper is closed to others
+            QVERIFY(helperKeepsNothingOfTheCallers(leftOpen));
         QTest::qWait(1200);
         QTRY_COMPARE(paste(), cleared ? QByteArray("(nothing)") : password);
         copyAsAnotherProgram("(after)"); // which ends a helper still serving
