@@ -13,6 +13,8 @@ public:
     // Never writes: an unreadable record stays as it is.
     virtual Settings load() const = 0;
 
-    // Replaces the stored record; done, on disk, when it returns.
+    // Replaces the stored record: load() gives it from now on, while the
+    // store may still be writing it out (and may fail to: the settings then
+    // live on in memory).
     virtual void save(const Settings &settings) = 0;
 };

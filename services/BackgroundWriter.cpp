@@ -1,48 +1,86 @@
 #include "services/BackgroundWriter.h"
 
+#include <QDeadlineTimer>
+#include <QMutex>
 #include <QMutexLocker>
-#include <QThread>
+#include <QWaitCondition>
+
+#include <optional>
+#include <thread>
+
+struct BackgroundWriter::Queue
+{
+    explicit Queue(Write write)
+        : write(std::move(write))
+    {}
+
+    void run()
+    {
+        QMutexLocker locker(&mutex);
+        for (;;) {
+            while (!next && !stopping)
+                wake.wait(&mutex);
+            if (!next)
+                break; // stopping, and everything written
+            const QByteArray document = *std::exchange(next, std::nullopt);
+            locker.unlock();
+            write(document);
+            locker.relock();
+        }
+        done = true;
+        finished.wakeAll();
+    }
+
+    const Write write;
+    QMutex mutex;
+    QWaitCondition wake;
+    QWaitCondition finished;
+    std::optional<QByteArray> next; // under mutex
+    bool stopping = false;          // under mutex
+    bool done = false;              // under mutex
+};
 
 BackgroundWriter::BackgroundWriter(Write write)
-    : m_write(std::move(write))
+    : m_queue(std::make_shared<Queue>(std::move(write)))
 {}
 
 BackgroundWriter::~BackgroundWriter()
 {
-    if (!m_thread)
-        return;
-    {
-        const QMutexLocker locker(&m_mutex);
-        m_stopping = true;
-    }
-    m_wake.wakeOne();
-    m_thread->wait();
+    if (!m_finishing)
+        finish(std::chrono::milliseconds::max());
 }
 
 void BackgroundWriter::submit(const QByteArray &document)
 {
-    if (!m_thread) {
-        m_thread.reset(QThread::create([this] { run(); }));
-        m_thread->start();
-    }
     {
-        const QMutexLocker locker(&m_mutex);
-        m_next = document;
+        const QMutexLocker locker(&m_queue->mutex);
+        if (m_queue->stopping)
+            return;
+        m_queue->next = document;
     }
-    m_wake.wakeOne();
+    if (!m_started) {
+        m_started = true;
+        // Detached, holding the queue: it may have to outlive a finish() that
+        // ran out of time.
+        std::thread([queue = m_queue] { queue->run(); }).detach();
+    }
+    m_queue->wake.wakeOne();
 }
 
-void BackgroundWriter::run()
+bool BackgroundWriter::finish(std::chrono::milliseconds limit)
 {
-    QMutexLocker locker(&m_mutex);
-    for (;;) {
-        while (!m_next && !m_stopping)
-            m_wake.wait(&m_mutex);
-        if (!m_next)
-            return; // stopping, and everything written
-        const QByteArray document = *std::exchange(m_next, std::nullopt);
-        locker.unlock();
-        m_write(document);
-        locker.relock();
+    m_finishing = true;
+    QMutexLocker locker(&m_queue->mutex);
+    m_queue->stopping = true;
+    if (!m_started)
+        return true;
+    m_queue->wake.wakeOne();
+    const QDeadlineTimer deadline =
+        limit == std::chrono::milliseconds::max() ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                  : QDeadlineTimer(limit);
+    while (!m_queue->done) {
+        if (!m_queue->finished.wait(&m_queue->mutex, deadline))
+            return m_queue->done;
     }
+    return true;
 }

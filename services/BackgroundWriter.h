@@ -1,27 +1,22 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMutex>
-#include <QWaitCondition>
 
+#include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
-
-class QThread;
 
 // Hands documents to a write function on a thread of its own, so that the
 // interface never waits on the disk. Documents that come while a write is
 // under way collapse into the newest, which is written next; nothing older
-// is written after a newer one. The thread starts with the first document;
-// the destructor waits until the newest is written, so a normal exit loses
-// nothing.
+// is written after a newer one. The thread starts with the first document.
 class BackgroundWriter
 {
 public:
     using Write = std::function<void(const QByteArray &)>;
 
     explicit BackgroundWriter(Write write);
+    // Waits without a limit, unless finish() was called.
     ~BackgroundWriter();
 
     BackgroundWriter(const BackgroundWriter &) = delete;
@@ -29,13 +24,15 @@ public:
 
     void submit(const QByteArray &document);
 
-private:
-    void run();
+    // Takes no more documents and waits up to the limit for the newest to be
+    // written. False when the time ran out: the write then goes on alone,
+    // until it is done or the process ends, so that a disk held up by
+    // another process's lock never keeps this one from quitting.
+    bool finish(std::chrono::milliseconds limit);
 
-    Write m_write;
-    QMutex m_mutex;
-    QWaitCondition m_wake;
-    std::optional<QByteArray> m_next; // under m_mutex
-    bool m_stopping = false;          // under m_mutex
-    std::unique_ptr<QThread> m_thread;
+private:
+    struct Queue;
+    std::shared_ptr<Queue> m_queue; // shared with the thread, which may outlive us
+    bool m_started = false;
+    bool m_finishing = false;
 };

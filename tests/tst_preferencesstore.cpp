@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QMutex>
 #include <QTest>
 #include <QThread>
 
@@ -26,6 +27,36 @@ const QByteArray defaults =
     R"({"mode":"basic","length":16,"wordCount":5,"additionalCharacters":"","separators":"_",)"
     R"("enabledCharacters":"#$%&*+-/0123456789=@ABCDEFGHIJKLMNOPQRSTUVWXYZ\\^_)"
     R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true})";
+
+// The warnings told while it lives, from any thread.
+class Warnings
+{
+public:
+    Warnings()
+    {
+        s_seen.clear();
+        s_previous = qInstallMessageHandler(&Warnings::note);
+    }
+    ~Warnings() { qInstallMessageHandler(s_previous); }
+
+    static QStringList seen()
+    {
+        const QMutexLocker locker(&s_mutex);
+        return s_seen;
+    }
+
+private:
+    static void note(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        const QMutexLocker locker(&s_mutex);
+        if (type == QtWarningMsg)
+            s_seen << message;
+    }
+
+    static inline QMutex s_mutex;
+    static inline QStringList s_seen;
+    static inline QtMessageHandler s_previous = nullptr;
+};
 
 } // namespace
 
@@ -160,6 +191,96 @@ private slots:
             holder.request_stop();
         }
         QCOMPARE(PreferencesStore().load(), changed);
+    }
+
+    // A save that cannot be done is told once, with why, and tried again at
+    // the next change; the settings live on in memory meanwhile.
+    void failedSaveIsToldOnce_data()
+    {
+        QTest::addColumn<bool>("inProc"); // else a file stands where the folder goes
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file in the folder's place") << false << "cannot be made";
+        QTest::newRow("a read-only place, even for root") << true << "cannot be made";
+    }
+
+    void failedSaveIsToldOnce()
+    {
+        QFETCH(bool, inProc);
+        QFETCH(QString, reason);
+        TemporaryPreferences preferences;
+        QFile inTheWay(QFileInfo(preferences.fileName()).path());
+        if (inProc) {
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, "/proc/self");
+            qputenv("XDG_CONFIG_HOME", "/proc/self");
+        } else {
+            QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+        }
+        const Warnings warnings;
+        Settings changed;
+        {
+            PreferencesStore store;
+            changed.length = 20;
+            store.save(changed);
+            QTRY_COMPARE(warnings.seen().size(), 1);
+            for (qint64 length : {21, 22, 23}) {
+                changed.length = length;
+                store.save(changed);
+            }
+            QCOMPARE(store.load(), changed);
+        }
+        QVERIFY2(warnings.seen().size() == 1, qPrintable(warnings.seen().join('\n')));
+        QVERIFY2(warnings.seen().first().startsWith("The settings could not be saved: ")
+                     && warnings.seen().first().contains(reason),
+                 qPrintable(warnings.seen().first()));
+        if (inProc)
+            return;
+        // Put right, the next change is saved.
+        QVERIFY(inTheWay.remove());
+        PreferencesStore().save(changed);
+        QCOMPARE(PreferencesStore().load(), changed);
+        QCOMPARE(warnings.seen().size(), 1);
+    }
+
+    // Another process's lock never holds up a quit: the store lets go (saying
+    // why) while the lock is still held, and the write lands once it is free.
+    void quitsWhileTheFileIsLocked()
+    {
+        TemporaryPreferences preferences;
+        QVERIFY(QDir().mkpath(QFileInfo(preferences.fileName()).path()));
+        QLockFile lock(preferences.fileName() + ".lock");
+        QVERIFY(lock.tryLock(0));
+        const Warnings warnings;
+        const Settings changed{.length = 30};
+        PreferencesStore().save(changed);
+        QCOMPARE(warnings.seen().size(), 1);
+        QVERIFY2(warnings.seen().first().contains("is locked by"), qPrintable(warnings.seen().first()));
+        // (QSettings itself stays busy until the lock is free.)
+        QVERIFY(!QFile::exists(preferences.fileName()));
+        lock.unlock();
+        QTRY_COMPARE(PreferencesStore().load(), changed);
+    }
+
+    // A stored document far larger than any of ours counts as absent, and
+    // stays as it is until the next change replaces it.
+    void oversizedDocumentIsIgnored_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("a document over 64 KiB") << 70 * 1024;
+        QTest::newRow("a file of 4 MiB") << 4 * 1024 * 1024;
+    }
+
+    void oversizedDocumentIsIgnored()
+    {
+        QFETCH(int, size);
+        TemporaryPreferences preferences;
+        const QByteArray padding(size, ' ');
+        preferences.store(QByteArray(R"({"mode":"words",)") + padding + R"("length":20})");
+        QCOMPARE(PreferencesStore().load(), Settings());
+        QCOMPARE(preferences.storedValue().toByteArray().size(), size + 28);
+        const Settings changed{.length = 40};
+        PreferencesStore().save(changed);
+        QCOMPARE(PreferencesStore().load(), changed);
+        QVERIFY(QFileInfo(preferences.fileName()).size() < 2048);
     }
 };
 

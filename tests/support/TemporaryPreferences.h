@@ -12,6 +12,7 @@ public:
     TemporaryPreferences()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path())); // for the store's own look
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("xdg"));
     }
 
