@@ -2,6 +2,9 @@
 
 #include "ui/MainWindow.h"
 
+#include <QCoreApplication>
+#include <QMessageBox>
+
 TessellonApp::TessellonApp()
     : m_model({.store = m_store,
                .copyToClipboard =
@@ -17,4 +20,16 @@ TessellonApp::~TessellonApp() = default;
 void TessellonApp::show()
 {
     m_window->show();
+}
+
+void TessellonApp::tellRandomSourceFailure(const char *)
+{
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TessellonApp", "Tessellon"),
+                    QCoreApplication::translate(
+                        "TessellonApp", "Tessellon has to stop: the system's secure random "
+                                        "source failed."));
+    box.setInformativeText(QCoreApplication::translate(
+        "TessellonApp", "It never makes a password from a weaker source. The system may be "
+                        "missing the getrandom call, or a security policy may forbid it."));
+    box.exec();
 }

@@ -18,6 +18,10 @@ public:
 
     void show();
 
+    // The random source failed and the process is about to stop: a dialog
+    // says why, so that the window does not simply vanish.
+    static void tellRandomSourceFailure(const char *reason);
+
     GeneratorModel &model() { return m_model; }
 
 private:

@@ -2,6 +2,7 @@
 #include "app/StartupOptions.h"
 #include "app/TessellonApp.h"
 #include "app/WordlistPreload.h"
+#include "core/SystemRandomSource.h"
 #include "ui/SymbolStyle.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    SystemRandomSource::setFailureNotice(&TessellonApp::tellRandomSourceFailure);
     QApplication::setStyle(new SymbolStyle);
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
 

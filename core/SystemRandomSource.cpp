@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,15 +41,24 @@ bool fillFromSystem(Buffer &buffer)
 #endif
 }
 
+std::atomic<SystemRandomSource::FailureNotice> failureNotice = nullptr;
+
 [[noreturn]] void stopOnFailure()
 {
-    std::fputs("Tessellon: the system's secure random source failed; "
-               "stopping rather than use a weaker one.\n",
-               stderr);
+    const char *const reason =
+        "the system's secure random source failed; stopping rather than use a weaker one.";
+    std::fprintf(stderr, "Tessellon: %s\n", reason);
+    if (const SystemRandomSource::FailureNotice notice = failureNotice.exchange(nullptr))
+        notice(reason);
     std::abort();
 }
 
 } // namespace
+
+void SystemRandomSource::setFailureNotice(FailureNotice notice)
+{
+    failureNotice = notice;
+}
 
 quint32 SystemRandomSource::randomUInt32()
 {

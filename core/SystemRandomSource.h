@@ -9,4 +9,10 @@ class SystemRandomSource final : public RandomSource
 {
 public:
     quint32 randomUInt32() override;
+
+    // Told the reason just before the process stops, by a program that can
+    // tell its user better than standard error can (the window's dialog).
+    // Told once: a failure while it is telling stops at once.
+    using FailureNotice = void (*)(const char *reason);
+    static void setFailureNotice(FailureNotice notice);
 };

@@ -1,3 +1,4 @@
+#include "app/TessellonApp.h"
 #include "support/ModelFixture.h"
 #include "ui/CharacterChip.h"
 #include "ui/ChipRow.h"
@@ -29,7 +30,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QVariantAnimation>
 
@@ -428,6 +431,21 @@ private slots:
         QCOMPARE(f.model->history().size(), 2);
         press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
         QVERIFY(f.model->didCopy() && f.copiedTexts.last() == f.model->current()->text);
+    }
+
+    // Before the process stops on a failed random source, a dialog says why.
+    void randomSourceFailureIsTold()
+    {
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->windowTitle() + u'|' + box->text();
+                box->accept();
+            }
+        });
+        TessellonApp::tellRandomSourceFailure("the source failed");
+        QCOMPARE(shown,
+                 u"Tessellon|Tessellon has to stop: the system's secure random source failed."_s);
     }
 };
 

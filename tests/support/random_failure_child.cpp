@@ -2,6 +2,7 @@
 // the process stops and shows no password. The getrandom defined here takes
 // the place of the C library's for this program only.
 #include "core/PasswordGenerator.h"
+#include "core/SystemRandomSource.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,6 +29,11 @@ int main(int argc, char **argv)
 {
     failHard = argc < 2 || std::strcmp(argv[1], "interrupted") != 0;
     interruptionsLeft = failHard ? 0 : 3;
+    // As the window does: told before the stop.
+    SystemRandomSource::setFailureNotice([](const char *reason) {
+        std::printf("told: %s\n", reason);
+        std::fflush(stdout);
+    });
     const GenerationResult result = PasswordGenerator::generate(Settings());
     if (const auto *password = std::get_if<GeneratedPassword>(&result)) {
         // The length only: a password never reaches a terminal.
