@@ -15,7 +15,12 @@ TessellonApp::TessellonApp()
     , m_window(std::make_unique<MainWindow>(m_model))
 {}
 
-TessellonApp::~TessellonApp() = default;
+TessellonApp::~TessellonApp()
+{
+    // Before the window and the application go: a copy whose minute is
+    // still running is handed over or cleared, never left behind.
+    m_clipboard.letGoAtQuit();
+}
 
 void TessellonApp::show()
 {

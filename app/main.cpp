@@ -1,4 +1,5 @@
 #include "app/ProcessHardening.h"
+#include "app/QuitOnSignals.h"
 #include "app/StartupOptions.h"
 #include "app/TessellonApp.h"
 #include "app/WordlistPreload.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
         return *status;
     QApplication application(argc, argv);
     SystemRandomSource::setFailureNotice(&TessellonApp::tellRandomSourceFailure);
+    const QuitOnSignals quitOnSignals;
     QApplication::setStyle(new SymbolStyle);
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
 

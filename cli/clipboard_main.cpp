@@ -1,8 +1,9 @@
-// tessellon-clipboard: serves one copy made by tessellon-cli. Reads the
-// password from standard input, puts it on the clipboard with the
-// concealed markers, says "copied" on standard output, and stays in the
-// background until it has cleared the clipboard after the minute (given
-// --clear) or another program has taken it.
+// tessellon-clipboard: serves one copy handed over by tessellon-cli, or by
+// the window at quit. Reads the password from standard input, puts it on
+// the clipboard with the concealed markers, says "copied" on standard
+// output, and stays in the background until it has cleared the clipboard
+// (given --clear-after=MS: after that long, a minute at most) or another
+// program has taken it.
 #include "app/ProcessHardening.h"
 #include "services/Clipboard.h"
 
@@ -10,7 +11,9 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -26,12 +29,26 @@ void detachFromCaller()
     ::close(null);
 }
 
+// "--keep" keeps the copy; "--clear-after=MS" clears it after that long; and
+// anything else after the whole minute, erring on the side of clearing.
+std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
+{
+    const QByteArray option(argument);
+    if (option == "--keep")
+        return std::nullopt;
+    const QByteArray prefix("--clear-after=");
+    bool ok = false;
+    const qint64 ms = option.startsWith(prefix) ? option.mid(prefix.size()).toLongLong(&ok) : -1;
+    return ok && ms >= 0 ? std::chrono::milliseconds(ms) : Clipboard::autoClearDelay();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     hardenProcess("tessellon-clipboard");
-    const bool clear = argc > 1 && qstrcmp(argv[1], "--clear") == 0;
+    const std::optional<std::chrono::milliseconds> clearAfter =
+        clearDelay(argc > 1 ? argv[1] : "");
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return 1;
@@ -55,7 +72,9 @@ int main(int argc, char *argv[])
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
     bytes.fill('\0');
-    clipboard.copy(password, clear ? std::optional(Clipboard::autoClearDelay()) : std::nullopt);
+    clipboard.copy(password,
+                   clearAfter ? std::optional(std::min(*clearAfter, Clipboard::autoClearDelay()))
+                              : std::nullopt);
     password.fill(u'\0');
 
     QClipboard *system = QGuiApplication::clipboard();

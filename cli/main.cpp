@@ -1,11 +1,11 @@
 // tessellon-cli: the generator for terminals and scripts.
 #include "app/ProcessHardening.h"
-#include "cli/ClipboardHandOff.h"
 #include "cli/CommandLineArguments.h"
 #include "cli/CommandLineRequest.h"
 #include "cli/PasswordLine.h"
 #include "core/GeneratorModel.h"
 #include "core/PasswordGenerator.h"
+#include "services/ClipboardHandOff.h"
 #include "services/PreferencesStore.h"
 
 #include <QCoreApplication>
@@ -88,7 +88,9 @@ int run(const CommandLineRequest &request)
         const GeneratedPassword &password = std::get<GeneratedPassword>(result);
         if (i == 0 && request.copy) {
             if (const std::optional<QString> error =
-                    handOffToClipboard(password.text, request.clearCopy)) {
+                    handOffToClipboard(password.text, request.clearCopy
+                                                          ? std::optional(CopyTimings{}.autoClear)
+                                                          : std::nullopt)) {
                 print(stderr, error->toUtf8() + '\n');
                 return 1;
             }

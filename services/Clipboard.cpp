@@ -1,6 +1,7 @@
 #include "services/Clipboard.h"
 
 #include "core/GeneratorModel.h"
+#include "services/ClipboardHandOff.h"
 
 #ifdef Q_OS_MACOS
 #include "services/ConcealedTypeConverter.h"
@@ -49,15 +50,33 @@ QMimeData *markedItem(const QString &text)
 
 std::chrono::milliseconds Clipboard::autoClearDelay()
 {
+    const std::chrono::milliseconds minute = CopyTimings{}.autoClear;
+#ifdef TESSELLON_TEST_SEAMS
+    // Shorter only: whatever the environment says, no copy stays longer.
     bool ok = false;
     const int testDelay = qEnvironmentVariableIntValue("TESSELLON_TEST_CLEAR_AFTER_MS", &ok);
-    return ok && testDelay >= 0 ? std::chrono::milliseconds(testDelay) : CopyTimings{}.autoClear;
+    if (ok && testDelay >= 0 && std::chrono::milliseconds(testDelay) < minute)
+        return std::chrono::milliseconds(testDelay);
+#endif
+    return minute;
 }
 
 Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     : QObject(parent)
     , m_pendingClear(QGuiApplication::clipboard(), std::move(clock))
-{}
+{
+    connect(&m_pendingClear, &PendingClear::cleared, this, [this] { deleteIfReleased(m_item); });
+}
+
+// Qt 6.4's Wayland clipboard never deletes an item once it lets go of it
+// (later versions do, as every other platform does), which would keep the
+// password in memory for good: an item the clipboard no longer holds, and
+// that nobody deleted, is deleted here.
+void Clipboard::deleteIfReleased(const QPointer<QMimeData> &item)
+{
+    if (item && QGuiApplication::clipboard()->mimeData() != item.data())
+        delete item.data();
+}
 
 void Clipboard::copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)
 {
@@ -67,10 +86,26 @@ void Clipboard::copy(const QString &text, std::optional<std::chrono::millisecond
     [[maybe_unused]] static const auto *converter = new ConcealedTypeConverter;
 #endif
     m_pendingClear.cancel();
+    const QPointer<QMimeData> previous = m_item;
+    m_item = markedItem(text);
     // setMimeData empties the clipboard and writes the item in one step, so
     // no other program sees it empty in between: some clipboard managers
     // refill an empty clipboard from their history.
-    QGuiApplication::clipboard()->setMimeData(markedItem(text));
+    QGuiApplication::clipboard()->setMimeData(m_item);
+    deleteIfReleased(previous);
     if (autoClearAfter)
         m_pendingClear.schedule(text, std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
+}
+
+void Clipboard::letGoAtQuit()
+{
+    std::optional<PendingClear::Held> held = m_pendingClear.held();
+    if (!held)
+        return;
+    const std::optional<QString> refused = handOffToClipboard(held->text, held->left);
+    held->text.fill(u'\0');
+    if (refused)
+        m_pendingClear.clearNow();
+    else
+        m_pendingClear.cancel(); // the helper has it, and its own clear
 }

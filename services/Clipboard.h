@@ -2,7 +2,9 @@
 
 #include "services/PendingClear.h"
 
+#include <QMimeData>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -28,14 +30,25 @@ public:
     // through sleep.
     void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
-    // How long a copy stays before it is cleared: a minute. The tests of the
-    // built programs shorten it through TESSELLON_TEST_CLEAR_AFTER_MS, which
-    // changes nothing else.
+    // How long a copy stays before it is cleared: a minute. In a build with
+    // the tests, and there alone, TESSELLON_TEST_CLEAR_AFTER_MS shortens it
+    // for the tests of the built programs; it can never lengthen it.
     static std::chrono::milliseconds autoClearDelay();
 
     // Whether a clear is scheduled and has not run or been given up yet.
     bool isClearPending() const { return m_pendingClear.isActive(); }
 
+    // At quit, a copy whose clear is still to come must not outlive its
+    // minute, nor go to a clipboard manager that keeps it for good: it goes
+    // to tessellon-clipboard with the time it has left, which serves it
+    // until then, or, where that helper cannot take it (none installed, or
+    // Wayland), it is cleared now. Nothing changes for a copy without a
+    // clear, or one the clipboard no longer holds.
+    void letGoAtQuit();
+
 private:
+    void deleteIfReleased(const QPointer<QMimeData> &item);
+
     PendingClear m_pendingClear;
+    QPointer<QMimeData> m_item; // the last copy's item, while the platform has not deleted it
 };

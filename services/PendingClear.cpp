@@ -66,6 +66,23 @@ void PendingClear::schedule(const QString &text, std::chrono::milliseconds delay
     waitForDeadline();
 }
 
+std::optional<PendingClear::Held> PendingClear::held() const
+{
+    using namespace std::chrono;
+    if (!m_timer.isActive() || !holdsCopiedItem())
+        return std::nullopt;
+    const nanoseconds left = std::max(m_deadline - m_clock(), nanoseconds::zero());
+    return Held{m_clipboard->mimeData()->text(), ceil<milliseconds>(left)};
+}
+
+void PendingClear::clearNow()
+{
+    if (!m_timer.isActive())
+        return;
+    m_timer.stop();
+    clearIfUnchanged();
+}
+
 void PendingClear::waitForDeadline()
 {
     using namespace std::chrono;
@@ -98,6 +115,7 @@ void PendingClear::clearIfUnchanged()
         // On Wayland this also drops our data source, which clears the
         // selection even while another window has the focus.
         m_clipboard->clear();
+        emit cleared();
     }
     m_textDigest.clear();
 }

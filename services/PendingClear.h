@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QClipboard;
 
@@ -41,6 +42,23 @@ public:
     void schedule(const QString &text, std::chrono::milliseconds delay);
 
     bool isActive() const { return m_timer.isActive(); }
+
+signals:
+    // The clipboard was cleared here.
+    void cleared();
+
+public:
+
+    // While a clear is scheduled and the clipboard still holds the copy:
+    // its text and the time it has left. For a quit that hands it over.
+    struct Held
+    {
+        QString text;
+        std::chrono::milliseconds left;
+    };
+    std::optional<Held> held() const;
+    // Clears at once what the scheduled clear would clear later.
+    void clearNow();
 
 private:
     void waitForDeadline();

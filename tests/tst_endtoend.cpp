@@ -18,6 +18,7 @@
 
 #include <optional>
 
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -91,6 +92,17 @@ SwayWindow swayFocus()
     return {};
 }
 
+bool helperIsRunning()
+{
+    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        QFile commandLine("/proc/" + pid + "/cmdline");
+        if (commandLine.open(QIODevice::ReadOnly)
+            && commandLine.readAll().startsWith("tessellon-clipboard"))
+            return true;
+    }
+    return false;
+}
+
 // The helper serving a copy stands in the root folder, with its three
 // standard streams and nothing else of its caller's: not the file given.
 bool helperKeepsNothingOfTheCallers(const QByteArray &file)
@@ -131,6 +143,22 @@ public:
     QString settingsFile() const { return homeDir.filePath(".config/Tessellon/Tessellon.conf"); }
     bool ranWlCopy() const { return QFile::exists(home() + "/bin/wl-copy.ran"); }
     bool isRunning() const { return process.state() == QProcess::Running; }
+
+    // Quits as a user or the session does: Ctrl+Q, or a signal. True once the
+    // program has ended on its own, with status 0.
+    bool quit(const QString &how)
+    {
+        if (how == u"ctrl+q")
+            press(how);
+        else
+            ::kill(pid_t(process.processId()), how == u"SIGTERM" ? SIGTERM
+                                               : how == u"SIGINT" ? SIGINT
+                                                                  : SIGHUP);
+        // (The key's pause may already have seen it end.)
+        const bool ended =
+            process.state() == QProcess::NotRunning || process.waitForFinished(20'000);
+        return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
 
     static QString builtProgram() { return QCoreApplication::applicationDirPath() + "/tessellon"; }
 
@@ -415,6 +443,42 @@ private slots:
                            QDirIterator::Subdirectories);
         while (files.hasNext())
             QVERIFY2(!contents(files.next()).contains(password), qPrintable(files.filePath()));
+    }
+
+    // A quit within the minute does not end it: on X11 the copy is handed
+    // to tessellon-clipboard, which still serves it, marked, until its
+    // minute is out; on Wayland, where the helper cannot serve without a
+    // window, it is cleared at once. Either way, it is gone after the
+    // minute, and no helper is left behind.
+    void quittingWithinTheMinute_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"ctrl+q", "SIGTERM", "SIGINT", "SIGHUP"})
+            QTest::newRow(how) << QString(how);
+    }
+
+    void quittingWithinTheMinute()
+    {
+        QFETCH(QString, how);
+        copyAsAnotherProgram("(before)");
+        RunningTessellon app;
+        QVERIFY(app.start(longerClear));
+        QVERIFY(app.press("ctrl+shift+c"));
+        QElapsedTimer sinceCopy;
+        sinceCopy.start();
+        QByteArray password;
+        QVERIFY(QTest::qWaitFor([&] { return (password = paste()) != "(before)"; }));
+        QVERIFY(app.quit(how));
+        QVERIFY2(sinceCopy.elapsed() < longerClear - 1000, "too slow to quit within the minute");
+        if (onWayland()) {
+            QCOMPARE(paste(), QByteArray("(nothing)"));
+        } else {
+            QCOMPARE(paste(), password);
+            QVERIFY2(isMarked(), paste("TARGETS"));
+        }
+        QTest::qWait(int(longerClear + 500 - sinceCopy.elapsed()));
+        QTRY_COMPARE(paste(), QByteArray("(nothing)"));
+        QTRY_VERIFY(!helperIsRunning());
     }
 
     // The helper clears through the window's clipboard code, which the

@@ -1,4 +1,4 @@
-#include "cli/ClipboardHandOff.h"
+#include "services/ClipboardHandOff.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,13 +105,15 @@ QByteArray readAll(int fd)
 
 } // namespace
 
-std::optional<QString> handOffToClipboard(const QString &password, bool clearAfterAMinute)
+std::optional<QString> handOffToClipboard(const QString &password,
+                                          std::optional<std::chrono::milliseconds> clearAfter)
 {
     const QByteArray helper = QFile::encodeName(helperPath());
     if (helper.isEmpty())
         return translated("tessellon-clipboard, which serves the copy, is not installed.");
-    const char *const arguments[] = {"tessellon-clipboard",
-                                     clearAfterAMinute ? "--clear" : "--keep", nullptr};
+    const QByteArray clear =
+        clearAfter ? "--clear-after=" + QByteArray::number(qint64(clearAfter->count())) : "--keep";
+    const char *const arguments[] = {"tessellon-clipboard", clear.constData(), nullptr};
     int secret[2], status[2];
     if (::pipe2(secret, O_CLOEXEC) != 0 || ::pipe2(status, O_CLOEXEC) != 0)
         return translated("The clipboard couldn't be reached.");
@@ -139,7 +141,8 @@ std::optional<QString> handOffToClipboard(const QString &password, bool clearAft
 
 #else
 
-std::optional<QString> handOffToClipboard(const QString &, bool)
+std::optional<QString> handOffToClipboard(const QString &,
+                                          std::optional<std::chrono::milliseconds>)
 {
     return translated("--copy is not available on this platform.");
 }
