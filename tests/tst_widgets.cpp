@@ -7,6 +7,7 @@
 #include "ui/FittedText.h"
 #include "ui/FlowLayout.h"
 #include "ui/GroupToggleButton.h"
+#include "ui/HistoryRowDelegate.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/StrengthMeter.h"
 #include "ui/StyledLabel.h"
@@ -18,8 +19,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVector3D>
@@ -365,6 +368,30 @@ private slots:
         display.selectAll();
         QCOMPARE(display.selectedText(),
                  selectable ? shown.left(content.visibleLength()) : QString());
+    }
+
+    // Every character of a password is drawn with the glyph it has on its
+    // own, whatever ligatures the monospaced face offers (run with Fira Code
+    // as that face, this bites): in the display, and in the history's rows.
+    void drawsEachCharacterAsItself()
+    {
+        const QString text = QStringLiteral("a==b!=c->d<=e>=f<-g=>hwwwi||j::k");
+        PasswordDisplay display;
+        display.setPassword(sample(text), Message());
+        display.resize(600, display.heightForWidth(600));
+        QTextLayout row(text, HistoryRowDelegate::textFont());
+        row.beginLayout();
+        row.createLine();
+        row.endLayout();
+        for (const QList<QGlyphRun> &runs : {display.content().glyphRuns(), row.glyphRuns()}) {
+            QVERIFY(!runs.isEmpty());
+            QList<quint32> drawn, alone;
+            for (const QGlyphRun &run : runs)
+                drawn += run.glyphIndexes();
+            for (const QChar character : text)
+                alone += runs.first().rawFont().glyphIndexesForString(character);
+            QCOMPARE(drawn, alone);
+        }
     }
 
     void fadesInOnlyForANewId()

@@ -155,3 +155,8 @@ void FittedText::truncate(qreal width) const
         layOut(kept, true, pixels, width);
     }
 }
+
+QList<QGlyphRun> FittedText::glyphRuns() const
+{
+    return m_layout ? m_layout->glyphRuns() : QList<QGlyphRun>();
+}

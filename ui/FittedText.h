@@ -47,6 +47,8 @@ public:
     qsizetype nextPosition(qsizetype position) const;
     qsizetype previousPosition(qsizetype position) const;
     QLineF caretAt(qsizetype position) const;
+    // The glyphs as laid out for the last width, as they are drawn.
+    QList<QGlyphRun> glyphRuns() const;
 
 private:
     QFont fontOfSize(int pixelSize) const;

@@ -23,13 +23,14 @@ public:
 
     // "Good · 2⁷¹" for 71.5 bits.
     static QString ratingText(double bits);
+    // The face a row's password is drawn in.
+    static QFont textFont();
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    static QFont textFont();
     static qreal textWidth(const QStyleOptionViewItem &option);
     void paintDetails(QPainter &painter, const QRect &rect, double bits, const QPalette &palette,
                       bool selected) const;

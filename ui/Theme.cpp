@@ -201,6 +201,11 @@ QFont monospacedFont(int pixelSize, QFont::Weight weight)
     QFont result = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     result.setPixelSize(pixelSize);
     result.setWeight(weight);
+    // Passwords and characters show each character as itself: faces such
+    // as Fira Code join "==", "->" or "www" into ligatures by contextual
+    // substitution, which Qt 6.4 cannot turn off one feature at a time.
+    // Scripts that need shaping are still shaped.
+    result.setStyleStrategy(QFont::PreferNoShaping);
     return result;
 }
 
