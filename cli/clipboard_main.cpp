@@ -77,11 +77,19 @@ int main(int argc, char *argv[])
                               : std::nullopt);
     password.fill(u'\0');
 
+    // With a clear, it stays until the clear has run or been given up,
+    // even while a clipboard manager serves the copy in its stead; without,
+    // until another program has the clipboard.
     QClipboard *system = QGuiApplication::clipboard();
-    QObject::connect(system, &QClipboard::dataChanged, &application, [system] {
-        if (!system->ownsClipboard())
-            QCoreApplication::quit();
-    });
+    if (clearAfter) {
+        QObject::connect(&clipboard, &Clipboard::clearEnded, &application,
+                         &QCoreApplication::quit);
+    } else {
+        QObject::connect(system, &QClipboard::dataChanged, &application, [system] {
+            if (!system->ownsClipboard())
+                QCoreApplication::quit();
+        });
+    }
     std::fputs("copied\n", stdout);
     std::fflush(stdout);
     detachFromCaller();

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ QString windowsFormat(const char *name)
 }
 #endif
 
-QMimeData *markedItem(const QString &text)
+QMimeData *markedItem(const QString &text, const QByteArray &copyId)
 {
     auto *item = new QMimeData;
     // The markers come first, so that a tool that goes through the types in
@@ -42,8 +43,15 @@ QMimeData *markedItem(const QString &text)
     // Klipper, CopyQ and other clipboard histories on X11 and Wayland.
     item->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
 #endif
+    item->setData(copyIdType, copyId);
     item->setText(text);
     return item;
+}
+
+// 128 random bits as hex: one copy's id, never that of another.
+QByteArray newCopyId()
+{
+    return QUuid::createUuid().toByteArray(QUuid::Id128);
 }
 
 } // namespace
@@ -66,6 +74,7 @@ Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     , m_pendingClear(QGuiApplication::clipboard(), std::move(clock))
 {
     connect(&m_pendingClear, &PendingClear::cleared, this, [this] { deleteIfReleased(m_item); });
+    connect(&m_pendingClear, &PendingClear::ended, this, &Clipboard::clearEnded);
 }
 
 // Qt 6.4's Wayland clipboard never deletes an item once it lets go of it
@@ -87,14 +96,16 @@ void Clipboard::copy(const QString &text, std::optional<std::chrono::millisecond
 #endif
     m_pendingClear.cancel();
     const QPointer<QMimeData> previous = m_item;
-    m_item = markedItem(text);
+    const QByteArray copyId = newCopyId();
+    m_item = markedItem(text, copyId);
     // setMimeData empties the clipboard and writes the item in one step, so
     // no other program sees it empty in between: some clipboard managers
     // refill an empty clipboard from their history.
     QGuiApplication::clipboard()->setMimeData(m_item);
     deleteIfReleased(previous);
     if (autoClearAfter)
-        m_pendingClear.schedule(text, std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
+        m_pendingClear.schedule(text, copyId,
+                                std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
 }
 
 void Clipboard::letGoAtQuit()

@@ -46,6 +46,11 @@ public:
     // clear, or one the clipboard no longer holds.
     void letGoAtQuit();
 
+signals:
+    // The last copy's clear ran, or was given up when something else was
+    // copied.
+    void clearEnded();
+
 private:
     void deleteIfReleased(const QPointer<QMimeData> &item);
 

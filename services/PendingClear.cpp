@@ -53,15 +53,14 @@ void PendingClear::cancel()
 {
     m_timer.stop();
     m_textDigest.clear();
+    m_copyId.clear();
 }
 
-void PendingClear::schedule(const QString &text, std::chrono::milliseconds delay)
+void PendingClear::schedule(const QString &text, const QByteArray &copyId,
+                            std::chrono::milliseconds delay)
 {
     m_textDigest = digest(text);
-    // Where the platform cannot tell ownership (offscreen, for one) the
-    // answer is always no; only a fresh copy that reads as ours makes a
-    // later no mean that someone else took the clipboard.
-    m_ownershipReported = m_clipboard->ownsClipboard();
+    m_copyId = copyId;
     m_deadline = m_clock() + delay;
     waitForDeadline();
 }
@@ -104,31 +103,38 @@ void PendingClear::noteChange()
 {
     // Wayland echoes our own copy back as a change, and regaining focus can
     // announce it again, so only a change that took the text away counts.
-    if (m_timer.isActive() && !holdsCopiedItem())
+    if (m_timer.isActive() && !holdsCopiedItem()) {
         cancel();
+        emit ended();
+    }
 }
 
 void PendingClear::clearIfUnchanged()
 {
     // Not every platform announces changes as they happen; look again.
     if (holdsCopiedItem()) {
-        // On Wayland this also drops our data source, which clears the
-        // selection even while another window has the focus.
-        m_clipboard->clear();
+        if (m_clipboard->ownsClipboard()) {
+            // On Wayland this also drops our data source, which clears the
+            // selection even while another window has the focus.
+            m_clipboard->clear();
+        } else {
+            // A clipboard manager serves our copy. Qt clears only what this
+            // process owns: an empty item of ours takes its place instead.
+            m_clipboard->setMimeData(new QMimeData);
+        }
         emit cleared();
     }
     m_textDigest.clear();
+    m_copyId.clear();
+    emit ended();
 }
 
 bool PendingClear::holdsCopiedItem() const
 {
-    // Ownership first: reading another program's clipboard is a round trip
-    // that can block, and what it owns is never ours to clear, not even
-    // when it is the same text. Where ownership is not reported, the marker
-    // tells our item from another program's copy of the same text.
-    if (m_ownershipReported && !m_clipboard->ownsClipboard())
-        return false;
+    // The types first: from another program they come in one round trip,
+    // and an item without our id is never ours, whatever its text.
     const QMimeData *data = m_clipboard->mimeData();
-    return data && data->hasFormat(concealedType) && data->hasText()
+    return data && !m_copyId.isEmpty() && data->hasFormat(copyIdType)
+           && data->data(copyIdType) == m_copyId && data->hasText()
            && digest(data->text()) == m_textDigest;
 }

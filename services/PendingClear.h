@@ -14,12 +14,17 @@ class QClipboard;
 // The type that marks a clipboard item as concealed. Every item the
 // generator copies carries it, on every platform.
 inline constexpr QLatin1StringView concealedType("org.nspasteboard.ConcealedType");
+// A private type holding an id of the copy's own, drawn anew for each copy:
+// a clipboard manager that takes an item over serves it whole, id included,
+// so the clear knows its copy from anyone else's, whoever serves it.
+inline constexpr QLatin1StringView copyIdType("application/x-tessellon-copy-id");
 
 // The one scheduled clearing of the clipboard, owned by the clipboard
 // service. Qt offers no change count, so it watches the clipboard instead:
-// the clear is given up once the clipboard no longer holds our item (the
-// concealed marker and the copied text), or no longer belongs to this
-// process where the platform reports ownership.
+// the clear is given up once the clipboard no longer holds our item (its
+// copy id and the copied text), whoever serves it: this process, or a
+// clipboard manager that took it over. Another program's copy, even of the
+// very same text, carries no such id and is never touched.
 //
 // The delay counts on a clock that keeps running while the machine sleeps;
 // Qt's timers do not, so the deadline is checked at least once a second and
@@ -37,15 +42,18 @@ public:
 
     // Forgets the clear scheduled so far, if any.
     void cancel();
-    // Clears after the delay unless the clipboard changes hands or content
-    // first. Call right after writing the item to the clipboard.
-    void schedule(const QString &text, std::chrono::milliseconds delay);
+    // Clears after the delay unless the clipboard's content changes first.
+    // Call right after writing the item, with the id it carries.
+    void schedule(const QString &text, const QByteArray &copyId, std::chrono::milliseconds delay);
 
     bool isActive() const { return m_timer.isActive(); }
 
 signals:
     // The clipboard was cleared here.
     void cleared();
+    // The scheduled clear is over: it ran, or was given up because the
+    // clipboard changed. Not after cancel().
+    void ended();
 
 public:
 
@@ -73,5 +81,5 @@ private:
     std::chrono::nanoseconds m_deadline{};
     // A digest, so that no second copy of the secret outlives the item.
     QByteArray m_textDigest;
-    bool m_ownershipReported = false;
+    QByteArray m_copyId;
 };

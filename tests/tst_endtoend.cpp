@@ -445,6 +445,64 @@ private slots:
             QVERIFY2(!contents(files.next()).contains(password), qPrintable(files.filePath()));
     }
 
+    // A clipboard manager that takes each copy over (the fixture does what
+    // the persistence of parcellite, clipit or diodon does) serves our copy
+    // with its id, and the clear at the minute still comes, for the
+    // window's copy and the command line's; a copy of the same text by
+    // another program, taken over alike, has no id and is kept.
+    void clearedWhileAManagerServesIt_data()
+    {
+        QTest::addColumn<QString>("copier");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("the window's copy") << "window" << true;
+        QTest::newRow("the command line's copy") << "cli" << true;
+        QTest::newRow("their copy of the same text") << "them" << false;
+    }
+
+    void clearedWhileAManagerServesIt()
+    {
+        QFETCH(QString, copier);
+        QFETCH(bool, cleared);
+        if (onWayland())
+            QSKIP("a program without a window cannot take the selection over on Wayland");
+        copyAsAnotherProgram("(before)");
+        QProcess keeper;
+        keeper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        keeper.start(QCoreApplication::applicationDirPath() + "/clipboard_keeper");
+        QVERIFY(keeper.waitForStarted());
+        QTest::qWait(1000); // its connection made, the clipboard watched
+        RunningTessellon app;
+        QElapsedTimer sinceCopy;
+        if (copier == u"cli") {
+            QProcess cli;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(longerClear));
+            cli.setProcessEnvironment(environment);
+            cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
+                      {"--defaults", "--copy"});
+            QVERIFY(cli.waitForFinished(30'000) && cli.exitCode() == 0);
+        } else {
+            QVERIFY(app.start(longerClear) && app.press("ctrl+shift+c"));
+        }
+        sinceCopy.start();
+        QByteArray password;
+        QVERIFY(QTest::qWaitFor([&] { return (password = paste()) != "(before)"; }));
+        if (copier == u"them")
+            copyAsAnotherProgram(password);
+        QTest::qWait(2000); // taken over, and the first owner gone or not
+        QCOMPARE(paste(), password);
+        QTest::qWait(int(longerClear + 1000 - sinceCopy.elapsed()));
+        // Cleared: the manager may go on serving the empty item left in the
+        // copy's place, which pastes as nothing at all.
+        if (cleared)
+            QTRY_VERIFY(QByteArrayList({"(nothing)", ""}).contains(paste()));
+        else
+            QCOMPARE(paste(), password);
+        keeper.kill();
+        keeper.waitForFinished();
+        copyAsAnotherProgram("(after)"); // which ends a helper still serving
+    }
+
     // A quit within the minute does not end it: on X11 the copy is handed
     // to tessellon-clipboard, which still serves it, marked, until its
     // minute is out; on Wayland, where the helper cannot serve without a
