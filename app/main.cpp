@@ -4,9 +4,13 @@
 #include "app/TessellonApp.h"
 #include "app/WordlistPreload.h"
 #include "core/SystemRandomSource.h"
+#include "services/BackgroundWriter.h"
 #include "ui/SymbolStyle.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -24,7 +28,17 @@ int main(int argc, char *argv[])
 
     // Before the model exists, so that its first passphrase rarely waits.
     startWordlistPreload();
-    TessellonApp app;
-    app.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        TessellonApp app;
+        app.show();
+        status = QApplication::exec();
+    }
+    // A settings file locked by another program: its write goes on, and the
+    // process ends without the static destructors it could meet.
+    if (BackgroundWriter::writesLeftRunning() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

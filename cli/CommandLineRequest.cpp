@@ -47,10 +47,29 @@ QString hex(uint value, int digits)
     return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
-// Characters for a password must be seen and typed back: control and
-// format characters (a newline, a zero-width space, a bidi override), line
-// and paragraph separators and bytes that are not UTF-8 are refused by name.
-// In --extra, whitespace is passed over, as the window's field passes it.
+// The scalar of a character that cannot be seen or typed back, if any: a
+// control or format character, a line or paragraph separator, or a joiner
+// at the end, which joins nothing and rides along unseen.
+std::optional<uint> unseenScalar(const QString &character)
+{
+    const QList<uint> scalars = character.toUcs4();
+    if (scalars.size() > 1 && (scalars.last() == 0x200C || scalars.last() == 0x200D))
+        return scalars.last();
+    const uint first = Characters::firstScalar(character);
+    switch (QChar::category(first)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return first;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Characters for a password must be seen and typed back: those above and
+// bytes that are not UTF-8 are refused by name. In --extra, whitespace is
+// passed over, as the window's field passes it.
 std::optional<UsageError> unseenCharacter(const QString &text, const QString &option,
                                           bool skipsWhitespace)
 {
@@ -62,18 +81,10 @@ std::optional<UsageError> unseenCharacter(const QString &text, const QString &op
     for (const QString &character : Characters::graphemes(text)) {
         if (skipsWhitespace && Characters::isWhitespace(character))
             continue;
-        const char32_t scalar = Characters::firstScalar(character);
-        switch (QChar::category(scalar)) {
-        case QChar::Other_Control:
-        case QChar::Other_Format:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
+        if (const std::optional<uint> scalar = unseenScalar(character))
             return UsageError{
                 translated("--%1 holds U+%2, a character that cannot be seen or typed back.")
-                    .arg(option, hex(scalar, 4))};
-        default:
-            break;
-        }
+                    .arg(option, hex(*scalar, 4))};
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 #include <QWaitCondition>
 
+#include <atomic>
 #include <optional>
 #include <thread>
 
@@ -29,6 +30,8 @@ struct BackgroundWriter::Queue
         }
         done = true;
         finished.wakeAll();
+        if (abandoned)
+            --s_leftRunning;
     }
 
     const Write write;
@@ -38,7 +41,15 @@ struct BackgroundWriter::Queue
     std::optional<QByteArray> next; // under mutex
     bool stopping = false;          // under mutex
     bool done = false;              // under mutex
+    bool abandoned = false;         // under mutex: a finish() ran out of time
+
+    static inline std::atomic<int> s_leftRunning = 0;
 };
+
+int BackgroundWriter::writesLeftRunning()
+{
+    return Queue::s_leftRunning;
+}
 
 BackgroundWriter::BackgroundWriter(Write write)
     : m_queue(std::make_shared<Queue>(std::move(write)))
@@ -79,8 +90,11 @@ bool BackgroundWriter::finish(std::chrono::milliseconds limit)
         limit == std::chrono::milliseconds::max() ? QDeadlineTimer(QDeadlineTimer::Forever)
                                                   : QDeadlineTimer(limit);
     while (!m_queue->done) {
-        if (!m_queue->finished.wait(&m_queue->mutex, deadline))
-            return m_queue->done;
+        if (!m_queue->finished.wait(&m_queue->mutex, deadline) && !m_queue->done) {
+            m_queue->abandoned = true;
+            ++Queue::s_leftRunning;
+            return false;
+        }
     }
     return true;
 }

@@ -30,6 +30,11 @@ public:
     // another process's lock never keeps this one from quitting.
     bool finish(std::chrono::milliseconds limit);
 
+    // Writes that a finish() left running and that have not ended yet. The
+    // program must not run its static destructors under one (QSettings
+    // keeps global state), so it ends without them while this is not 0.
+    static int writesLeftRunning();
+
 private:
     struct Queue;
     std::shared_ptr<Queue> m_queue; // shared with the thread, which may outlive us

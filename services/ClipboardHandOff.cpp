@@ -5,7 +5,11 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <QDeadlineTimer>
+
+#include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -91,17 +95,41 @@ bool writeAll(int fd, const QByteArray &bytes)
     ::_exit(127);
 }
 
-QByteArray readAll(int fd)
+// Everything until the end, or nothing if the deadline passes first.
+std::optional<QByteArray> readAll(int fd, QDeadlineTimer deadline)
 {
     QByteArray bytes;
     char buffer[64];
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        pollfd ready{fd, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, int(deadline.remainingTime()));
+        if (polled == 0)
+            return std::nullopt;
+        if (polled < 0 && errno == EINTR)
+            continue;
+        const ssize_t got = polled < 0 ? -1 : ::read(fd, buffer, sizeof buffer);
         if (got == 0 || (got < 0 && errno != EINTR))
             return bytes;
         bytes.append(buffer, qMax<ssize_t>(got, 0));
     }
 }
+
+// A helper that died before reading would raise SIGPIPE on our write and
+// end this process; the write fails instead, for a while.
+class IgnoringBrokenPipes
+{
+public:
+    IgnoringBrokenPipes()
+    {
+        struct sigaction ignore = {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGPIPE, &ignore, &m_previous);
+    }
+    ~IgnoringBrokenPipes() { ::sigaction(SIGPIPE, &m_previous, nullptr); }
+
+private:
+    struct sigaction m_previous = {};
+};
 
 } // namespace
 
@@ -115,8 +143,13 @@ std::optional<QString> handOffToClipboard(const QString &password,
         clearAfter ? "--clear-after=" + QByteArray::number(qint64(clearAfter->count())) : "--keep";
     const char *const arguments[] = {"tessellon-clipboard", clear.constData(), nullptr};
     int secret[2], status[2];
-    if (::pipe2(secret, O_CLOEXEC) != 0 || ::pipe2(status, O_CLOEXEC) != 0)
+    if (::pipe2(secret, O_CLOEXEC) != 0)
         return translated("The clipboard couldn't be reached.");
+    if (::pipe2(status, O_CLOEXEC) != 0) {
+        ::close(secret[0]);
+        ::close(secret[1]);
+        return translated("The clipboard couldn't be reached.");
+    }
 
     const pid_t child = ::fork();
     if (child == 0)
@@ -124,18 +157,27 @@ std::optional<QString> handOffToClipboard(const QString &password,
     ::close(secret[0]);
     ::close(status[1]);
     QByteArray bytes = password.toUtf8();
-    const bool sent = child > 0 && writeAll(secret[1], bytes);
+    bool sent = false;
+    {
+        const IgnoringBrokenPipes ignoring;
+        sent = child > 0 && writeAll(secret[1], bytes);
+    }
     bytes.fill('\0');
     ::close(secret[1]);
-    // The helper says "copied" once the copy is in place, or why not.
-    const QByteArray answer = sent ? readAll(status[0]) : QByteArray();
+    // The helper says "copied" once the copy is in place, or why not; one
+    // that says nothing in time is ended, so that no quit waits on it.
+    const std::optional<QByteArray> answer =
+        sent ? readAll(status[0], QDeadlineTimer(std::chrono::seconds(10))) : QByteArray();
     ::close(status[0]);
     if (answer == "copied\n")
         return std::nullopt;
-    if (child > 0)
+    if (child > 0) {
+        if (!answer)
+            ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-    if (!answer.isEmpty())
-        return QString::fromUtf8(answer).trimmed();
+    }
+    if (answer && !answer->isEmpty())
+        return QString::fromUtf8(*answer).trimmed();
     return translated("The clipboard couldn't be reached: is a graphical session running?");
 }
 

@@ -96,6 +96,8 @@ private slots:
             "--separators holds U+200B");
         row("bidi override", "tessellon-cli --extra=\u202Eab", 2, "", "--extra holds U+202E");
         row("line separator", "tessellon-cli --characters=a\u2028", 2, "", "U+2028");
+        row("a joiner joining nothing", "tessellon-cli --characters=ab\u200D", 2, "",
+            "--characters holds U+200D");
         row("whitespace among extras",
             "tessellon-cli --defaults -m advanced --characters= --extra=é\t\nü -l 64", 0,
             "[éü]{64}\\n");

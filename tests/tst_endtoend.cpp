@@ -92,26 +92,30 @@ SwayWindow swayFocus()
     return {};
 }
 
+// The running helpers of this build (not another checkout's, whose tests
+// may run beside ours), by the program they run. Their memory is closed to
+// others, so only root sees them.
+QStringList ourHelpers()
+{
+    const QString helper = QCoreApplication::applicationDirPath() + "/tessellon-clipboard";
+    QStringList found;
+    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() == helper)
+            found << pid;
+    }
+    return found;
+}
+
 bool helperIsRunning()
 {
-    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
-        QFile commandLine("/proc/" + pid + "/cmdline");
-        if (commandLine.open(QIODevice::ReadOnly)
-            && commandLine.readAll().startsWith("tessellon-clipboard"))
-            return true;
-    }
-    return false;
+    return !ourHelpers().isEmpty();
 }
 
 // The helper serving a copy stands in the root folder, with its three
 // standard streams and nothing else of its caller's: not the file given.
 bool helperKeepsNothingOfTheCallers(const QByteArray &file)
 {
-    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
-        QFile commandLine("/proc/" + pid + "/cmdline");
-        if (!commandLine.open(QIODevice::ReadOnly)
-            || !commandLine.readAll().startsWith("tessellon-clipboard"))
-            continue;
+    for (const QString &pid : ourHelpers()) {
         const QDir fds("/proc/" + pid + "/fd");
         QStringList open;
         for (const QFileInfo &fd : fds.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
