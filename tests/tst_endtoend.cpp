@@ -193,11 +193,24 @@ public:
             return QTest::qWaitFor([] { return swayFocus().appId == appId; }, 20'000);
         }
         process.start(program, {});
+        if (!process.waitForStarted())
+            return false;
         const QString pid = QString::number(process.processId());
-        window = runTool("xdotool", {"search", "--sync", "--onlyvisible", "--pid", pid})
-                     .value_or("")
-                     .split('\n')
-                     .first();
+        // Looked for again and again, rather than by one waiting xdotool: a
+        // slow start then shows as such, and a program that died stops it.
+        QElapsedTimer waited;
+        waited.start();
+        while (window.isEmpty() && process.state() == QProcess::Running
+               && waited.elapsed() < 60'000) {
+            window = runTool("xdotool", {"search", "--onlyvisible", "--pid", pid})
+                         .value_or("")
+                         .split('\n')
+                         .first();
+            if (window.isEmpty())
+                QTest::qWait(200);
+        }
+        if (waited.elapsed() > 10'000)
+            qWarning() << "the window took" << waited.elapsed() << "ms to show";
         // No window manager runs on the test server: give the window the
         // focus, and ask again if the first request came too early to take.
         for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt) {
