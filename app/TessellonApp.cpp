@@ -10,8 +10,7 @@ TessellonApp::TessellonApp()
                .copyToClipboard =
                    [this](const QString &text, std::optional<std::chrono::milliseconds> delay) {
                        m_clipboard.copy(text, delay);
-                   },
-               .timings = {.autoClear = Clipboard::autoClearDelay()}})
+                   }})
     , m_window(std::make_unique<MainWindow>(m_model))
 {}
 

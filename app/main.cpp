@@ -5,8 +5,10 @@
 #include "app/WordlistPreload.h"
 #include "core/SystemRandomSource.h"
 #include "services/BackgroundWriter.h"
+#include "ui/AccessibleInterfaces.h"
 #include "ui/SymbolStyle.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include <cstdio>
@@ -24,6 +26,7 @@ int main(int argc, char *argv[])
     SystemRandomSource::setFailureNotice(&TessellonApp::tellRandomSourceFailure);
     const QuitOnSignals quitOnSignals;
     QApplication::setStyle(new SymbolStyle);
+    QAccessible::installFactory(accessibleInterface);
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
 
     // Before the model exists, so that its first passphrase rarely waits.

@@ -5,6 +5,7 @@
 // (given --clear-after=MS: after that long, a minute at most) or another
 // program has taken it.
 #include "app/ProcessHardening.h"
+#include "core/CopyTimings.h"
 #include "services/Clipboard.h"
 
 #include <QClipboard>
@@ -39,7 +40,7 @@ std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
     const QByteArray prefix("--clear-after=");
     bool ok = false;
     const qint64 ms = option.startsWith(prefix) ? option.mid(prefix.size()).toLongLong(&ok) : -1;
-    return ok && ms >= 0 ? std::chrono::milliseconds(ms) : Clipboard::autoClearDelay();
+    return ok && ms >= 0 ? std::chrono::milliseconds(ms) : autoClearDelay();
 }
 
 } // namespace
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
     QString password = QString::fromUtf8(bytes);
     bytes.fill('\0');
     clipboard.copy(password,
-                   clearAfter ? std::optional(std::min(*clearAfter, Clipboard::autoClearDelay()))
+                   clearAfter ? std::optional(std::min(*clearAfter, autoClearDelay()))
                               : std::nullopt);
     password.fill(u'\0');
 

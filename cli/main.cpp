@@ -3,7 +3,8 @@
 #include "cli/CommandLineArguments.h"
 #include "cli/CommandLineRequest.h"
 #include "cli/PasswordLine.h"
-#include "core/GeneratorModel.h"
+#include "core/CopyTimings.h"
+#include "core/GeneratorError.h"
 #include "core/PasswordGenerator.h"
 #include "services/ClipboardHandOff.h"
 #include "services/PreferencesStore.h"
@@ -82,14 +83,14 @@ int run(const CommandLineRequest &request)
     for (qint64 i = 0; i < request.count; ++i) {
         const GenerationResult result = PasswordGenerator::generate(settings);
         if (const auto *error = std::get_if<GeneratorError>(&result)) {
-            print(stderr, GeneratorModel::message(*error).toUtf8() + '\n');
+            print(stderr, errorText(*error).toUtf8() + '\n');
             return 1;
         }
         const GeneratedPassword &password = std::get<GeneratedPassword>(result);
         if (i == 0 && request.copy) {
             if (const std::optional<QString> error =
                     handOffToClipboard(password.text, request.clearCopy
-                                                          ? std::optional(CopyTimings{}.autoClear)
+                                                          ? std::optional(autoClearDelay())
                                                           : std::nullopt)) {
                 print(stderr, error->toUtf8() + '\n');
                 return 1;

@@ -14,17 +14,6 @@ GeneratorModel::GeneratorModel(ModelServices services, QObject *parent)
     regenerateKeepingHistory();
 }
 
-QString GeneratorModel::message(GeneratorError error)
-{
-    switch (error) {
-    case GeneratorError::emptyAlphabet:
-        return tr("Turn on at least one character to generate a password.");
-    case GeneratorError::wordlistUnavailable:
-        return tr("The word list couldn't be loaded.");
-    }
-    return QString(); // not reached: every case returns above
-}
-
 void GeneratorModel::setSettings(const Settings &settings)
 {
     if (settings == m_settings)
@@ -45,7 +34,7 @@ void GeneratorModel::regenerate(bool recordingHistory)
     if (const auto *error = std::get_if<GeneratorError>(&result)) {
         // The password on show is dropped, not recorded.
         setCurrent(std::nullopt);
-        setErrorMessage(message(*error));
+        setErrorMessage(errorText(*error));
         return;
     }
     if (recordingHistory && m_current)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CopyTimings.h"
 #include "core/GeneratedPassword.h"
 #include "core/GeneratorError.h"
 #include "core/PasswordGenerator.h"
@@ -15,14 +16,6 @@
 #include <optional>
 
 class SettingsStore;
-
-// How long a copy stays on the clipboard, and how long the window says
-// "Copied". Tests shorten them.
-struct CopyTimings
-{
-    std::chrono::milliseconds autoClear{60'000};
-    std::chrono::milliseconds acknowledgement{1'600};
-};
 
 // Puts text on the clipboard; with a delay, clears it again after that
 // long unless something else was copied meanwhile.
@@ -79,8 +72,6 @@ public:
     // Copies part of a password, such as a selection: marked and cleared
     // like any copy, but not acknowledged as a copy of the password.
     void copyText(const QString &text);
-
-    static QString message(GeneratorError error);
 
 signals:
     void currentChanged();

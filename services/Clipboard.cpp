@@ -1,6 +1,5 @@
 #include "services/Clipboard.h"
 
-#include "core/GeneratorModel.h"
 #include "services/ClipboardHandOff.h"
 
 #ifdef Q_OS_MACOS
@@ -55,19 +54,6 @@ QByteArray newCopyId()
 }
 
 } // namespace
-
-std::chrono::milliseconds Clipboard::autoClearDelay()
-{
-    const std::chrono::milliseconds minute = CopyTimings{}.autoClear;
-#ifdef TESSELLON_TEST_SEAMS
-    // Shorter only: whatever the environment says, no copy stays longer.
-    bool ok = false;
-    const int testDelay = qEnvironmentVariableIntValue("TESSELLON_TEST_CLEAR_AFTER_MS", &ok);
-    if (ok && testDelay >= 0 && std::chrono::milliseconds(testDelay) < minute)
-        return std::chrono::milliseconds(testDelay);
-#endif
-    return minute;
-}
 
 Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     : QObject(parent)

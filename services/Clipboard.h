@@ -30,11 +30,6 @@ public:
     // through sleep.
     void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
-    // How long a copy stays before it is cleared: a minute. In a build with
-    // the tests, and there alone, TESSELLON_TEST_CLEAR_AFTER_MS shortens it
-    // for the tests of the built programs; it can never lengthen it.
-    static std::chrono::milliseconds autoClearDelay();
-
     // Whether a clear is scheduled and has not run or been given up yet.
     bool isClearPending() const { return m_pendingClear.isActive(); }
 

@@ -1,5 +1,6 @@
 #include "app/TessellonApp.h"
 #include "support/ModelFixture.h"
+#include "ui/AccessibleInterfaces.h"
 #include "ui/CharacterChip.h"
 #include "ui/ChipRow.h"
 #include "ui/ChipRowTitle.h"
@@ -18,6 +19,7 @@
 #include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
 
+#include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -74,6 +76,8 @@ class TestContentView : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QAccessible::installFactory(accessibleInterface); }
+
     void groupButtonsToggleTheirGroup()
     {
         Window w;

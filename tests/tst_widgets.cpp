@@ -1,6 +1,7 @@
 // The interface's building blocks, each alone, and the theme they draw with.
 #include "support/Palettes.h"
 #include "support/SamplePasswords.h"
+#include "ui/AccessibleInterfaces.h"
 #include "ui/CharacterChip.h"
 #include "ui/ChipRow.h"
 #include "ui/ChipRowTitle.h"
@@ -102,6 +103,8 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QAccessible::installFactory(accessibleInterface); }
+
     void looks_data()
     {
         QTest::addColumn<bool>("group");

@@ -4,7 +4,6 @@
 
 #include "ui/EaseOutAnimation.h"
 #include "ui/FittedText.h"
-#include "ui/PasswordDisplayAccessible.h"
 #include "ui/Theme.h"
 
 #include <QContextMenuEvent>
@@ -43,7 +42,6 @@ PasswordDisplay::PasswordDisplay(QWidget *parent)
     , m_content(makeContent())
     , m_fade(new EaseOutAnimation(fadeSeconds, this))
 {
-    PasswordDisplayAccessible::install();
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

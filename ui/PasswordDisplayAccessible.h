@@ -11,7 +11,4 @@ class PasswordDisplayAccessible : public QAccessibleWidget
 {
 public:
     explicit PasswordDisplayAccessible(PasswordDisplay *display);
-
-    // Registers the factory once; every display calls it on construction.
-    static void install();
 };

@@ -2,7 +2,6 @@
 
 #include "core/Superscript.h"
 #include "ui/EaseOutAnimation.h"
-#include "ui/StrengthMeterAccessible.h"
 #include "ui/Theme.h"
 
 #include <QAccessible>
@@ -16,7 +15,6 @@ StrengthMeter::StrengthMeter(QWidget *parent)
     , m_fromColor(fillColor())
     , m_animation(new EaseOutAnimation(0.2, this))
 {
-    StrengthMeterAccessible::install();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("Strength"));
     connect(m_animation, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));

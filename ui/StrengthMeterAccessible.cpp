@@ -2,17 +2,6 @@
 
 #include "ui/StrengthMeter.h"
 
-namespace {
-
-QAccessibleInterface *create(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("StrengthMeter") && object->isWidgetType())
-        return new StrengthMeterAccessible(static_cast<StrengthMeter *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 StrengthMeterAccessible::StrengthMeterAccessible(StrengthMeter *meter)
     : QAccessibleWidget(meter, QAccessible::ProgressBar)
 {}
@@ -31,14 +20,6 @@ QString StrengthMeterAccessible::text(QAccessible::Text t) const
     }
 }
 
-void StrengthMeterAccessible::install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(create);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
 
 const StrengthMeter *StrengthMeterAccessible::meter() const
 {

@@ -13,9 +13,6 @@ public:
 
     QString text(QAccessible::Text t) const override;
 
-    // Registers the factory once; every meter calls it on construction.
-    static void install();
-
 private:
     const StrengthMeter *meter() const;
 };

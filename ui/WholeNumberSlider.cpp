@@ -1,14 +1,11 @@
 #include "ui/WholeNumberSlider.h"
 
-#include "ui/WholeNumberSliderAccessible.h"
-
 #include <cmath>
 
 WholeNumberSlider::WholeNumberSlider(qint64 minimum, qint64 maximum, QWidget *parent)
     : QSlider(Qt::Horizontal, parent)
     , m_reported(minimum)
 {
-    WholeNumberSliderAccessible::install();
     setRange(int(minimum * scale), int(maximum * scale));
     setSingleStep(scale);
     setPageStep(scale * 4);

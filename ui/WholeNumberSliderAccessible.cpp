@@ -49,18 +49,3 @@ QVariant WholeNumberSliderAccessible::minimumStepSize() const
 {
     return 1;
 }
-
-void WholeNumberSliderAccessible::install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory([](const QString &className, QObject *object) {
-            QAccessibleInterface *interface = nullptr;
-            if (className == QLatin1String("WholeNumberSlider") && object->isWidgetType())
-                interface =
-                    new WholeNumberSliderAccessible(static_cast<WholeNumberSlider *>(object));
-            return interface;
-        });
-        return true;
-    }();
-    Q_UNUSED(installed);
-}

@@ -21,9 +21,6 @@ public:
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
 
-    // Registers the factory once; every slider calls it on construction.
-    static void install();
-
 private:
     WholeNumberSlider *slider() const;
 };

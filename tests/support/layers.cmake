@@ -1,0 +1,30 @@
+# Fails when a source file includes a layer it must not know. Every target
+# sees the whole source root, so the compiler alone would not notice.
+#   cmake -DSOURCE_DIR=<root> -P layers.cmake
+cmake_minimum_required(VERSION 3.25)
+
+# Each layer, then the layers its files may include.
+set(allowed_core core)
+set(allowed_services services core)
+set(allowed_ui ui core)
+set(allowed_app app ui services core)
+set(allowed_cli cli app services core)
+set(layers core services ui app cli)
+
+foreach(layer IN LISTS layers)
+    file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
+         ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
+    foreach(source IN LISTS sources)
+        file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" header "${line}")
+            string(REGEX MATCH "^[^/]+" included "${header}")
+            if(NOT header MATCHES "/")
+                message(SEND_ERROR "${source}: \"${header}\" does not name its layer")
+            elseif(NOT included IN_LIST allowed_${layer})
+                message(SEND_ERROR "${source}: ${layer}/ may not include \"${header}\"")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
