@@ -2,10 +2,10 @@
 
 #include "core/Alphabet.h"
 #include "core/GeneratorModel.h"
-#include "ui/CharacterChipRows.h"
 #include "ui/ChipRow.h"
+#include "ui/EditSettings.h"
 #include "ui/LabeledRow.h"
-#include "ui/SettingsEditor.h"
+#include "ui/SettingsChipRows.h"
 #include "ui/Theme.h"
 
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@ AdvancedControls::AdvancedControls(GeneratorModel &model, QWidget *parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(Theme::spacing);
     for (const CharacterGroup &group : Alphabet::all())
-        column->addWidget(CharacterChipRows::make(model, group, this));
+        column->addWidget(SettingsChipRows::forGroup(model, group, this));
     column->addWidget(makeFieldRow());
     connect(&model, &GeneratorModel::settingsChanged, this, &AdvancedControls::refresh);
 }

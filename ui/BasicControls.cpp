@@ -2,12 +2,12 @@
 
 #include "core/Alphabet.h"
 #include "core/GeneratorModel.h"
-#include "ui/CharacterChipRows.h"
 #include "ui/CharacterSelection.h"
 #include "ui/ChipRow.h"
+#include "ui/EditSettings.h"
 #include "ui/GroupToggleButton.h"
 #include "ui/LabeledRow.h"
-#include "ui/SettingsEditor.h"
+#include "ui/SettingsChipRows.h"
 #include "ui/Theme.h"
 
 #include <QHBoxLayout>
@@ -22,7 +22,7 @@ BasicControls::BasicControls(GeneratorModel &model, QWidget *parent)
     column->setSpacing(Theme::spacing);
     column->addWidget(makeToggleRow());
     for (const CharacterGroup &group : Alphabet::basicChipGroups())
-        column->addWidget(CharacterChipRows::make(model, group, this));
+        column->addWidget(SettingsChipRows::forGroup(model, group, this));
     connect(&model, &GeneratorModel::settingsChanged, this, &BasicControls::refresh);
     refresh();
 }

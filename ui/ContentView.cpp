@@ -4,11 +4,11 @@
 #include "core/Superscript.h"
 #include "ui/AdvancedControls.h"
 #include "ui/BasicControls.h"
+#include "ui/EditSettings.h"
 #include "ui/HistoryPanel.h"
 #include "ui/LabeledRow.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/ProminentButton.h"
-#include "ui/SettingsEditor.h"
 #include "ui/StrengthMeter.h"
 #include "ui/Symbols.h"
 #include "ui/TabularLabel.h"
@@ -301,9 +301,8 @@ void ContentView::refreshSettings()
     m_autoClear->setChecked(settings.autoClearClipboard);
 
     // A new panel only when the mode changed; the panels refresh themselves.
-    const QVariant shownMode = m_options->property("mode");
-    if (!shownMode.isValid() || shownMode.toInt() != int(settings.mode)) {
-        m_options->setProperty("mode", int(settings.mode));
+    if (m_shownMode != settings.mode) {
+        m_shownMode = settings.mode;
         m_options->setWidget(makeControls());
         placeInTabOrder(m_options->widget());
     }

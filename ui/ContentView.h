@@ -24,8 +24,8 @@ struct GeneratedPassword;
 
 // The whole content of the window: the password with its copy button, the
 // strength, the length or word count, the options of the mode and the
-// bottom bar. Everything shown comes from the model; the only state kept
-// here is whether the history panel is open.
+// bottom bar. Everything shown comes from the model; all it keeps of its
+// own is whether the history panel is open and which mode's panel it shows.
 class ContentView : public QWidget
 {
     Q_OBJECT
@@ -80,4 +80,5 @@ private:
     QAction *m_summary = nullptr;
     HistoryPanel *m_historyPanel = nullptr;
     bool m_historyOpen = false;
+    std::optional<GeneratorMode> m_shownMode; // whose options panel is built
 };

@@ -1,6 +1,6 @@
 #include "ui/FittedText.h"
 
-#include "ui/TextLines.h"
+#include "ui/LineBreaking.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

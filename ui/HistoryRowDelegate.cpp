@@ -2,9 +2,9 @@
 
 #include "core/Strength.h"
 #include "core/Superscript.h"
+#include "ui/LineBreaking.h"
 #include "ui/MiddleElision.h"
 #include "ui/Symbols.h"
-#include "ui/TextLines.h"
 #include "ui/Theme.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ QSize HistoryRowDelegate::sizeHint(const QStyleOptionViewItem &option,
                                    const QModelIndex &index) const
 {
     const QString shown =
-        middleElided(index.data().toString(), textFont(), textWidth(option), maxTextLines);
+        middleElided(index.data().toString(), textFont(), textWidth(option), maxLineBreaking);
     const qreal text = wrappedHeight(shown, textFont(), textWidth(option));
     const int details = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
     return QSize(option.rect.width(),
@@ -53,7 +53,7 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     const QRect inner = option.rect.adjusted(horizontalPadding, verticalPadding, -horizontalPadding,
                                              -verticalPadding);
     const QString shown =
-        middleElided(index.data().toString(), textFont(), inner.width(), maxTextLines);
+        middleElided(index.data().toString(), textFont(), inner.width(), maxLineBreaking);
     QTextLayout layout(shown, textFont());
     QTextOption wrap;
     wrap.setWrapMode(QTextOption::WrapAnywhere);

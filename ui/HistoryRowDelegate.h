@@ -17,7 +17,7 @@ public:
     static constexpr int lineSpacing = 3;
     static constexpr int detailSpacing = 6;
     static constexpr int dotSize = 6;
-    static constexpr int maxTextLines = 2;
+    static constexpr int maxLineBreaking = 2;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 

@@ -13,13 +13,14 @@ MainWindow::MainWindow(GeneratorModel &model, QWidget *parent)
 {
     // Read out by screen readers as the window's name, and shown in title bars.
     setWindowTitle(QApplication::applicationDisplayName());
-    setCentralWidget(new ContentView(model, this));
+    auto *content = new ContentView(model, this);
+    setCentralWidget(content);
     buildFileMenu();
     buildEditMenu();
     // The content gets its full default size; a menu bar inside the window
     // comes on top of it.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    resize(defaultContentSize.width(), defaultContentSize.height() + menuHeight);
+    resize(content->sizeHint() + QSize(0, menuHeight));
 }
 
 void MainWindow::buildFileMenu()
@@ -34,10 +35,10 @@ void MainWindow::buildFileMenu()
 void MainWindow::buildEditMenu()
 {
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    addTextCommand(edit, tr("Cu&t"), QKeySequence::Cut, "cut");
-    addTextCommand(edit, tr("&Copy"), QKeySequence::Copy, "copy");
-    addTextCommand(edit, tr("&Paste"), QKeySequence::Paste, "paste");
-    addTextCommand(edit, tr("Select &All"), QKeySequence::SelectAll, "selectAll");
+    addTextCommand(edit, tr("Cu&t"), QKeySequence::Cut);
+    addTextCommand(edit, tr("&Copy"), QKeySequence::Copy);
+    addTextCommand(edit, tr("&Paste"), QKeySequence::Paste);
+    addTextCommand(edit, tr("Select &All"), QKeySequence::SelectAll);
     edit->addSeparator();
 
     QAction *regenerate =
@@ -54,20 +55,14 @@ void MainWindow::buildEditMenu()
         action->setShortcutContext(Qt::ApplicationShortcut);
 }
 
-// The standard commands act on whatever text has the focus. Text widgets
-// take their own shortcuts first; this serves the menu and widgets that
-// only understand the key.
-void MainWindow::addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key,
-                                const char *slot)
+// The standard commands act on whatever text has the focus, as its own key
+// would: text widgets take their shortcuts first, so this serves the menu.
+void MainWindow::addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key)
 {
-    QAction *action = menu->addAction(title, this, [key, slot] {
+    QAction *action = menu->addAction(title, this, [key] {
         QWidget *focus = QApplication::focusWidget();
         if (!focus)
             return;
-        if (focus->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0) {
-            QMetaObject::invokeMethod(focus, slot);
-            return;
-        }
         const QKeyCombination combination = QKeySequence(key)[0];
         QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
         QApplication::sendEvent(focus, &press);

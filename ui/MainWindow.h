@@ -10,15 +10,12 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr QSize defaultContentSize{620, 430};
-
     explicit MainWindow(GeneratorModel &model, QWidget *parent = nullptr);
 
 private:
     void buildFileMenu();
     void buildEditMenu();
-    void addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key,
-                        const char *slot);
+    void addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key);
 
     GeneratorModel &m_model;
 };

@@ -1,7 +1,7 @@
 #include "ui/MiddleElision.h"
 
 #include "core/Characters.h"
-#include "ui/TextLines.h"
+#include "ui/LineBreaking.h"
 
 #include <QTextLayout>
 

@@ -1,9 +1,9 @@
 #include "ui/WordsControls.h"
 
 #include "core/GeneratorModel.h"
-#include "ui/CharacterChipRows.h"
 #include "ui/ChipRow.h"
 #include "ui/LabeledRow.h"
+#include "ui/SettingsChipRows.h"
 #include "ui/StyledLabel.h"
 #include "ui/Theme.h"
 
@@ -17,7 +17,7 @@ WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(Theme::spacing);
-    column->addWidget(CharacterChipRows::makeSeparators(model, this));
+    column->addWidget(SettingsChipRows::forSeparators(model, this));
     column->addWidget(makeHintRow());
     connect(&model, &GeneratorModel::settingsChanged, this, &WordsControls::refresh);
 }

@@ -1,4 +1,4 @@
-#include "ui/SettingsEditor.h"
+#include "ui/EditSettings.h"
 
 #include "core/GeneratorModel.h"
 

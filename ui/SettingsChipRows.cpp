@@ -1,13 +1,13 @@
-#include "ui/CharacterChipRows.h"
+#include "ui/SettingsChipRows.h"
 
 #include "core/GeneratorModel.h"
 #include "ui/CharacterSelection.h"
 #include "ui/ChipRow.h"
-#include "ui/SettingsEditor.h"
+#include "ui/EditSettings.h"
 
 #include <QCoreApplication>
 
-namespace CharacterChipRows {
+namespace SettingsChipRows {
 
 namespace {
 
@@ -22,7 +22,7 @@ void follow(ChipRow *row, GeneratorModel &model, CharacterSet Settings::*field)
 
 } // namespace
 
-ChipRow *make(GeneratorModel &model, const CharacterGroup &group, QWidget *parent)
+ChipRow *forGroup(GeneratorModel &model, const CharacterGroup &group, QWidget *parent)
 {
     auto *row = new ChipRow(group.title, group.characters, parent);
     QObject::connect(row, &ChipRow::characterToggled, row, [&model](const QString &character) {
@@ -39,7 +39,7 @@ ChipRow *make(GeneratorModel &model, const CharacterGroup &group, QWidget *paren
     return row;
 }
 
-ChipRow *makeSeparators(GeneratorModel &model, QWidget *parent)
+ChipRow *forSeparators(GeneratorModel &model, QWidget *parent)
 {
     auto *row = new ChipRow(QCoreApplication::translate("WordsControls", "Separators"),
                             Settings::separatorChoices(), parent);
@@ -57,4 +57,4 @@ ChipRow *makeSeparators(GeneratorModel &model, QWidget *parent)
     return row;
 }
 
-} // namespace CharacterChipRows
+} // namespace SettingsChipRows

@@ -1,4 +1,4 @@
-#include "ui/TextLines.h"
+#include "ui/LineBreaking.h"
 
 #include <QTextLayout>
 
