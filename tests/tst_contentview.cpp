@@ -6,33 +6,36 @@
 #include "ui/ChipRowTitle.h"
 #include "ui/ContentView.h"
 #include "ui/GroupToggleButton.h"
-#include "ui/HistoryPanel.h"
-#include "ui/HistoryRowDelegate.h"
-#include "ui/HistoryView.h"
 #include "ui/LabeledRow.h"
 #include "ui/MainWindow.h"
-#include "ui/MiddleElision.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StrengthMeter.h"
 #include "ui/StyledLabel.h"
 #include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
+#include "ui/history/HistoryListModel.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/history/HistoryRowDelegate.h"
+#include "ui/history/HistoryView.h"
+#include "ui/history/MiddleElision.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -218,29 +221,29 @@ private slots:
 
         QTest::mouseClick(button, Qt::LeftButton);
         HistoryView *view = w.view.historyPanel()->view();
-        QListWidget *list = view->list();
+        QListView *list = view->list();
+        const auto row = [list](int i) { return list->model()->index(i, 0); };
         QCOMPARE(view->size(), QSize(340, 320));
         QCOMPARE(w.view.historyPanel()->size(), QSize(340, 320 + 9)); // the arrow
         // Open, with the list ready for the arrow keys.
         QVERIFY(w.view.isHistoryOpen() && QApplication::focusWidget() == list);
-        QVERIFY(list->isVisible() && list->count() == 3);
+        QVERIFY(list->isVisible() && list->model()->rowCount() == 3);
         // A click, Return and Ctrl+C copy a row through the model; the panel stays.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(1, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row(1)).center());
         QVERIFY(w.model->didCopy());
-        list->setCurrentRow(2);
+        list->setCurrentIndex(row(2));
         QTest::keyClick(list, Qt::Key_Return);
-        list->setCurrentRow(0);
+        list->setCurrentIndex(row(0));
         QTest::keySequence(list, QKeySequence::Copy);
         const auto &history = w.model->history();
         QCOMPARE(w.copiedTexts, (QStringList{history[1].text, history[2].text, history[0].text}));
-        QVERIFY(view->isVisible() && list->selectedItems().isEmpty());
-        list->setCurrentRow(2); // left on the oldest, highlighted
+        QVERIFY(view->isVisible() && !list->selectionModel()->hasSelection());
+        list->setCurrentIndex(row(2)); // left on the oldest, highlighted
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(!view->isVisible() && !w.view.isHistoryOpen());
         // Opened again: no row highlighted, the arrow keys at the newest.
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(list->selectedItems().isEmpty() && list->currentRow() == 0);
+        QVERIFY(!list->selectionModel()->hasSelection() && list->currentIndex() == row(0));
         QTest::keyClick(list, Qt::Key_Escape);
 
         // The footer's divider: the text colour at 10 % over what lies around it.
@@ -256,6 +259,33 @@ private slots:
         QTest::mouseClick(view->clearButton(), Qt::LeftButton);
         QVERIFY(w.model->history().isEmpty() && view->showsEmptyState());
         QVERIFY(!view->clearButton()->isEnabled() && !button->isEnabled());
+    }
+
+    // Each edit of the history reaches the view as that edit: a row in at the
+    // top, the oldest out at the limit, all of them out at Clear.
+    void historyRowsFollowEachEdit()
+    {
+        ModelFixture f;
+        HistoryListModel rows(*f.model);
+        QAbstractItemModelTester tester(&rows, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy inserted(&rows, &QAbstractItemModel::rowsInserted),
+            removed(&rows, &QAbstractItemModel::rowsRemoved), reset(&rows, &QAbstractItemModel::modelReset);
+        for (int i = 0; i < 21; ++i)
+            f.model->regenerate(true);
+        QCOMPARE(rows.rowCount(), 20);
+        QCOMPARE(inserted.size(), 21);
+        QCOMPARE(inserted.last().mid(1), (QVariantList{0, 0}));
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.last().mid(1), (QVariantList{20, 20}));
+        QVERIFY(reset.isEmpty());
+        const GeneratedPassword &newest = f.model->history().first();
+        QCOMPARE(rows.index(0).data().toString(), newest.text);
+        QCOMPARE(rows.index(0).data(HistoryListModel::entropyRole).toDouble(), newest.entropyBits);
+        QCOMPARE(rows.index(19).data().toString(), f.model->history().last().text);
+        f.model->clearHistory();
+        QVERIFY(rows.rowCount() == 0 && reset.size() == 1);
+        f.model->clearHistory(); // already empty: nothing to tell
+        QCOMPARE(reset.size(), 1);
     }
 
     // The panel opens below the content; with no room there, above the whole

@@ -7,18 +7,18 @@
 #include "ui/CharacterChip.h"
 #include "ui/ChipRowTitle.h"
 #include "ui/ContentView.h"
-#include "ui/HistoryPanel.h"
-#include "ui/HistoryView.h"
 #include "ui/LabeledRow.h"
 #include "ui/MainWindow.h"
 #include "ui/StyledLabel.h"
 #include "ui/Theme.h"
 #include "ui/ToggleButton.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/history/HistoryView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
 #include <QMap>
 #include <QPainter>
 #include <QStyle>
@@ -140,11 +140,12 @@ class TestContrast : public QObject
                 note(where, "title " + row->titleLabel()->text(),
                      measured(area(row->titleLabel(), row->titleLabel()->rect())), 3);
         const int line = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
-        for (auto *list : window->findChildren<QListWidget *>()) {
-            for (int i = 0; i < list->count(); ++i) {
-                const QRect row = list->visualItemRect(list->item(i));
+        for (auto *list : window->findChildren<QListView *>()) {
+            for (int i = 0; i < list->model()->rowCount(); ++i) {
+                const QModelIndex index = list->model()->index(i, 0);
+                const QRect row = list->visualRect(index);
                 note(where, "history rows", measured(area(list->viewport(), row)), 3);
-                if (!list->item(i)->isSelected())
+                if (!list->selectionModel()->isSelected(index))
                     continue;
                 // A pressed row's rating and copy symbol, in its last line.
                 const QRect details(row.left() + 22, row.bottom() - 3 - line, row.width() - 30,
@@ -192,7 +193,8 @@ private slots:
         QTRY_VERIFY(panel->isVisible());
         QTest::qWait(300);
         measure("history", panel);
-        panel->findChild<QListWidget *>()->setCurrentRow(0);
+        auto *list = panel->findChild<QListView *>();
+        list->setCurrentIndex(list->model()->index(0, 0));
         measure("pressed", panel);
 
         qInfo().noquote() << "contrast on"

@@ -8,13 +8,13 @@
 #include "ui/FittedText.h"
 #include "ui/FlowLayout.h"
 #include "ui/GroupToggleButton.h"
-#include "ui/HistoryRowDelegate.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/StrengthMeter.h"
 #include "ui/StyledLabel.h"
 #include "ui/SymbolStyle.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
+#include "ui/history/HistoryRowDelegate.h"
 
 #include <QAbstractAnimation>
 #include <QAccessible>

@@ -10,11 +10,11 @@
 #include "ui/ChipRow.h"
 #include "ui/ContentView.h"
 #include "ui/GroupToggleButton.h"
-#include "ui/HistoryPanel.h"
 #include "ui/LabeledRow.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/StrengthMeter.h"
 #include "ui/Symbols.h"
+#include "ui/history/HistoryPanel.h"
 
 #include <QApplication>
 #include <QDir>

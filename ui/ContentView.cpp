@@ -5,7 +5,6 @@
 #include "ui/AdvancedControls.h"
 #include "ui/BasicControls.h"
 #include "ui/EditSettings.h"
-#include "ui/HistoryPanel.h"
 #include "ui/LabeledRow.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/ProminentButton.h"
@@ -15,6 +14,7 @@
 #include "ui/Theme.h"
 #include "ui/WholeNumberSlider.h"
 #include "ui/WordsControls.h"
+#include "ui/history/HistoryPanel.h"
 
 #include <QComboBox>
 #include <QFrame>

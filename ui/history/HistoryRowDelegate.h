@@ -2,7 +2,7 @@
 
 #include <QStyledItemDelegate>
 
-// Draws one history entry: its text in at most two lines, cut in the
+// Draws one history entry (a row of HistoryListModel): its text in at most two lines, cut in the
 // middle when longer, and below it the rating dot, the rating with its
 // power of two, and a copy symbol.
 class HistoryRowDelegate : public QStyledItemDelegate
@@ -10,14 +10,12 @@ class HistoryRowDelegate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
-    enum Role { entropyRole = Qt::UserRole + 1 };
-
     static constexpr int verticalPadding = 3;
     static constexpr int horizontalPadding = 8;
     static constexpr int lineSpacing = 3;
     static constexpr int detailSpacing = 6;
     static constexpr int dotSize = 6;
-    static constexpr int maxLineBreaking = 2;
+    static constexpr int maxTextLines = 2;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 

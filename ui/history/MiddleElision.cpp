@@ -1,4 +1,4 @@
-#include "ui/MiddleElision.h"
+#include "ui/history/MiddleElision.h"
 
 #include "core/Characters.h"
 #include "ui/LineBreaking.h"

@@ -1,11 +1,12 @@
-#include "ui/HistoryRowDelegate.h"
+#include "ui/history/HistoryRowDelegate.h"
 
 #include "core/Strength.h"
 #include "core/Superscript.h"
 #include "ui/LineBreaking.h"
-#include "ui/MiddleElision.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
+#include "ui/history/HistoryListModel.h"
+#include "ui/history/MiddleElision.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -32,7 +33,7 @@ QSize HistoryRowDelegate::sizeHint(const QStyleOptionViewItem &option,
                                    const QModelIndex &index) const
 {
     const QString shown =
-        middleElided(index.data().toString(), textFont(), textWidth(option), maxLineBreaking);
+        middleElided(index.data().toString(), textFont(), textWidth(option), maxTextLines);
     const qreal text = wrappedHeight(shown, textFont(), textWidth(option));
     const int details = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
     return QSize(option.rect.width(),
@@ -53,7 +54,7 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     const QRect inner = option.rect.adjusted(horizontalPadding, verticalPadding, -horizontalPadding,
                                              -verticalPadding);
     const QString shown =
-        middleElided(index.data().toString(), textFont(), inner.width(), maxLineBreaking);
+        middleElided(index.data().toString(), textFont(), inner.width(), maxTextLines);
     QTextLayout layout(shown, textFont());
     QTextOption wrap;
     wrap.setWrapMode(QTextOption::WrapAnywhere);
@@ -65,7 +66,7 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     const int top = inner.top() + int(std::ceil(y)) + lineSpacing;
     paintDetails(*painter, QRect(inner.left(), top, inner.width(), inner.bottom() - top + 1),
-                 index.data(entropyRole).toDouble(), option.palette, selected);
+                 index.data(HistoryListModel::entropyRole).toDouble(), option.palette, selected);
     painter->restore();
 }
 

@@ -1,7 +1,7 @@
-#include "ui/HistoryPanel.h"
+#include "ui/history/HistoryPanel.h"
 
-#include "ui/HistoryView.h"
 #include "ui/Theme.h"
+#include "ui/history/HistoryView.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 class GeneratorModel;
-class QListWidget;
+class HistoryListModel;
+class QListView;
 class QPushButton;
 class QStackedWidget;
 
@@ -18,7 +19,7 @@ public:
 
     explicit HistoryView(GeneratorModel &model, QWidget *parent = nullptr);
 
-    QListWidget *list() const { return m_list; }
+    QListView *list() const { return m_list; }
     QPushButton *clearButton() const { return m_clearButton; }
     bool showsEmptyState() const;
 
@@ -31,12 +32,13 @@ private:
     void markDestructive();
     QWidget *makeEmptyState();
     QWidget *makeFooter();
-    void refresh();
+    void followRows();
     void copyRow(int row);
 
     GeneratorModel &m_model;
     QStackedWidget *m_content;
-    QListWidget *m_list;
+    HistoryListModel *m_rows;
+    QListView *m_list;
     QWidget *m_emptyState;
     QPushButton *m_clearButton = nullptr;
 };

@@ -1,18 +1,19 @@
-#include "ui/HistoryView.h"
+#include "ui/history/HistoryView.h"
 
 #include "core/GeneratorModel.h"
-#include "ui/HistoryRowDelegate.h"
 #include "ui/SeparatorLine.h"
 #include "ui/StyledLabel.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
+#include "ui/history/HistoryListModel.h"
+#include "ui/history/HistoryRowDelegate.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -21,10 +22,12 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
     , m_content(new QStackedWidget(this))
-    , m_list(new QListWidget(m_content))
+    , m_rows(new HistoryListModel(model, this))
+    , m_list(new QListView(m_content))
     , m_emptyState(makeEmptyState())
 {
     setWindowTitle(tr("History"));
+    m_list->setModel(m_rows);
     m_list->setItemDelegate(new HistoryRowDelegate(m_list));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -32,7 +35,7 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     m_list->setAccessibleName(tr("History"));
     // A click copies the row; the keys are handled in eventFilter. The panel
     // stays open either way.
-    connect(m_list, &QListWidget::clicked, this,
+    connect(m_list, &QListView::clicked, this,
             [this](const QModelIndex &index) { copyRow(index.row()); });
     m_list->installEventFilter(this);
     setFocusProxy(m_list);
@@ -48,8 +51,11 @@ HistoryView::HistoryView(GeneratorModel &model, QWidget *parent)
     column->addWidget(divider);
     column->addWidget(makeFooter());
 
-    connect(&model, &GeneratorModel::historyChanged, this, &HistoryView::refresh);
-    refresh();
+    // After every edit the arrow keys start again at the newest row.
+    for (auto edit : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_rows, edit, this, &HistoryView::followRows);
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &HistoryView::followRows);
+    followRows();
 }
 
 bool HistoryView::showsEmptyState() const
@@ -98,18 +104,13 @@ QWidget *HistoryView::makeFooter()
     return footer;
 }
 
-void HistoryView::refresh()
+void HistoryView::followRows()
 {
-    m_list->clear();
-    for (const GeneratedPassword &entry : m_model.history()) {
-        auto *item = new QListWidgetItem(entry.text, m_list);
-        item->setData(HistoryRowDelegate::entropyRole, entry.entropyBits);
-    }
-    const bool empty = m_model.history().isEmpty();
+    const bool empty = m_rows->rowCount() == 0;
     m_content->setCurrentWidget(empty ? m_emptyState : m_list);
     m_clearButton->setEnabled(!empty);
     if (!empty)
-        m_list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        m_list->selectionModel()->setCurrentIndex(m_rows->index(0), QItemSelectionModel::NoUpdate);
 }
 
 // A destructive action: its title in the standard red of the present
@@ -154,7 +155,7 @@ bool HistoryView::eventFilter(QObject *watched, QEvent *event)
         event->accept(); // ours, not a window shortcut's
         return true;
     }
-    copyRow(m_list->currentRow());
+    copyRow(m_list->currentIndex().row());
     return true;
 }
 
@@ -171,7 +172,6 @@ void HistoryView::hideEvent(QHideEvent *event)
     // Nothing carries over to the next opening but the place of the arrow
     // keys, back at the newest row.
     m_list->clearSelection();
-    if (m_list->count() > 0)
-        m_list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    followRows();
     QWidget::hideEvent(event);
 }
