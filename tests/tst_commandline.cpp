@@ -1,5 +1,7 @@
-// The two programs as a terminal runs them: the window's --help and
-// --version, and tessellon-cli with its options, errors and output forms.
+// tessellon-cli's parser in process, and the two programs as a terminal runs
+// them: the window's --help and --version, tessellon-cli's output forms,
+// statuses and streams.
+#include "cli/CommandLineRequest.h"
 #include "support/ChiSquare.h"
 
 #include <QCoreApplication>
@@ -45,7 +47,73 @@ class TestCommandLine : public QObject
     }
 
 private slots:
-    // The status, what all of standard output matches, what standard error holds.
+    // In process: what the parser makes of each command, or the mistake it names.
+    void parses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error"); // empty when accepted
+        QTest::addColumn<Settings>("settings"); // the defaults with the options applied
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<int>("output");
+        const auto accepted = [](const char *name, const QStringList &arguments,
+                                 const Settings &settings, qint64 count = 1,
+                                 CommandLineRequest::Output output = {}) {
+            QTest::newRow(name) << arguments << QString() << settings << count << int(output);
+        };
+        const auto refused = [](const char *name, const QStringList &arguments, const char *error) {
+            QTest::newRow(name) << arguments << QString(error) << Settings() << qint64(1) << 0;
+        };
+        accepted("nothing", {}, {});
+        accepted("passphrase, json", {"-m", "words", "-w", "3", "--separators", "+", "-c", "3", "--json"},
+                 {.mode = GeneratorMode::words, .wordCount = 3, .separators = CharacterSet({"+"})}, 3,
+                 CommandLineRequest::Output::json);
+        accepted("ambiguous out", {"--characters", "0123O", "--exclude-ambiguous", "-l", "4", "--strength"},
+                 {.length = 4, .enabledCharacters = CharacterSet::fromText("0123O"),
+                  .excludeAmbiguous = true}, 1, CommandLineRequest::Output::strength);
+        // Whitespace among the extras is passed over later, as in the window.
+        accepted("whitespace among extras", {"-m", "advanced", "--extra=\u00E9\t\n\u00FC"},
+                 {.mode = GeneratorMode::advanced, .additionalCharacters = "\u00E9\t\n\u00FC"});
+        accepted("an emoji of several scalars", {"--extra=\U0001F469\u200D\U0001F52C"},
+                 {.additionalCharacters = "\U0001F469\u200D\U0001F52C"});
+        // Typed values out of range are errors naming the range, never clamped.
+        refused("length 3", {"-l", "3"}, "--length must be a whole number from 4 to 128, not '3'.");
+        refused("words 13", {"--words=13"}, "--words must be a whole number from 3 to 12, not '13'.");
+        refused("count 0", {"-c", "0"}, "--count must be a whole number of at least 1, not '0'.");
+        refused("length 16.5", {"-l", "16.5"}, "from 4");
+        refused("unknown mode", {"-m", "pin"}, "--mode must be basic, advanced or words, not 'pin'.");
+        refused("two forms", {"--json", "--strength"}, "contradict");
+        refused("both ambiguous options", {"--exclude-ambiguous", "--keep-ambiguous"}, "contradict");
+        refused("no-clear alone", {"--no-clear"}, "--no-clear only goes with --copy.");
+        refused("an argument", {"now"}, "Unexpected argument 'now'.");
+        // Characters that cannot be seen or typed back are refused by name.
+        refused("newline", {"--characters=ab\n"}, "--characters holds U+000A");
+        refused("zero-width space", {"--separators=-\u200B"}, "--separators holds U+200B");
+        refused("bidi override", {"--extra=\u202Eab"}, "--extra holds U+202E");
+        refused("line separator", {"--characters=a\u2028"}, "U+2028");
+        refused("a joiner joining nothing", {"--characters=ab\u200D"}, "--characters holds U+200D");
+    }
+
+    void parses()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QFETCH(Settings, settings);
+        QFETCH(qint64, count);
+        QFETCH(int, output);
+        const auto parsed = parseCommandLine(QStringList{"tessellon-cli"} + arguments);
+        if (const auto *refusal = std::get_if<UsageError>(&parsed)) {
+            QVERIFY2(!error.isEmpty() && refusal->message.contains(error), qPrintable(refusal->message));
+            return;
+        }
+        QVERIFY2(error.isEmpty(), "accepted");
+        const auto &request = std::get<CommandLineRequest>(parsed);
+        QCOMPARE(request.applied(Settings()), settings);
+        QCOMPARE(request.count, count);
+        QCOMPARE(int(request.output), output);
+    }
+
+    // The built programs: the status, what all of standard output matches,
+    // what standard error holds.
     void answers_data()
     {
         QTest::addColumn<QString>("command");
@@ -71,41 +139,18 @@ private slots:
         row("digits, ambiguous out",
             "tessellon-cli --defaults --characters 0123O --exclude-ambiguous -l 4 --strength", 0,
             "[23]{4}\\t4\\.0\\tWeak\\tinstantly\\n");
+        // Arguments arrive as UTF-8; whitespace among the extras is passed over.
         row("advanced extras",
-            "tessellon-cli --defaults -m advanced --characters= --extra=éü -l 128", 0,
-            "[éü]{128}\\n");
+            "tessellon-cli --defaults -m advanced --characters= --extra=\u00E9\t\n\u00FC -l 128", 0,
+            "[\u00E9\u00FC]{128}\\n");
         row("passphrase json", "tessellon-cli --defaults -m words -w 3 --separators + --json", 0,
             "\\{\"crackTime\":\"2 seconds\",\"entropyBits\":38\\.77\\d*,\"mode\":\"words\","
             "\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z-]+\\+[a-z-]+\\+[a-z-]+\","
             "\"unitCount\":3\\}\\n");
-        // Typed values out of range are errors naming the range, never clamped.
-        row("length 3", "tessellon-cli -l 3", 2, "",
-            "--length must be a whole number from 4 to 128, not '3'.");
-        row("words 13", "tessellon-cli --words=13", 2, "",
-            "--words must be a whole number from 3 to 12, not '13'.");
-        row("count 0", "tessellon-cli -c 0", 2, "",
-            "--count must be a whole number of at least 1, not '0'.");
-        row("length 16.5", "tessellon-cli -l 16.5", 2, "", "from 4");
-        row("unknown mode", "tessellon-cli -m pin", 2, "",
-            "--mode must be basic, advanced or words, not 'pin'.");
-        row("two forms", "tessellon-cli --json --strength", 2, "", "contradict");
-        // Characters that cannot be seen or typed back are refused by name;
-        // whitespace among the extras is passed over, as in the window.
-        row("newline", "tessellon-cli --characters=ab\n", 2, "", "--characters holds U+000A");
-        row("zero-width space", "tessellon-cli --separators=-\u200B", 2, "",
-            "--separators holds U+200B");
-        row("bidi override", "tessellon-cli --extra=\u202Eab", 2, "", "--extra holds U+202E");
-        row("line separator", "tessellon-cli --characters=a\u2028", 2, "", "U+2028");
-        row("a joiner joining nothing", "tessellon-cli --characters=ab\u200D", 2, "",
-            "--characters holds U+200D");
-        row("whitespace among extras",
-            "tessellon-cli --defaults -m advanced --characters= --extra=é\t\nü -l 64", 0,
-            "[éü]{64}\\n");
-        row("an emoji of several scalars",
-            "tessellon-cli --defaults -m advanced --characters= --extra=é\U0001F469\u200D\U0001F52C -l 4", 0,
-            "(é|\U0001F469\u200D\U0001F52C){4}\\n");
-        row("no-clear alone", "tessellon-cli --no-clear", 2, "",
-            "Try 'tessellon-cli --help' for more information.");
+        // A mistake: the parser's words, and the way to help.
+        row("usage error", "tessellon-cli -l 3", 2, "",
+            "tessellon-cli: --length must be a whole number from 4 to 128, not '3'.\n"
+            "Try 'tessellon-cli --help' for more information.\n");
         // The window's messages; nothing on standard output.
         row("one character", "tessellon-cli --characters aaa -c 5", 1, "",
             "Turn on at least one character to generate a password.\n");

@@ -387,6 +387,10 @@ private slots:
         for (int y : {1, 20})
             QCOMPARE(face.pixelColor(6, y), Theme::accent(bar->palette()));
         QCOMPARE(display->findChild<QVariantAnimation *>()->duration(), 150);
+        using T = Theme::TextStyle;
+        for (const auto &[style, pixels] :
+             {std::pair(T::body, 13), {T::callout, 12}, {T::caption, 10}, {T::caption2, 10}})
+            QCOMPARE(Theme::font(style).pixelSize(), pixels);
     }
 
     void advancedPanelTypesAndScrolls()

@@ -55,13 +55,11 @@ struct Options
     QString pool, separators = {}, joins = {};
 };
 
-// The rating, its level and colour role (0 weak ... 4 excellent), the crack time.
+// The rating and the crack time, as the window shows them. (The meter's
+// colour for each rating is measured from its pixels.)
 QString shown(double bits)
 {
-    const Strength strength(bits);
-    const GeneratedPassword password{{}, {}, bits};
-    return strength.label() + u' ' + QString::number(int(strength.level())) + u' '
-           + QString::number(int(strength.color())) + ", " + password.crackTime();
+    return Strength(bits).label() + ", " + GeneratedPassword{{}, {}, bits}.crackTime();
 }
 
 } // namespace
@@ -165,15 +163,15 @@ private slots:
         QTest::addColumn<QString>("expected");
         // Ratings change at 40, 64, 80 and 112 bits; cracking tries 1e11
         // guesses a second and on average searches half the space.
-        QTest::newRow("37 bits") << shown(37) << "Weak 0 0, instantly";
-        QTest::newRow("39.99 bits") << shown(39.99) << "Weak 0 0, 5 seconds";
-        QTest::newRow("40 bits") << shown(40) << "Fair 1 1, 5 seconds";
-        QTest::newRow("63.9 bits") << shown(63.9) << "Fair 1 1, 2 years";
-        QTest::newRow("64 bits") << shown(64) << "Good 2 2, 2 years";
-        QTest::newRow("80 bits") << shown(80) << "Strong 3 3, 192 thousand years";
-        QTest::newRow("111.9 bits") << shown(111.9) << "Strong 3 3, 768 trillion years";
-        QTest::newRow("112 bits") << shown(112) << "Excellent 4 4, 823 trillion years";
-        QTest::newRow("128 bits") << shown(128) << "Excellent 4 4, 54 quintillion years";
+        QTest::newRow("37 bits") << shown(37) << "Weak, instantly";
+        QTest::newRow("39.99 bits") << shown(39.99) << "Weak, 5 seconds";
+        QTest::newRow("40 bits") << shown(40) << "Fair, 5 seconds";
+        QTest::newRow("63.9 bits") << shown(63.9) << "Fair, 2 years";
+        QTest::newRow("64 bits") << shown(64) << "Good, 2 years";
+        QTest::newRow("80 bits") << shown(80) << "Strong, 192 thousand years";
+        QTest::newRow("111.9 bits") << shown(111.9) << "Strong, 768 trillion years";
+        QTest::newRow("112 bits") << shown(112) << "Excellent, 823 trillion years";
+        QTest::newRow("128 bits") << shown(128) << "Excellent, 54 quintillion years";
 
         // Whole units, rounded down; from 1000 years, half to even under a scale word.
         const auto duration = GeneratedPassword::humanDuration;

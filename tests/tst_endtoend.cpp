@@ -221,6 +221,15 @@ public:
         return false;
     }
 
+    // How many of the program's windows show: the history panel is one of its own.
+    int shownWindows() const
+    {
+        const QByteArray found = runTool("xdotool", {"search", "--onlyvisible", "--pid",
+                                                     QString::number(process.processId())})
+                                     .value_or("");
+        return int(found.trimmed().split('\n').size()) - found.trimmed().isEmpty();
+    }
+
     // The window's X11 class, which docks match against the desktop entry.
     QByteArray windowClass() const
     {
@@ -460,6 +469,40 @@ private slots:
                            QDirIterator::Subdirectories);
         while (files.hasNext())
             QVERIFY2(!contents(files.next()).contains(password), qPrintable(files.filePath()));
+    }
+
+    // A click outside the history panel closes it, and what else becomes of
+    // that click becomes of it every time: also after the panel was once
+    // closed with its own button (which does not open it again).
+    void clickAfterTheHistoryPanel()
+    {
+        if (onWayland())
+            QSKIP("the compositor, not the program, closes a popup on a click outside it");
+        RunningTessellon app;
+        QVERIFY(app.start());
+        QVERIFY(app.click("regenerateButton")); // a history to show
+        const auto shown = [&] { return app.press("ctrl+shift+c") ? paste() : QByteArray(); };
+        QByteArray before = shown();
+        QList<bool> regenerated;
+        for (const bool closedByItsButton : {false, true}) {
+            QVERIFY(app.click("historyButton"));
+            QTRY_COMPARE(app.shownWindows(), 2);
+            if (closedByItsButton) {
+                QVERIFY(app.click("historyButton"));
+                QTRY_COMPARE(app.shownWindows(), 1);
+                QTest::qWait(300);
+                QCOMPARE(app.shownWindows(), 1);
+                QVERIFY(app.click("historyButton"));
+                QTRY_COMPARE(app.shownWindows(), 2);
+            }
+            QVERIFY(app.click("regenerateButton"));
+            QTRY_COMPARE(app.shownWindows(), 1);
+            const QByteArray after = shown();
+            regenerated << (after != before);
+            before = after;
+        }
+        qInfo() << "the click that closed the panel regenerated:" << regenerated;
+        QCOMPARE(regenerated.last(), regenerated.first());
     }
 
     // A clipboard manager that takes each copy over (the fixture does what

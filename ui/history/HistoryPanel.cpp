@@ -86,14 +86,14 @@ void HistoryPanel::resizeEvent(QResizeEvent *event)
 }
 
 // A press on the button that opened the panel closes it, and must not
-// reach the button as a click that opens it again.
+// reach the button as a click that opens it again. Decided for each press
+// on its own: any other press outside may reach what it lands on.
 void HistoryPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (m_openedBy && !rect().contains(event->position().toPoint())) {
-        const QPoint local = m_openedBy->mapFromGlobal(event->globalPosition().toPoint());
-        if (m_openedBy->rect().contains(local))
-            setAttribute(Qt::WA_NoMouseReplay);
-    }
+    const QPoint global = event->globalPosition().toPoint();
+    const bool onOpener = m_openedBy && !rect().contains(event->position().toPoint())
+                          && m_openedBy->rect().contains(m_openedBy->mapFromGlobal(global));
+    setAttribute(Qt::WA_NoMouseReplay, onOpener);
     QWidget::mousePressEvent(event);
 }
 

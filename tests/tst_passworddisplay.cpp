@@ -1,0 +1,219 @@
+// The password display: its colours, its fitting, its glyphs, its fade and
+// its selection.
+#include "support/Palettes.h"
+#include "support/SamplePasswords.h"
+#include "ui/AccessibleInterfaces.h"
+#include "ui/FittedText.h"
+#include "ui/PasswordDisplay.h"
+#include "ui/history/HistoryRowDelegate.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+using namespace SamplePasswords;
+using Password = std::optional<GeneratedPassword>;
+using Message = std::optional<QString>;
+
+class TestPasswordDisplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QAccessible::installFactory(accessibleInterface); }
+
+    void coloursByCharacterClass()
+    {
+        // A combining accent, a non-ASCII digit and letter, a symbol beyond the BMP.
+        const QString text = QStringLiteral("aZ9-_ e\u0301\u0663\u03BB\U0001F600");
+        const QString classes = QStringLiteral("aa9---a9a-");
+        // Letters in the text colour, digits orange, the rest pink.
+        const std::pair<QPalette, QList<QRgb>> looks[] = {
+            {Palettes::light(), {0x202020, 0xFF9500, 0xFF2D55}},
+            {Palettes::dark(), {0xE8E8E8, 0xFF9F0A, 0xFF375F}}};
+        for (const auto &[palette, colours] : looks) {
+            // Gapless runs over the whole text, as many as characters.
+            const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
+            QCOMPARE(runs.size(), classes.size());
+            qsizetype end = 0;
+            for (qsizetype i = 0; i < runs.size(); ++i) {
+                QCOMPARE(runs.at(i).start, end);
+                end += runs.at(i).length;
+                QCOMPARE_COLOR(runs.at(i).format.foreground().color(),
+                               QColor(colours.at(QStringLiteral("a9-").indexOf(classes.at(i)))));
+            }
+            QCOMPARE(end, text.size());
+        }
+    }
+
+    void fitsTheBox_data()
+    {
+        QTest::addColumn<QString>("password"); // null for none
+        QTest::addColumn<QString>("message");  // null for none
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QList<int>>("sizes"); // in pixels, the least and the most
+        QTest::addColumn<bool>("cut");
+
+        const QString message = QStringLiteral("Choose at least two characters."), none;
+        const QString pw = QStringLiteral("k7#Qm2-Vx9!pR4").repeated(10).left(128);
+        QTest::newRow("message wins")
+            << "q8-Lw" << message << 400 << message << QList{12, 12} << false;
+        QTest::newRow("nothing: one space") << none << none << 400 << " " << QList{13, 13} << false;
+        QTest::newRow("empty password") << "" << none << 400 << "" << QList{13, 13} << false;
+        // At most three lines: 13 px down to 0.6 of it, 8 in whole pixels, then cut.
+        QTest::newRow("long, narrowest window")
+            << pw << none << 444 << pw << QList{13, 13} << false;
+        QTest::newRow("long, narrower") << pw << none << 300 << pw << QList{8, 12} << false;
+        QTest::newRow("long, far too narrow") << pw << none << 140 << pw << QList{8, 8} << true;
+        const QStringList words = QStringLiteral("distill badge harbor quilt meadow lantern pivot "
+                                                 "saddle orbit thimble vortex cobalt")
+                                      .split(u' ');
+        for (const char *separator : {"-", "=", "/", "."}) {
+            for (int width : {250, 330, 444}) {
+                const QString phrase = words.join(QLatin1String(separator));
+                QTest::addRow("passphrase, '%s' in %d", separator, width)
+                    << phrase << none << width << phrase << QList{8, 13} << false;
+            }
+        }
+    }
+
+    void fitsTheBox()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        QFETCH(int, width);
+        QFETCH(QString, shown);
+        QFETCH(QList<int>, sizes);
+        QFETCH(bool, cut);
+
+        PasswordDisplay display;
+        display.setPassword(password.isNull() ? Password() : sample(password),
+                            message.isNull() ? Message() : message);
+        const int height = display.heightForWidth(width);
+        display.resize(width, height);
+        const FittedText &content = display.content();
+        QCOMPARE(content.text(), shown);
+        const int pixels = content.pixelSize(), lines = content.lineCount();
+        QVERIFY(pixels >= sizes[0] && pixels <= sizes[1]);
+        QCOMPARE(content.isTruncated(), cut);
+        // Padded 10 at the sides and 8 above and below; lines 1 to 2 font sizes high.
+        const QSizeF text = content.boundingSize();
+        QVERIFY(lines >= 1 && lines <= 3);
+        QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
+        QVERIFY(text.width() <= width - 20);
+        QCOMPARE(height, int(std::ceil(text.height())) + 16);
+        // Lines end after a separator or a space where they can, not inside a word.
+        int breaks = 0;
+        for (qsizetype at = 1; at < content.visibleLength(); ++at) {
+            if (content.caretAt(at).y1() != content.caretAt(at - 1).y1()) {
+                QVERIFY2(!shown.at(at - 1).isLetterOrNumber(), qPrintable(shown.left(at)));
+                ++breaks;
+            }
+        }
+        QCOMPARE(breaks, lines - 1);
+        // Only a password can be selected, and only as far as it shows.
+        const bool selectable = shown == password && !shown.isEmpty();
+        QCOMPARE(display.focusPolicy(), selectable ? Qt::StrongFocus : Qt::NoFocus);
+        display.selectAll();
+        QCOMPARE(display.selectedText(),
+                 selectable ? shown.left(content.visibleLength()) : QString());
+    }
+
+    // Every character of a password is drawn with the glyph it has on its
+    // own, whatever ligatures the monospaced face offers (run with Fira Code
+    // as that face, this bites): in the display, and in the history's rows.
+    void drawsEachCharacterAsItself()
+    {
+        const QString text = QStringLiteral("a==b!=c->d<=e>=f<-g=>hwwwi||j::k");
+        PasswordDisplay display;
+        display.setPassword(sample(text), Message());
+        display.resize(600, display.heightForWidth(600));
+        QTextLayout row(text, HistoryRowDelegate::textFont());
+        row.beginLayout();
+        row.createLine();
+        row.endLayout();
+        for (const QList<QGlyphRun> &runs : {display.content().glyphRuns(), row.glyphRuns()}) {
+            QVERIFY(!runs.isEmpty());
+            QList<quint32> drawn, alone;
+            for (const QGlyphRun &run : runs)
+                drawn += run.glyphIndexes();
+            for (const QChar character : text)
+                alone += runs.first().rawFont().glyphIndexesForString(character);
+            QCOMPARE(drawn, alone);
+        }
+    }
+
+    void fadesInOnlyForANewId()
+    {
+        PasswordDisplay display;
+        const GeneratedPassword narrow = sample(QStringLiteral("iiiiiiii"));
+        display.setPassword(narrow, {});
+        QVERIFY(display.isFading());
+        QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
+        display.setPassword(narrow, {});
+        QVERIFY(!display.isFading());
+        // The same text under a new id is a new password.
+        display.setPassword(sample(narrow.text), {});
+        QVERIFY(display.isFading());
+        // Monospaced, whatever faces the machine has: "W" as wide as "i".
+        const qreal width = display.content().boundingSize().width();
+        display.setPassword(sample(QStringLiteral("WWWWWWWW")), {});
+        QCOMPARE(display.content().boundingSize().width(), width);
+        QTRY_VERIFY_WITH_TIMEOUT(!display.isFading(), 2000);
+        display.setPassword(std::nullopt, QStringLiteral("No word list."));
+        QVERIFY(display.isFading());
+    }
+
+    void selectsAndCopies()
+    {
+        QWidget window;
+        auto *display = new PasswordDisplay(&window);
+        const QString text = QStringLiteral("Tm4-pz");
+        display->setPassword(sample(text), {});
+        display->resize(300, display->heightForWidth(300));
+        // A window command on the copy keys, as a menu's "Copy Password" might be.
+        auto *command = new QAction(&window);
+        command->setShortcut(QKeySequence::Copy);
+        window.addAction(command);
+        QSignalSpy commands(command, &QAction::triggered);
+        QSignalSpy copies(display, &PasswordDisplay::copyRequested);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        display->setFocus();
+        // Without a selection the keys go on to the window.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(copies.size(), 0);
+
+        // Dragged from the end back to the start: the anchor stays at the end.
+        const int y = display->height() / 2;
+        QTest::mousePress(display, Qt::LeftButton, {}, QPoint(290, y));
+        QTest::mouseMove(display, QPoint(10, y));
+        QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(10, y));
+        QCOMPARE(display->selectedText(), text);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(display, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(display->selectedText(), text.mid(1));
+        // With one they copy just that, and the window never hears of them.
+        QTest::keySequence(display, QKeySequence::Copy);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(copies.first().first().toString(), text.mid(1));
+
+        QTest::mouseDClick(display, Qt::LeftButton, {}, QPoint(20, y));
+        QCOMPARE(display->selectedText(), text);
+        display->setPassword(sample(QStringLiteral("other9")), {});
+        QVERIFY(display->selectedText().isEmpty());
+    }
+
+};
+
+QTEST_MAIN(TestPasswordDisplay)
+#include "tst_passworddisplay.moc"
