@@ -121,6 +121,15 @@ private slots:
         QCOMPARE(f.copiedTexts, (QStringList{record.text, record.text.left(3)}));
         QCOMPARE(f.copyDelays.last(), f.copyDelays.first());
         QCOMPARE(f.log, QStringList());
+
+        // The tests of the built programs may shorten the minute, never lengthen it.
+        const std::pair<const char *, std::chrono::milliseconds> asked[] = {
+            {"1500", 1500ms}, {"120000", 60'000ms}, {"-5", 60'000ms}, {"soon", 60'000ms}};
+        for (const auto &[value, delay] : asked) {
+            qputenv("TESSELLON_TEST_CLEAR_AFTER_MS", value);
+            QCOMPARE(CopyTimings().autoClear, delay);
+        }
+        qunsetenv("TESSELLON_TEST_CLEAR_AFTER_MS");
     }
 
     void copiedFlagFallsAfterTheLatestCopy()
