@@ -140,7 +140,8 @@ class TestContrast : public QObject
                 note(where, "title " + row->titleLabel()->text(),
                      measured(area(row->titleLabel(), row->titleLabel()->rect())), 3);
         const int line = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
-        for (auto *list : window->findChildren<QListView *>()) {
+        for (const HistoryView *history : window->findChildren<HistoryView *>()) {
+            QListView *list = history->list();
             for (int i = 0; i < list->model()->rowCount(); ++i) {
                 const QModelIndex index = list->model()->index(i, 0);
                 const QRect row = list->visualRect(index);
@@ -193,7 +194,7 @@ private slots:
         QTRY_VERIFY(panel->isVisible());
         QTest::qWait(300);
         measure("history", panel);
-        auto *list = panel->findChild<QListView *>();
+        QListView *list = panel->view()->list();
         list->setCurrentIndex(list->model()->index(0, 0));
         measure("pressed", panel);
 
