@@ -1,6 +1,6 @@
 #include "services/ConcealedTypeConverter.h"
 
-#include "services/PendingClear.h"
+#include "services/MarkedItem.h"
 
 namespace {
 

@@ -1,6 +1,9 @@
 #include "services/PendingClear.h"
 
+#include "services/MarkedItem.h"
+
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QCryptographicHash>
 #include <QMimeData>
 
@@ -113,13 +116,18 @@ void PendingClear::clearIfUnchanged()
 {
     // Not every platform announces changes as they happen; look again.
     if (holdsCopiedItem()) {
-        if (m_clipboard->ownsClipboard()) {
-            // On Wayland this also drops our data source, which clears the
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+            // Managers on X11 fill an empty clipboard from their history
+            // (xfce4-clipman, parcellite), which would bring the copy back at
+            // once: empty text of ours takes its place, which pastes as
+            // nothing and which they leave alone. Qt replaces only what this
+            // process owns, so this also ends a manager's hold on the copy.
+            m_clipboard->setMimeData(markedItem(QString(), QByteArray()));
+        } else if (m_clipboard->ownsClipboard()) {
+            // On Wayland this drops our data source, which clears the
             // selection even while another window has the focus.
             m_clipboard->clear();
         } else {
-            // A clipboard manager serves our copy. Qt clears only what this
-            // process owns: an empty item of ours takes its place instead.
             m_clipboard->setMimeData(new QMimeData);
         }
         emit cleared();

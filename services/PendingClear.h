@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLatin1StringView>
 #include <QObject>
 #include <QTimer>
 
@@ -10,14 +9,6 @@
 #include <optional>
 
 class QClipboard;
-
-// The type that marks a clipboard item as concealed. Every item the
-// generator copies carries it, on every platform.
-inline constexpr QLatin1StringView concealedType("org.nspasteboard.ConcealedType");
-// A private type holding an id of the copy's own, drawn anew for each copy:
-// a clipboard manager that takes an item over serves it whole, id included,
-// so the clear knows its copy from anyone else's, whoever serves it.
-inline constexpr QLatin1StringView copyIdType("application/x-tessellon-copy-id");
 
 // The one scheduled clearing of the clipboard, owned by the clipboard
 // service. Qt offers no change count, so it watches the clipboard instead:
