@@ -32,22 +32,4 @@ inline QPalette dark()
                 QColor(0x2A, 0x2A, 0x2A), QColor(0x2F, 0x7F, 0xE8));
 }
 
-// The colour with the given alpha, for expected values.
-inline QColor alpha(QColor color, qreal opacity)
-{
-    color.setAlphaF(float(opacity));
-    return color;
-}
-
-// Equal in red, green and blue; alpha within rounding of 16-bit channels.
-inline bool sameColor(const QColor &a, const QColor &b)
-{
-    return a.rgb() == b.rgb() && qAbs(a.alphaF() - b.alphaF()) < 0.002;
-}
-
 } // namespace Palettes
-
-#define QCOMPARE_COLOR(actual, expected)                                                           \
-    QVERIFY2(                                                                                      \
-        Palettes::sameColor(actual, expected),                                                     \
-        qPrintable((actual).name(QColor::HexArgb) + " != " + (expected).name(QColor::HexArgb)))
