@@ -30,8 +30,9 @@ void detachFromCaller()
     ::close(null);
 }
 
-// "--keep" keeps the copy; "--clear-after=MS" clears it after that long; and
-// anything else after the whole minute, erring on the side of clearing.
+// "--keep" keeps the copy; "--clear-after=MS" clears it after that long, a
+// minute at most; and anything else after the whole minute, erring on the
+// side of clearing.
 std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
 {
     const QByteArray option(argument);
@@ -40,7 +41,8 @@ std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
     const QByteArray prefix("--clear-after=");
     bool ok = false;
     const qint64 ms = option.startsWith(prefix) ? option.mid(prefix.size()).toLongLong(&ok) : -1;
-    return ok && ms >= 0 ? std::chrono::milliseconds(ms) : autoClearDelay();
+    return ok && ms >= 0 ? std::min(std::chrono::milliseconds(ms), autoClearDelay())
+                         : autoClearDelay();
 }
 
 } // namespace
@@ -73,9 +75,7 @@ int main(int argc, char *argv[])
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
     bytes.fill('\0');
-    clipboard.copy(password,
-                   clearAfter ? std::optional(std::min(*clearAfter, autoClearDelay()))
-                              : std::nullopt);
+    clipboard.copy(password, clearAfter);
     password.fill(u'\0');
 
     // With a clear, it stays until the clear has run or been given up,

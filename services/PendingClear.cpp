@@ -3,8 +3,8 @@
 #include "services/MarkedItem.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCryptographicHash>
+#include <QGuiApplication>
 #include <QMimeData>
 
 #include <algorithm>

@@ -39,15 +39,6 @@ public:
 
     bool isActive() const { return m_timer.isActive(); }
 
-signals:
-    // The clipboard was cleared here.
-    void cleared();
-    // The scheduled clear is over: it ran, or was given up because the
-    // clipboard changed. Not after cancel().
-    void ended();
-
-public:
-
     // While a clear is scheduled and the clipboard still holds the copy:
     // its text and the time it has left. For a quit that hands it over.
     struct Held
@@ -58,6 +49,14 @@ public:
     std::optional<Held> held() const;
     // Clears at once what the scheduled clear would clear later.
     void clearNow();
+
+signals:
+    // The clipboard was cleared here.
+    void cleared();
+    // The scheduled clear is over: it ran, or was given up because the
+    // clipboard changed. Not after cancel().
+    void ended();
+
 
 private:
     void waitForDeadline();

@@ -16,7 +16,6 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("xdg"));
     }
 
-    QString path() const { return dir.path(); }
     QString fileName() const { return dir.filePath(QStringLiteral("Tessellon/Tessellon.conf")); }
 
     // A second, independent reader: what the next run of the program sees.
