@@ -186,6 +186,9 @@ public:
              {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             environment.remove(variable);
         environment.insert("XDG_RUNTIME_DIR", home()); // private to us, as it has to be
+        // No session bus: a stale one left on the display by an earlier run
+        // was seen to hang Qt's accessibility bridge at start for good.
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
         environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
         QDir(home()).mkpath("bin");
         QFile wlCopy(home() + "/bin/wl-copy");
