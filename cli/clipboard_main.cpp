@@ -3,16 +3,24 @@
 // the clipboard with the concealed markers, says "copied" on standard
 // output, and stays in the background until it has cleared the clipboard
 // (given --clear-after=MS: after that long, a minute at most) or another
-// program has taken it.
+// program has taken it. On X11 it serves through Qt; on Wayland through
+// the compositor's data-control protocol, and it refuses where that is not
+// offered.
 #include "app/ProcessHardening.h"
 #include "core/CopyTimings.h"
 #include "services/Clipboard.h"
+#include "services/MarkedItem.h"
+
+#ifdef TESSELLON_DATA_CONTROL
+#include "services/DataControlClipboard.h"
+#endif
 
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -20,6 +28,18 @@
 #include <unistd.h>
 
 namespace {
+
+// The answer the caller reads: "copied", or why not.
+void answer(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ClipboardHandOff", text);
+}
 
 // Lets go of the caller's pipe and terminal: the caller reads until the end.
 void detachFromCaller()
@@ -45,6 +65,46 @@ std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
                          : autoClearDelay();
 }
 
+#ifdef TESSELLON_DATA_CONTROL
+
+// The copy goes where the window's would: to the Wayland compositor
+// unless Qt programs are told to use another platform, or there is none.
+bool onWayland()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.isEmpty() ? !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                              : platform.startsWith("wayland");
+}
+
+// A compositor takes a selection from a program without a window only
+// through data control; others ignore it without a word, so the copy is
+// refused there rather than reported.
+int serveOnWayland(QByteArray text, std::optional<std::chrono::milliseconds> clearAfter)
+{
+    DataControlClipboard clipboard;
+    QList<DataControlClipboard::TypedValue> typed;
+    for (const auto &[type, value] : markers(newCopyId()))
+        typed.append({type.toUtf8(), value});
+    const std::optional<DataControlClipboard::Failure> failure =
+        clipboard.copy(typed, std::move(text));
+    if (failure == DataControlClipboard::Failure::NotOffered) {
+        answer(translated("--copy needs a Wayland compositor that offers data control "
+                          "(such as sway or KDE Plasma); copy from the Tessellon window.\n"));
+        return 1;
+    }
+    if (failure) {
+        answer(translated("The clipboard couldn't be reached: is a graphical session running?\n"));
+        return 1;
+    }
+    answer(QStringLiteral("copied\n"));
+    detachFromCaller();
+    const DataControlClipboard::Clock clock = PendingClear::continuousTime;
+    clipboard.serve(clearAfter ? std::optional(clock() + *clearAfter) : std::nullopt, clock);
+    return 0;
+}
+
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -57,21 +117,14 @@ int main(int argc, char *argv[])
         return 1;
     QByteArray bytes = input.readAll();
     input.close();
+    // A reader that closes its end mid-paste must not end the copy.
+    std::signal(SIGPIPE, SIG_IGN);
+#ifdef TESSELLON_DATA_CONTROL
+    if (onWayland())
+        return serveOnWayland(std::move(bytes), clearAfter);
+#endif
 
     const QGuiApplication application(argc, argv);
-    // A Wayland compositor takes a selection only from a client with a recent
-    // input event, which a program without a window never has, and tells no
-    // one when it ignores one: refuse rather than report a copy that is not.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        std::fputs(QCoreApplication::translate(
-                       "ClipboardHandOff",
-                       "--copy does not work on Wayland yet; copy from the Tessellon window.\n")
-                       .toUtf8()
-                       .constData(),
-                   stdout);
-        std::fflush(stdout);
-        return 1;
-    }
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
     bytes.fill('\0');
@@ -91,8 +144,7 @@ int main(int argc, char *argv[])
                 QCoreApplication::quit();
         });
     }
-    std::fputs("copied\n", stdout);
-    std::fflush(stdout);
+    answer(QStringLiteral("copied\n"));
     detachFromCaller();
     return QGuiApplication::exec();
 }

@@ -8,21 +8,11 @@
 #endif
 
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QUuid>
 
 #include <algorithm>
-
-namespace {
-
-// 128 random bits as hex: one copy's id, never that of another.
-QByteArray newCopyId()
-{
-    return QUuid::createUuid().toByteArray(QUuid::Id128);
-}
-
-} // namespace
 
 Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     : QObject(parent)
@@ -35,10 +25,12 @@ Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
 // Qt 6.4's Wayland clipboard never deletes an item once it lets go of it
 // (later versions do, as every other platform does), which would keep the
 // password in memory for good: an item the clipboard no longer holds, and
-// that nobody deleted, is deleted here.
+// that nobody deleted, is deleted here. Only there: X11's clipboard reports
+// another owner before Qt has let go of the item, and deletes it itself.
 void Clipboard::deleteIfReleased(const QPointer<QMimeData> &item)
 {
-    if (item && QGuiApplication::clipboard()->mimeData() != item.data())
+    if (item && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        && QGuiApplication::clipboard()->mimeData() != item.data())
         delete item.data();
 }
 
@@ -70,8 +62,15 @@ void Clipboard::letGoAtQuit()
         return;
     const std::optional<QString> refused = handOffToClipboard(held->text, held->left);
     held->text.fill(u'\0');
-    if (refused)
+    if (refused) {
         m_pendingClear.clearNow();
-    else
-        m_pendingClear.cancel(); // the helper has it, and its own clear
+        return;
+    }
+    m_pendingClear.cancel(); // the helper has it, and its own clear
+    // Its copy has taken this one's place, which the platform tells within
+    // moments; then the item is let go of, and deleted where Qt would not.
+    const QDeadlineTimer told(std::chrono::seconds(2));
+    while (QGuiApplication::clipboard()->mimeData() == m_item.data() && !told.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+    deleteIfReleased(m_item);
 }

@@ -37,7 +37,7 @@ public:
     // minute, nor go to a clipboard manager that keeps it for good: it goes
     // to tessellon-clipboard with the time it has left, which serves it
     // until then, or, where that helper cannot take it (none installed, or
-    // Wayland), it is cleared now. Nothing changes for a copy without a
+    // a Wayland compositor without data control), it is cleared now. Nothing changes for a copy without a
     // clear, or one the clipboard no longer holds.
     void letGoAtQuit();
 

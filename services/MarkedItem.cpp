@@ -1,6 +1,7 @@
 #include "services/MarkedItem.h"
 
 #include <QMimeData>
+#include <QUuid>
 
 namespace {
 
@@ -14,29 +15,41 @@ QString windowsFormat(const char *name)
 
 } // namespace
 
-QMimeData *markedItem(const QString &text, const QByteArray &copyId)
+QByteArray newCopyId()
 {
-    auto *item = new QMimeData;
+    return QUuid::createUuid().toByteArray(QUuid::Id128);
+}
+
+QList<std::pair<QString, QByteArray>> markers(const QByteArray &copyId)
+{
     // The markers come first, so that a tool that goes through the types in
     // order meets them before the text. Clipboard tools on macOS look for the
     // concealed type (nspasteboard.org); it says all by being there.
-    item->setData(concealedType, QByteArray());
+    QList<std::pair<QString, QByteArray>> types{{concealedType, QByteArray()}};
 #if defined(Q_OS_WIN)
     // Windows' clipboard history and cloud sync read the last two as DWORDs.
     // The first only has to be there; it gets the same four bytes because
     // Windows may refuse to hand out an empty memory block.
     const QByteArray dwordZero(4, '\0');
-    item->setData(windowsFormat("ExcludeClipboardContentFromMonitorProcessing"), dwordZero);
-    item->setData(windowsFormat("CanIncludeInClipboardHistory"), dwordZero);
-    item->setData(windowsFormat("CanUploadToCloudClipboard"), dwordZero);
+    types.append({windowsFormat("ExcludeClipboardContentFromMonitorProcessing"), dwordZero});
+    types.append({windowsFormat("CanIncludeInClipboardHistory"), dwordZero});
+    types.append({windowsFormat("CanUploadToCloudClipboard"), dwordZero});
 #elif defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // Klipper and the histories that follow it read the first; CopyQ 6, as
     // Debian 12 ships it, stores everything but what it is told to hide.
-    item->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
-    item->setData(QStringLiteral("application/x-copyq-hidden"), QByteArrayLiteral("1"));
+    types.append({QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret")});
+    types.append({QStringLiteral("application/x-copyq-hidden"), QByteArrayLiteral("1")});
 #endif
     if (!copyId.isEmpty())
-        item->setData(copyIdType, copyId);
+        types.append({copyIdType, copyId});
+    return types;
+}
+
+QMimeData *markedItem(const QString &text, const QByteArray &copyId)
+{
+    auto *item = new QMimeData;
+    for (const auto &[type, value] : markers(copyId))
+        item->setData(type, value);
     item->setText(text);
     return item;
 }

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QLatin1StringView>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class QMimeData;
 
@@ -13,6 +16,14 @@ inline constexpr QLatin1StringView concealedType("org.nspasteboard.ConcealedType
 // a clipboard manager that takes an item over serves it whole, id included,
 // so the clear knows its copy from anyone else's, whoever serves it.
 inline constexpr QLatin1StringView copyIdType("application/x-tessellon-copy-id");
+
+// 128 random bits as hex: one copy's id, never that of another.
+QByteArray newCopyId();
+
+// The types that keep a copy out of clipboard histories on this platform,
+// each with its value, in the order they are offered, and, unless empty,
+// the copy's id after them.
+QList<std::pair<QString, QByteArray>> markers(const QByteArray &copyId);
 
 // A new clipboard item holding the text, with the markers that keep it out
 // of clipboard histories ahead of it and, unless empty, the copy's id.

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <memory>
 #include <optional>
 
 #include <csignal>
@@ -700,10 +701,10 @@ private slots:
         }
     }
 
-    // A quit within the minute does not end it: on X11 the copy is handed
-    // to tessellon-clipboard, which still serves it, marked, until its
-    // minute is out; on Wayland, where the helper cannot serve without a
-    // window, it is cleared at once. Either way, it is gone after the
+    // A quit within the minute does not end it: the copy is handed to
+    // tessellon-clipboard, which still serves it, marked, until its minute
+    // is out (on Wayland through data control, without a window); without
+    // the helper it is cleared at once. Either way, it is gone after the
     // minute, and no helper is left behind.
     // xfce4-clipman, as the X11 clipboard manager (CLIPBOARD_MANAGER) that
     // takes what the clipboard holds when its owner quits, never gets the
@@ -725,10 +726,10 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(QString, manager);
-        if (onWayland() && !manager.isEmpty())
-            QSKIP("an X11 clipboard manager, or its absence, which on Wayland is the rule");
         const bool helper = !manager.startsWith(u"no helper");
         manager.remove(QStringLiteral("no helper")).remove(QStringLiteral(", "));
+        if (onWayland() && !manager.isEmpty())
+            QSKIP("an X11 clipboard manager");
         copyAsAnotherProgram("(before)");
         RunningManager running(manager.isEmpty() ? "keeper" : manager);
         QVERIFY(manager.isEmpty() || running.start());
@@ -744,7 +745,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return (password = paste()) != "(before)"; }));
         QVERIFY(app.quit(how));
         QVERIFY2(sinceCopy.elapsed() < longerClear - 1000, "too slow to quit within the minute");
-        if (onWayland() || !helper) {
+        if (!helper) {
             QVERIFY(pastesNothing());
         } else {
             QCOMPARE(paste(), password);
@@ -786,54 +787,53 @@ private slots:
         QTRY_VERIFY(ourHelpers().isEmpty());
     }
 
-    // The helper clears through the window's clipboard code, which the
-    // table above sees spare another program's copy.
+    // The helper clears through the window's clipboard code on X11, and on
+    // Wayland through the compositor's data control, without any window.
     void commandLineCopy_data()
     {
         QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("then"); // what else happens
         QTest::addColumn<bool>("cleared"); // once the (shortened) minute is out
-        QTest::addColumn<bool>("closedStreams"); // standard input and output closed
-        QTest::newRow("cleared") << QStringList() << true << false;
-        QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << false << false;
+        QTest::newRow("cleared") << QStringList() << "" << true;
+        QTest::newRow("kept with --no-clear") << QStringList{"--no-clear"} << "" << false;
         QTest::newRow("closed streams, a descriptor left open")
-            << QStringList() << true << true;
+            << QStringList() << "closed streams" << true;
+        QTest::newRow("their later copy of the same text stays")
+            << QStringList() << "they copy" << false;
+        QTest::newRow("a second --copy restarts the minute") << QStringList() << "copy again" << true;
     }
 
     void commandLineCopy()
     {
         QFETCH(QStringList, options);
+        QFETCH(QString, then);
         QFETCH(bool, cleared);
-        QFETCH(bool, closedStreams);
+        const int minute = then == u"copy again" ? clearAfter : 800;
         copyAsAnotherProgram("(before)");
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", "800");
+        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(minute));
         cli.setProcessEnvironment(environment);
         // As a careless caller starts it: without standard input or output,
         // and with a file of its own left open across the exec.
         const QByteArray leftOpen = QFile::encodeName(QCoreApplication::applicationFilePath());
-        if (closedStreams)
+        if (then == u"closed streams")
             cli.setChildProcessModifier([&leftOpen] {
                 ::open(leftOpen.constData(), O_RDONLY);
                 ::close(STDIN_FILENO);
                 ::close(STDOUT_FILENO);
             });
-        cli.start(QCoreApplication::applicationDirPath() + "/tessellon-cli",
-                  QStringList{"--defaults", "--copy"} + options);
+        const QString program = QCoreApplication::applicationDirPath() + "/tessellon-cli";
+        cli.start(program, QStringList{"--defaults", "--copy"} + options);
         QVERIFY(cli.waitForFinished(30'000));
-        if (onWayland()) {
-            // It cannot set the selection without a window there, and says
-            // so instead of reporting a copy that did not happen.
-            QCOMPARE(cli.exitCode(), 1);
-            QVERIFY(cli.readAllStandardError().contains("--copy does not work on Wayland yet"));
-            QCOMPARE(paste(), "(before)");
-            return;
-        }
+        QElapsedTimer sinceCopy;
+        sinceCopy.start();
         // It returns at once, printing nothing; the helper serves the copy.
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(cli.readAllStandardOutput(), QByteArray());
-        const QByteArray password = paste();
+        QByteArray password = paste();
         QCOMPARE(password.size(), 16);
+        QVERIFY2(isMarked(), paste("TARGETS"));
         // No process shows it in its command line or environment.
         const QStringList processes = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
         QVERIFY(processes.size() > 3);
@@ -844,14 +844,73 @@ private slots:
                     QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
             }
         }
-        if (closedStreams && ::geteuid() == 0) // the hardened helper is closed to others
+        if (then == u"closed streams" && ::geteuid() == 0) // the hardened helper is closed to others
             QVERIFY(helperKeepsNothingOfTheCallers(leftOpen));
-        QTest::qWait(1200);
-        if (cleared)
+        if (then == u"they copy") // even the same text: theirs is not ours to clear
+            copyAsAnotherProgram(password);
+        if (then == u"copy again") {
+            QTest::qWait(minute / 2);
+            cli.start(program, {"--defaults", "--copy"});
+            QVERIFY(cli.waitForFinished(30'000) && cli.exitCode() == 0);
+            sinceCopy.start();
+            QVERIFY((password = paste()).size() == 16);
+            QTRY_COMPARE(ourHelpers().size(), 1); // the first one's copy is gone, and so is it
+            QTest::qWait(minute / 2 + 300);
+            QCOMPARE(paste(), password);
+        }
+        QTest::qWait(int(minute + 400 - sinceCopy.elapsed()));
+        if (cleared) {
             QTRY_VERIFY(pastesNothing());
-        else
+            QTRY_VERIFY(ourHelpers().isEmpty());
+        } else {
             QTRY_COMPARE(paste(), password);
+        }
         copyAsAnotherProgram("(after)"); // which ends a helper still serving
+        QTRY_VERIFY(ourHelpers().isEmpty());
+    }
+
+    // A Wayland compositor without data control (weston, here with the X
+    // server as its screen and keyboard) ignores a selection set without
+    // the focus: --copy says so, with status 1, and the clipboard keeps
+    // what it had. WAYLAND_DISPLAY alone takes the copy there, although
+    // DISPLAY is set too, as in a Wayland session with Xwayland.
+    void commandLineCopyWithoutDataControl()
+    {
+        if (onWayland())
+            QSKIP("weston runs on the X server, which gives it a keyboard for wl-paste");
+        QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.remove("QT_QPA_PLATFORM");
+        const auto run = [&environment](const QString &program, const QStringList &arguments,
+                                        const QByteArray &input = QByteArray()) {
+            auto process = std::make_unique<QProcess>();
+            process->setProcessEnvironment(environment);
+            process->start(program, arguments);
+            process->write(input);
+            process->closeWriteChannel();
+            return process;
+        };
+        const auto weston =
+            run("weston", {"--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so",
+                           "--socket=weston-tessellon", "--idle-time=0"});
+        const QString display = runtime.filePath("weston-tessellon");
+        QVERIFY2(QTest::qWaitFor([&] { return QFile::exists(display); }, 20'000),
+                 weston->readAllStandardError());
+        environment.insert("WAYLAND_DISPLAY", display);
+        QVERIFY(run("wl-copy", {}, "(before)")->waitForFinished());
+        const auto cli = run(QCoreApplication::applicationDirPath() + "/tessellon-cli",
+                             {"--defaults", "--copy"});
+        QVERIFY(cli->waitForFinished(30'000));
+        QCOMPARE(cli->exitCode(), 1);
+        QCOMPARE(cli->readAllStandardOutput(), QByteArray());
+        QVERIFY(cli->readAllStandardError().contains("a Wayland compositor that offers data control"));
+        const auto pasted = run("wl-paste", {"--no-newline"});
+        QVERIFY(pasted->waitForFinished());
+        QCOMPARE(pasted->readAllStandardOutput(), "(before)");
+        QVERIFY(ourHelpers().isEmpty());
+        weston->terminate();
+        QVERIFY(weston->waitForFinished());
     }
 };
 

@@ -3,8 +3,10 @@
 
 TESSELLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Packages every build needs; callers add their own.
-TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev)
+# Packages every build needs; callers add their own. libwayland-dev, with
+# its scanner, is for the clipboard helper's copies on Wayland.
+TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-svg-dev libgl-dev
+    nlohmann-json3-dev libwayland-dev libwayland-bin)
 
 missing_packages() {
     local package
