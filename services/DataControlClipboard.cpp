@@ -1,6 +1,7 @@
 #include "services/DataControlClipboard.h"
 
-#include "wlr-data-control-unstable-v1-client-protocol.h"
+// Written by wayland-scanner into the build folder.
+#include <wlr-data-control-unstable-v1-client-protocol.h>
 
 #include <wayland-client.h>
 
