@@ -1,5 +1,7 @@
 #include "app/StartupOptions.h"
 
+#include "app/Translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -62,6 +64,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     // A core application, not yet the GUI one, so that nothing here needs
     // a display; the parser reads the program's name and version from it.
     const QCoreApplication core(argc, argv);
+    const Translations translations;
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(

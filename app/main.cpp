@@ -2,6 +2,7 @@
 #include "app/QuitOnSignals.h"
 #include "app/StartupOptions.h"
 #include "app/TessellonApp.h"
+#include "app/Translations.h"
 #include "app/WordlistPreload.h"
 #include "core/SystemRandomSource.h"
 #include "services/BackgroundWriter.h"
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    const Translations translations;
     SystemRandomSource::setFailureNotice(&TessellonApp::tellRandomSourceFailure);
     const QuitOnSignals quitOnSignals;
     QApplication::setStyle(new SymbolStyle);

@@ -8,11 +8,6 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("CommandLineRequest", text);
-}
-
 // A whole number the person typed, within the range the window offers.
 std::variant<qint64, UsageError> wholeNumber(const QString &text, const QString &option,
                                              qint64 lowest, qint64 highest)
@@ -22,11 +17,12 @@ std::variant<qint64, UsageError> wholeNumber(const QString &text, const QString 
     if (ok && value >= lowest && value <= highest)
         return value;
     if (highest == std::numeric_limits<qint64>::max())
-        return UsageError{translated("--%1 must be a whole number of at least %2, not '%3'.")
-                              .arg(option)
-                              .arg(lowest)
-                              .arg(text)};
-    return UsageError{translated("--%1 must be a whole number from %2 to %3, not '%4'.")
+        return UsageError{
+            CommandLineRequest::tr("--%1 must be a whole number of at least %2, not '%3'.")
+                .arg(option)
+                .arg(lowest)
+                .arg(text)};
+    return UsageError{CommandLineRequest::tr("--%1 must be a whole number from %2 to %3, not '%4'.")
                           .arg(option)
                           .arg(lowest)
                           .arg(highest)
@@ -75,53 +71,48 @@ std::optional<UsageError> unseenCharacter(const QString &text, const QString &op
 {
     for (const QChar unit : text) {
         if (const std::optional<unsigned char> byte = undecodedByte(unit.unicode()))
-            return UsageError{translated("--%1 holds the byte 0x%2, which is not UTF-8 text.")
-                                  .arg(option, hex(*byte, 2))};
+            return UsageError{
+                CommandLineRequest::tr("--%1 holds the byte 0x%2, which is not UTF-8 text.")
+                    .arg(option, hex(*byte, 2))};
     }
     for (const QString &character : Characters::graphemes(text)) {
         if (skipsWhitespace && Characters::isWhitespace(character))
             continue;
         if (const std::optional<uint> scalar = unseenScalar(character))
-            return UsageError{
-                translated("--%1 holds U+%2, a character that cannot be seen or typed back.")
-                    .arg(option, hex(*scalar, 4))};
+            return UsageError{CommandLineRequest::tr(
+                                  "--%1 holds U+%2, a character that cannot be seen or typed back.")
+                                  .arg(option, hex(*scalar, 4))};
     }
     return std::nullopt;
 }
 
 struct Options
 {
-    QCommandLineOption help{{"h", "help"}, translated("Show this help and exit.")};
-    QCommandLineOption version{{"V", "version"}, translated("Show the version and exit.")};
-    QCommandLineOption mode{
-        {"m", "mode"}, translated("basic, advanced or words."), translated("mode")};
-    QCommandLineOption length{
-        {"l", "length"}, translated("Characters per password, 4 to 128."), translated("n")};
-    QCommandLineOption words{
-        {"w", "words"}, translated("Words per passphrase, 3 to 12."), translated("n")};
+    Q_DECLARE_TR_FUNCTIONS(CommandLineRequest)
+
+public:
+    QCommandLineOption help{{"h", "help"}, tr("Show this help and exit.")};
+    QCommandLineOption version{{"V", "version"}, tr("Show the version and exit.")};
+    QCommandLineOption mode{{"m", "mode"}, tr("basic, advanced or words."), tr("mode")};
+    QCommandLineOption length{{"l", "length"}, tr("Characters per password, 4 to 128."), tr("n")};
+    QCommandLineOption words{{"w", "words"}, tr("Words per passphrase, 3 to 12."), tr("n")};
     QCommandLineOption characters{"characters",
-                                  translated("The characters to draw from, written together."),
-                                  translated("text")};
-    QCommandLineOption extra{"extra", translated("Extra characters for advanced mode."),
-                             translated("text")};
+                                  tr("The characters to draw from, written together."), tr("text")};
+    QCommandLineOption extra{"extra", tr("Extra characters for advanced mode."), tr("text")};
     QCommandLineOption separators{"separators",
-                                  translated("Characters to join words with; empty for none."),
-                                  translated("text")};
+                                  tr("Characters to join words with; empty for none."), tr("text")};
     QCommandLineOption exclude{"exclude-ambiguous",
-                               translated("Leave out characters that are easy to confuse.")};
-    QCommandLineOption keep{"keep-ambiguous",
-                            translated("Keep characters that are easy to confuse.")};
+                               tr("Leave out characters that are easy to confuse.")};
+    QCommandLineOption keep{"keep-ambiguous", tr("Keep characters that are easy to confuse.")};
     QCommandLineOption defaults{"defaults",
-                                translated("Start from the defaults, not the window's settings.")};
-    QCommandLineOption count{
-        {"c", "count"}, translated("How many passwords, each drawn anew."), translated("k")};
-    QCommandLineOption strength{"strength",
-                                translated("Add the entropy in bits, the rating and the crack "
-                                           "time, tab-separated.")};
-    QCommandLineOption json{"json", translated("Print one JSON object per password.")};
-    QCommandLineOption copy{"copy", translated("Copy the first password to the clipboard instead "
-                                               "of printing it; cleared after a minute.")};
-    QCommandLineOption noClear{"no-clear", translated("With --copy: leave the copy in place.")};
+                                tr("Start from the defaults, not the window's settings.")};
+    QCommandLineOption count{{"c", "count"}, tr("How many passwords, each drawn anew."), tr("k")};
+    QCommandLineOption strength{"strength", tr("Add the entropy in bits, the rating and the crack "
+                                               "time, tab-separated.")};
+    QCommandLineOption json{"json", tr("Print one JSON object per password.")};
+    QCommandLineOption copy{"copy", tr("Copy the first password to the clipboard instead "
+                                       "of printing it; cleared after a minute.")};
+    QCommandLineOption noClear{"no-clear", tr("With --copy: leave the copy in place.")};
 };
 
 std::optional<UsageError> readCounts(const QCommandLineParser &parser, const Options &options,
@@ -161,8 +152,9 @@ std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Op
     if (parser.isSet(options.mode)) {
         request.mode = generatorModeFromRawValue(parser.value(options.mode));
         if (!request.mode)
-            return UsageError{translated("--mode must be basic, advanced or words, not '%1'.")
-                                  .arg(parser.value(options.mode))};
+            return UsageError{
+                CommandLineRequest::tr("--mode must be basic, advanced or words, not '%1'.")
+                    .arg(parser.value(options.mode))};
     }
     const struct
     {
@@ -172,7 +164,8 @@ std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Op
     for (const auto &[option, skipsWhitespace] : texts) {
         if (!parser.isSet(option))
             continue;
-        if (auto error = unseenCharacter(parser.value(option), option.names().last(), skipsWhitespace))
+        if (auto error =
+                unseenCharacter(parser.value(option), option.names().last(), skipsWhitespace))
             return error;
     }
     if (parser.isSet(options.characters))
@@ -182,14 +175,15 @@ std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Op
     if (parser.isSet(options.separators))
         request.separators = CharacterSet::fromText(parser.value(options.separators));
     if (parser.isSet(options.exclude) && parser.isSet(options.keep))
-        return UsageError{translated("--exclude-ambiguous and --keep-ambiguous contradict each "
-                                     "other.")};
+        return UsageError{
+            CommandLineRequest::tr("--exclude-ambiguous and --keep-ambiguous contradict each "
+                                   "other.")};
     if (parser.isSet(options.exclude) || parser.isSet(options.keep))
         request.excludeAmbiguous = parser.isSet(options.exclude);
     if (parser.isSet(options.strength) && parser.isSet(options.json))
-        return UsageError{translated("--strength and --json contradict each other.")};
+        return UsageError{CommandLineRequest::tr("--strength and --json contradict each other.")};
     if (parser.isSet(options.noClear) && !parser.isSet(options.copy))
-        return UsageError{translated("--no-clear only goes with --copy.")};
+        return UsageError{CommandLineRequest::tr("--no-clear only goes with --copy.")};
     request.fromDefaults = parser.isSet(options.defaults);
     request.output = parser.isSet(options.json)       ? CommandLineRequest::Output::json
                      : parser.isSet(options.strength) ? CommandLineRequest::Output::strength
@@ -218,10 +212,10 @@ parseCommandLine(const QStringList &arguments)
 {
     Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        translated("Prints passwords or passphrases from the system's secure random source, one "
-                   "per line. Options not given come from the settings of the Tessellon window "
-                   "(never changed from here), or from the defaults with --defaults."));
+    parser.setApplicationDescription(CommandLineRequest::tr(
+        "Prints passwords or passphrases from the system's secure random source, one "
+        "per line. Options not given come from the settings of the Tessellon window "
+        "(never changed from here), or from the defaults with --defaults."));
     parser.addOptions({options.help, options.version, options.mode, options.length, options.words,
                        options.characters, options.extra, options.separators, options.exclude,
                        options.keep, options.defaults, options.count, options.strength,
@@ -229,8 +223,8 @@ parseCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments))
         return UsageError{parser.errorText()};
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{
-            translated("Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
+        return UsageError{CommandLineRequest::tr("Unexpected argument '%1'.")
+                              .arg(parser.positionalArguments().first())};
     if (parser.isSet(options.help))
         return CommandLineAnswer{namingTheProgram(parser.helpText())};
     if (parser.isSet(options.version))

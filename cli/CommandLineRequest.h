@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,9 @@
 // stored ones (or the defaults), how many passwords, and in what form.
 struct CommandLineRequest
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineRequest)
+
+public:
     enum class Output { passwords, strength, json };
 
     bool fromDefaults = false;

@@ -9,10 +9,12 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
 {
     if (output == CommandLineRequest::Output::passwords)
         return password.text.toUtf8().append('\n');
-    const QString rating = Strength(password.entropyBits).label();
+    // Scripts read these: English whatever the user's language.
+    const QString rating = Strength(password.entropyBits).label(Wording::english);
+    const QString crackTime = password.crackTime(Wording::english);
     if (output == CommandLineRequest::Output::strength)
         return QStringList{password.text, QString::number(password.entropyBits, 'f', 1), rating,
-                           password.crackTime()}
+                           crackTime}
             .join(u'\t')
             .toUtf8()
             .append('\n');
@@ -23,7 +25,7 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
         {QStringLiteral("unitCount"), password.unitCount},
         {QStringLiteral("mode"), rawValue(password.mode)},
         {QStringLiteral("rating"), rating},
-        {QStringLiteral("crackTime"), password.crackTime()},
+        {QStringLiteral("crackTime"), crackTime},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }

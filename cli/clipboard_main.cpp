@@ -36,9 +36,11 @@ void answer(const QString &text)
     std::fflush(stdout);
 }
 
-QString translated(const char *text)
+// Why the copy is not in place, in English: the caller tells it in the
+// user's language.
+void refuse(const char *text)
 {
-    return QCoreApplication::translate("ClipboardHandOff", text);
+    answer(QString::fromUtf8(text) + u'\n');
 }
 
 // Lets go of the caller's pipe and terminal: the caller reads until the end.
@@ -88,12 +90,14 @@ int serveOnWayland(QByteArray text, std::optional<std::chrono::milliseconds> cle
     const std::optional<DataControlClipboard::Failure> failure =
         clipboard.copy(typed, std::move(text));
     if (failure == DataControlClipboard::Failure::NotOffered) {
-        answer(translated("--copy needs a Wayland compositor that offers data control "
-                          "(such as sway or KDE Plasma); copy from the Tessellon window.\n"));
+        refuse(QT_TRANSLATE_NOOP("ClipboardHandOff",
+                                 "--copy needs a Wayland compositor that offers data control "
+                                 "(such as sway or KDE Plasma); copy from the Tessellon window."));
         return 1;
     }
     if (failure) {
-        answer(translated("The clipboard couldn't be reached: is a graphical session running?\n"));
+        refuse(QT_TRANSLATE_NOOP(
+            "ClipboardHandOff", "The clipboard couldn't be reached: is a graphical session running?"));
         return 1;
     }
     answer(QStringLiteral("copied\n"));

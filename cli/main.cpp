@@ -1,5 +1,6 @@
 // tessellon-cli: the generator for terminals and scripts.
 #include "app/ProcessHardening.h"
+#include "app/Translations.h"
 #include "cli/CommandLineArguments.h"
 #include "cli/CommandLineRequest.h"
 #include "cli/PasswordLine.h"
@@ -116,6 +117,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tessellon-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     const QCoreApplication application(argc, argv);
+    // Messages and --help in the user's language; what goes to standard
+    // output for scripts stays English.
+    const Translations translations;
     const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
     if (const auto *answer = std::get_if<CommandLineAnswer>(&parsed))
         return written(answer->text.toUtf8()) ? 0 : writeError();

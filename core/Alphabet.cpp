@@ -14,9 +14,9 @@ QStringList splitAscii(const char *characters)
     return result;
 }
 
-CharacterGroup makeGroup(CharacterGroup::Kind kind, const QString &title, const char *characters)
+CharacterGroup makeGroup(CharacterGroup::Kind kind, const char *title, const char *characters)
 {
-    return CharacterGroup{kind, title, splitAscii(characters)};
+    return CharacterGroup{kind, QString::fromUtf8(title), splitAscii(characters)};
 }
 
 } // namespace
@@ -24,46 +24,43 @@ CharacterGroup makeGroup(CharacterGroup::Kind kind, const QString &title, const 
 // The short titles use an en dash (U+2013), not a hyphen.
 const CharacterGroup &uppercase()
 {
-    static const CharacterGroup group = makeGroup(
-        CharacterGroup::Kind::uppercase, QStringLiteral("A\u2013Z"), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    static const CharacterGroup group =
+        makeGroup(CharacterGroup::Kind::uppercase, "A\u2013Z", "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     return group;
 }
 
 const CharacterGroup &lowercase()
 {
-    static const CharacterGroup group = makeGroup(
-        CharacterGroup::Kind::lowercase, QStringLiteral("a\u2013z"), "abcdefghijklmnopqrstuvwxyz");
+    static const CharacterGroup group =
+        makeGroup(CharacterGroup::Kind::lowercase, "a\u2013z", "abcdefghijklmnopqrstuvwxyz");
     return group;
 }
 
 const CharacterGroup &digits()
 {
     static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::digits, QStringLiteral("0\u20139"), "0123456789");
+        makeGroup(CharacterGroup::Kind::digits, "0\u20139", "0123456789");
     return group;
 }
 
 const CharacterGroup &symbols()
 {
-    static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::symbols, QCoreApplication::translate("Alphabet", "Symbols"),
-                  "-_=+*^~/\\@#$%&");
+    static const CharacterGroup group = makeGroup(
+        CharacterGroup::Kind::symbols, QT_TRANSLATE_NOOP("Alphabet", "Symbols"), "-_=+*^~/\\@#$%&");
     return group;
 }
 
 const CharacterGroup &punctuation()
 {
-    static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::punctuation,
-                  QCoreApplication::translate("Alphabet", "Punctuation"), "!?,.:;");
+    static const CharacterGroup group = makeGroup(
+        CharacterGroup::Kind::punctuation, QT_TRANSLATE_NOOP("Alphabet", "Punctuation"), "!?,.:;");
     return group;
 }
 
 const CharacterGroup &brackets()
 {
-    static const CharacterGroup group =
-        makeGroup(CharacterGroup::Kind::brackets,
-                  QCoreApplication::translate("Alphabet", "Brackets"), "(){}[]<>");
+    static const CharacterGroup group = makeGroup(
+        CharacterGroup::Kind::brackets, QT_TRANSLATE_NOOP("Alphabet", "Brackets"), "(){}[]<>");
     return group;
 }
 

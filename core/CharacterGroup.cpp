@@ -1,5 +1,6 @@
 #include "core/CharacterGroup.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 
 QString CharacterGroup::rawValue(Kind kind)
@@ -21,7 +22,12 @@ QString CharacterGroup::rawValue(Kind kind)
     return QString(); // not reached: every case returns above
 }
 
+QString CharacterGroup::title() const
+{
+    return QCoreApplication::translate("Alphabet", titleSource.toUtf8().constData());
+}
+
 size_t qHash(const CharacterGroup &group, size_t seed) noexcept
 {
-    return qHashMulti(seed, int(group.kind), group.title, group.characters);
+    return qHashMulti(seed, int(group.kind), group.titleSource, group.characters);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GeneratorMode.h"
+#include "core/Wording.h"
 
 #include <QString>
 #include <QUuid>
@@ -17,10 +18,11 @@ struct GeneratedPassword
     GeneratorMode mode = GeneratorMode::basic;
 
     // Time to find it at 1e11 guesses per second, on average half the space.
-    QString crackTime() const;
+    QString crackTime(Wording wording = Wording::userLanguage) const;
 
-    // Plain English duration text; no locale is applied.
-    static QString humanDuration(double seconds);
+    // A duration in words ("3 days"), its number cut down to the whole and
+    // written without a locale's separators.
+    static QString humanDuration(double seconds, Wording wording = Wording::userLanguage);
 
     friend bool operator==(const GeneratedPassword &a, const GeneratedPassword &b)
     {

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
 namespace {
 
 // A value on a threshold takes the higher level. NaN compares false
@@ -25,21 +27,14 @@ Strength::Strength(double bits)
     : m_level(levelFor(bits))
 {}
 
-QString Strength::label() const
+QString Strength::label(Wording wording) const
 {
-    switch (m_level) {
-    case Level::weak:
-        return QCoreApplication::translate("Strength", "Weak");
-    case Level::fair:
-        return QCoreApplication::translate("Strength", "Fair");
-    case Level::good:
-        return QCoreApplication::translate("Strength", "Good");
-    case Level::strong:
-        return QCoreApplication::translate("Strength", "Strong");
-    case Level::excellent:
-        return QCoreApplication::translate("Strength", "Excellent");
-    }
-    return QString(); // not reached: every case returns above
+    static constexpr std::array<const char *, 5> labels{
+        QT_TRANSLATE_NOOP("Strength", "Weak"),      QT_TRANSLATE_NOOP("Strength", "Fair"),
+        QT_TRANSLATE_NOOP("Strength", "Good"),      QT_TRANSLATE_NOOP("Strength", "Strong"),
+        QT_TRANSLATE_NOOP("Strength", "Excellent"),
+    };
+    return worded(wording, "Strength", labels[size_t(m_level)]);
 }
 
 Strength::Color Strength::color() const

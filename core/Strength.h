@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Wording.h"
+
 #include <QString>
 
 // The five-step rating of an entropy figure. Colours are roles: the
@@ -16,7 +18,7 @@ public:
     {}
 
     Level level() const { return m_level; }
-    QString label() const;
+    QString label(Wording wording = Wording::userLanguage) const;
     Color color() const;
 
     friend bool operator==(Strength, Strength) = default;

@@ -16,6 +16,16 @@
 
 namespace {
 
+// What the caller is told when the copy is not in place.
+constexpr const char *notInstalled = QT_TRANSLATE_NOOP(
+    "ClipboardHandOff", "tessellon-clipboard, which serves the copy, is not installed.");
+constexpr const char *unreachable =
+    QT_TRANSLATE_NOOP("ClipboardHandOff", "The clipboard couldn't be reached.");
+constexpr const char *noSession = QT_TRANSLATE_NOOP(
+    "ClipboardHandOff", "The clipboard couldn't be reached: is a graphical session running?");
+constexpr const char *unsupported =
+    QT_TRANSLATE_NOOP("ClipboardHandOff", "--copy is not available on this platform.");
+
 QString translated(const char *text)
 {
     return QCoreApplication::translate("ClipboardHandOff", text);
@@ -138,17 +148,17 @@ std::optional<QString> handOffToClipboard(const QString &password,
 {
     const QByteArray helper = QFile::encodeName(helperPath());
     if (helper.isEmpty())
-        return translated("tessellon-clipboard, which serves the copy, is not installed.");
+        return translated(notInstalled);
     const QByteArray clear =
         clearAfter ? "--clear-after=" + QByteArray::number(qint64(clearAfter->count())) : "--keep";
     const char *const arguments[] = {"tessellon-clipboard", clear.constData(), nullptr};
     int secret[2], status[2];
     if (::pipe2(secret, O_CLOEXEC) != 0)
-        return translated("The clipboard couldn't be reached.");
+        return translated(unreachable);
     if (::pipe2(status, O_CLOEXEC) != 0) {
         ::close(secret[0]);
         ::close(secret[1]);
-        return translated("The clipboard couldn't be reached.");
+        return translated(unreachable);
     }
 
     const pid_t child = ::fork();
@@ -176,9 +186,10 @@ std::optional<QString> handOffToClipboard(const QString &password,
             ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
     }
+    // The helper's reason comes in English, as written in its source.
     if (answer && !answer->isEmpty())
-        return QString::fromUtf8(*answer).trimmed();
-    return translated("The clipboard couldn't be reached: is a graphical session running?");
+        return translated(answer->trimmed().constData());
+    return translated(noSession);
 }
 
 #else
@@ -186,7 +197,7 @@ std::optional<QString> handOffToClipboard(const QString &password,
 std::optional<QString> handOffToClipboard(const QString &,
                                           std::optional<std::chrono::milliseconds>)
 {
-    return translated("--copy is not available on this platform.");
+    return translated(unsupported);
 }
 
 #endif

@@ -31,11 +31,16 @@ class TestCommandLine : public QObject
     QTemporaryDir m_config;
 
     // A built program, the command split at spaces, its settings under m_config.
+    // A command such as "tessellon-cli -c 3", run in English unless it
+    // starts with another language ("LANGUAGE=de tessellon-cli ...").
     Run run(const QString &command) const
     {
-        const QStringList words = command.split(u' ');
+        QStringList words = command.split(u' ');
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", "en");
+        if (words.first().startsWith(u"LANGUAGE="))
+            environment.insert("LANGUAGE", words.takeFirst().section(u'=', 1));
         environment.insert("XDG_CONFIG_HOME", m_config.path());
         environment.remove("DISPLAY");
         process.setProcessEnvironment(environment);
@@ -126,6 +131,19 @@ private slots:
         row("usage error", "tessellon-cli -l 3", 2, "",
             "tessellon-cli: --length must be a whole number from 4 to 128, not '3'.\n"
             "Try 'tessellon-cli --help' for more information.\n");
+        // In another language the messages and the help are in it, and what
+        // scripts read is not: the JSON and the strength lines stay English.
+        row("German usage error", "LANGUAGE=de tessellon-cli -l 3", 2, "",
+            "tessellon-cli: --length muss eine ganze Zahl von 4 bis 128 sein, nicht „3“.\n"
+            "„tessellon-cli --help“ liefert weitere Informationen.\n");
+        row("German help", "LANGUAGE=de_DE tessellon-cli --help", 0,
+            "(.|\n)*Gibt Passwörter oder Passphrasen aus(.|\n)*");
+        row("German json", "LANGUAGE=de tessellon-cli --defaults -m words -w 3 --json", 0,
+            "\\{\"crackTime\":\"2 seconds\",(.|\\n)*\"rating\":\"Weak\",(.|\\n)*");
+        row("German strength", "LANGUAGE=de tessellon-cli --defaults --strength", 0,
+            "[!-~]{16}\\t100\\.0\\tStrong\\t196 billion years\\n");
+        row("Arabic window help", "LANGUAGE=ar tessellon --help", 0,
+            "(.|\n)*يولّد كلمات مرور(.|\n)*");
         // The window's messages; nothing on standard output.
         row("one character", "tessellon-cli --characters aaa -c 5", 1, "",
             "Turn on at least one character to generate a password.\n");

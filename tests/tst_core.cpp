@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(CharacterSet::fromText(grouped).toText(),
                  "!#$%&()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_"
                  "abcdefghijklmnopqrstuvwxyz{}~");
-        QCOMPARE(Alphabet::uppercase().title, "A\u2013Z"); // an en dash
+        QCOMPARE(Alphabet::uppercase().title(), "A\u2013Z"); // an en dash
         QCOMPARE(Alphabet::ambiguous().toText(), "01IOl");
         QCOMPARE(Settings::separatorChoices().join(QString()), "-_=+*^~/\\@#$%&!?,.:;");
 
@@ -173,7 +173,9 @@ private slots:
         QTest::newRow("128 bits") << shown(128) << "Excellent, 54 quintillion years";
 
         // Whole units, rounded down; from 1000 years, half to even under a scale word.
-        const auto duration = GeneratedPassword::humanDuration;
+        const auto duration = [](double seconds) {
+            return GeneratedPassword::humanDuration(seconds);
+        };
         const double year = 31'557'600.0;
         QTest::newRow("NaN") << duration(qQNaN()) << "effectively forever";
         QTest::newRow("59.9 s") << duration(59.9) << "59 seconds";

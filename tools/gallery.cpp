@@ -1,7 +1,8 @@
 // Draws the interface for a look by eye: every building block, and the
-// whole window in each mode with its history, light and dark, into PNG
-// files. Passwords come from a fixed sequence, never from the system
-// source, so no image ever holds a real secret.
+// whole window in each mode with its history, light and dark, and in each
+// language in light, into PNG files. Passwords come from a fixed sequence,
+// never from the system source, so no image ever holds a real secret.
+#include "app/Translations.h"
 #include "core/GeneratorModel.h"
 #include "support/ModelFixture.h"
 #include "support/Palettes.h"
@@ -116,7 +117,8 @@ QWidget *buildingBlocks()
     return gallery;
 }
 
-bool drawWindow(GeneratorMode mode, const QDir &folder, const QString &theme)
+// NAME is the theme, and after it the language where one is shown.
+bool drawWindow(GeneratorMode mode, const QDir &folder, const QString &name)
 {
     SampleRandomSource random;
     Settings settings;
@@ -127,11 +129,11 @@ bool drawWindow(GeneratorMode mode, const QDir &folder, const QString &theme)
     ContentView view(*fixture.model);
     view.resize(620, 430);
     view.show();
-    bool saved = save(view, folder, QStringLiteral("window-%1-%2").arg(rawValue(mode), theme));
+    bool saved = save(view, folder, QStringLiteral("window-%1-%2").arg(rawValue(mode), name));
     if (mode == GeneratorMode::words) {
         HistoryPanel panel(*fixture.model);
         panel.popUp(&view);
-        saved = save(panel, folder, QStringLiteral("history-%1").arg(theme)) && saved;
+        saved = save(panel, folder, QStringLiteral("history-%1").arg(name)) && saved;
     }
     return saved;
 }
@@ -156,6 +158,13 @@ int main(int argc, char *argv[])
         saved = save(*blocks, folder, QStringLiteral("gallery-") + theme) && saved;
         for (GeneratorMode mode : allGeneratorModes)
             saved = drawWindow(mode, folder, theme) && saved;
+    }
+    // Each language the window speaks, in the light theme.
+    QApplication::setPalette(Palettes::light());
+    for (const QString &language : QStringLiteral(TESSELLON_LANGUAGES).split(u',')) {
+        const Translations translations({language});
+        for (GeneratorMode mode : allGeneratorModes)
+            saved = drawWindow(mode, folder, QStringLiteral("light-") + language) && saved;
     }
     return saved ? 0 : 1;
 }

@@ -22,7 +22,11 @@ void ChipRowTitle::setRowState(ToggleState state)
         return;
     m_rowState = state;
     const bool allOn = state == ToggleState::on;
-    setToolTip((allOn ? tr("Turn off all %1") : tr("Turn on all %1")).arg(text().toLower()));
+    // English lowers the title inside the sentence ("Turn on all symbols");
+    // a language whose nouns keep their capitals says "keep" here.
+    const bool lowered = tr("lower", "the row's title in the tooltip: lower or keep") != u"keep";
+    const QString title = lowered ? text().toLower() : text();
+    setToolTip((allOn ? tr("Turn off all %1") : tr("Turn on all %1")).arg(title));
     setAccessibleDescription(allOn ? tr("Turns off the whole row") : tr("Turns on the whole row"));
     update();
 }

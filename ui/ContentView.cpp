@@ -40,10 +40,10 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
 
     column->addWidget(makePasswordRow());
     column->addWidget(makeStrengthRow());
-    m_lengthRow = makeCountRow(tr("Length"), Settings::minimumLength, Settings::maximumLength,
-                               &Settings::length);
-    m_wordsRow = makeCountRow(tr("Words"), Settings::minimumWordCount, Settings::maximumWordCount,
-                              &Settings::wordCount);
+    m_lengthRow = makeCountRow("length", tr("Length"), Settings::minimumLength,
+                               Settings::maximumLength, &Settings::length);
+    m_wordsRow = makeCountRow("words", tr("Words"), Settings::minimumWordCount,
+                              Settings::maximumWordCount, &Settings::wordCount);
     column->addWidget(m_lengthRow);
     column->addWidget(m_wordsRow);
     // The divider keeps 2 more above and below than the rows' spacing.
@@ -97,9 +97,12 @@ QString ContentView::poolSummary(const std::optional<GeneratedPassword> &passwor
 {
     if (!password)
         return QString();
+    // The count picks the plural form; words are counted with the locale's
+    // digit groups (7,776), characters never reach a thousand.
+    const int count = int(password->poolSize);
     if (password->mode == GeneratorMode::words)
-        return tr("%1 words available").arg(locale.toString(password->poolSize));
-    return tr("%1 characters in the pool").arg(password->poolSize);
+        return tr("%1 words available", nullptr, count).arg(locale.toString(password->poolSize));
+    return tr("%n characters in the pool", nullptr, count);
 }
 
 QWidget *ContentView::makePasswordRow()
@@ -135,11 +138,11 @@ QWidget *ContentView::makeStrengthRow()
     return new LabeledRow(tr("Strength"), m_meter, m_exponent, this);
 }
 
-LabeledRow *ContentView::makeCountRow(const QString &title, qint64 minimum, qint64 maximum,
-                                      qint64 Settings::*field)
+LabeledRow *ContentView::makeCountRow(const char *name, const QString &title, qint64 minimum,
+                                      qint64 maximum, qint64 Settings::*field)
 {
     auto *slider = new WholeNumberSlider(minimum, maximum, this);
-    slider->setObjectName(title.toLower() + QStringLiteral("Slider"));
+    slider->setObjectName(QLatin1String(name) + QLatin1String("Slider"));
     slider->setAccessibleName(title);
     connect(slider, &WholeNumberSlider::wholeValueChanged, this, [this, field](qint64 value) {
         editSettings(m_model, [&](Settings &settings) { settings.*field = value; });

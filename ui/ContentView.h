@@ -51,7 +51,8 @@ public:
 private:
     QWidget *makePasswordRow();
     QWidget *makeStrengthRow();
-    LabeledRow *makeCountRow(const QString &title, qint64 minimum, qint64 maximum,
+    // The slider is named NAME + "Slider" whatever the language.
+    LabeledRow *makeCountRow(const char *name, const QString &title, qint64 minimum, qint64 maximum,
                              qint64 Settings::*field);
     QWidget *makeBottomBar();
     QToolButton *makeHistoryButton(QWidget *parent);

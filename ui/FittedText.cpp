@@ -10,6 +10,8 @@
 namespace {
 
 const QString ellipsis = QStringLiteral("\u2026");
+constexpr QChar leftToRightOverride(0x202D);
+constexpr QChar popDirectionalFormatting(0x202C);
 
 } // namespace
 
@@ -23,6 +25,11 @@ FittedText::FittedText(const QString &text, const QList<QTextLayout::FormatRange
 {}
 
 FittedText::~FittedText() = default;
+
+QString FittedText::inOrder(const QString &text)
+{
+    return leftToRightOverride + text + popDirectionalFormatting;
+}
 
 void FittedText::fit(qreal width) const
 {
@@ -70,8 +77,12 @@ QSizeF FittedText::boundingSize() const
 void FittedText::draw(QPainter &painter, const QPointF &origin,
                       const QList<QTextLayout::FormatRange> &selections) const
 {
-    if (m_layout)
-        m_layout->draw(&painter, origin, selections);
+    if (!m_layout)
+        return;
+    QList<QTextLayout::FormatRange> shifted = selections;
+    for (QTextLayout::FormatRange &selection : shifted)
+        selection.start += offset();
+    m_layout->draw(&painter, origin, shifted);
 }
 
 qsizetype FittedText::positionAt(const QPointF &point) const
@@ -82,7 +93,7 @@ qsizetype FittedText::positionAt(const QPointF &point) const
     while (index + 1 < m_layout->lineCount()
            && point.y() >= m_layout->lineAt(index).y() + m_layout->lineAt(index).height())
         ++index;
-    const int position = m_layout->lineAt(index).xToCursor(point.x());
+    const int position = m_layout->lineAt(index).xToCursor(point.x()) - offset();
     return qBound(qsizetype(0), qsizetype(position), m_visibleLength);
 }
 
@@ -90,23 +101,26 @@ qsizetype FittedText::nextPosition(qsizetype position) const
 {
     if (!m_layout)
         return position;
-    return qMin<qsizetype>(m_visibleLength, m_layout->nextCursorPosition(int(position)));
+    return qMin<qsizetype>(m_visibleLength,
+                           m_layout->nextCursorPosition(int(position) + offset()) - offset());
 }
 
 qsizetype FittedText::previousPosition(qsizetype position) const
 {
     if (!m_layout)
         return position;
-    return qMax<qsizetype>(0, m_layout->previousCursorPosition(int(position)));
+    return qMax<qsizetype>(0,
+                           m_layout->previousCursorPosition(int(position) + offset()) - offset());
 }
 
 QLineF FittedText::caretAt(qsizetype position) const
 {
     if (!m_layout || m_layout->lineCount() == 0)
         return {};
-    const QTextLine line = m_layout->lineForTextPosition(int(position));
+    const int inLayout = int(position) + offset();
+    const QTextLine line = m_layout->lineForTextPosition(inLayout);
     const QTextLine at = line.isValid() ? line : m_layout->lineAt(m_layout->lineCount() - 1);
-    const qreal x = at.cursorToX(int(position));
+    const qreal x = at.cursorToX(inLayout);
     return QLineF(x, at.y(), x, at.y() + at.height());
 }
 
@@ -122,13 +136,15 @@ void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width)
     m_pixelSize = pixelSize;
     m_visibleLength = kept;
     const QString shown = elided ? m_text.left(kept) + ellipsis : m_text;
-    m_layout = std::make_unique<QTextLayout>(shown, fontOfSize(pixelSize));
+    m_layout = std::make_unique<QTextLayout>(m_style.inOrder ? inOrder(shown) : shown,
+                                             fontOfSize(pixelSize));
     QTextOption option;
     option.setWrapMode(m_style.wrap);
     m_layout->setTextOption(option);
     QList<QTextLayout::FormatRange> shownRuns;
     for (QTextLayout::FormatRange run : m_runs) {
         run.length = int(qMin<qsizetype>(run.start + run.length, kept) - run.start);
+        run.start += offset();
         if (run.length > 0)
             shownRuns.append(run);
     }
@@ -142,7 +158,8 @@ void FittedText::layOut(qsizetype kept, bool elided, int pixelSize, qreal width)
 void FittedText::truncate(qreal width) const
 {
     const int pixels = m_pixelSize;
-    const qsizetype lastStart = m_layout->lineAt(m_style.maxLines - 1).textStart();
+    const qsizetype lastStart =
+        qMax(0, m_layout->lineAt(m_style.maxLines - 1).textStart() - offset());
     const QString tail =
         QFontMetricsF(fontOfSize(pixels))
             .elidedText(m_text.mid(lastStart), Qt::ElideRight, qMax<qreal>(0, width));
@@ -151,7 +168,7 @@ void FittedText::truncate(qreal width) const
     layOut(kept, true, pixels, width);
     // Rounding may still push the ellipsis onto a line of its own.
     while (m_layout->lineCount() > m_style.maxLines && kept > 0) {
-        kept = m_layout->previousCursorPosition(int(kept));
+        kept = previousPosition(kept);
         layOut(kept, true, pixels, width);
     }
 }

@@ -21,10 +21,20 @@ public:
         QTextOption::WrapMode wrap = QTextOption::WrapAtWordBoundaryOrAnywhere;
         int maxLines = 0;         // 0: as many as the text needs
         qreal minimumScale = 1.0; // smallest font size as a share of the font's
+        // Laid out as inOrder() lays out its text. Positions stay those of
+        // the text.
+        bool inOrder = false;
     };
 
     FittedText(const QString &text, const QList<QTextLayout::FormatRange> &runs,
                const Style &style);
+
+    // A password is a sequence of characters, not text in a language: each
+    // keeps its place, left to right, in a window of either direction and
+    // whatever its own (an Arabic letter among the extras would otherwise
+    // turn the brackets and digits after it around). The text between a
+    // left-to-right override and its end, for a QTextLayout.
+    static QString inOrder(const QString &text);
     ~FittedText();
 
     // Lays the text out for a width; asking again for the same width is free.
@@ -51,6 +61,8 @@ public:
     QList<QGlyphRun> glyphRuns() const;
 
 private:
+    // Where the text starts in the layout: after the override, if any.
+    int offset() const { return m_style.inOrder ? 1 : 0; }
     QFont fontOfSize(int pixelSize) const;
     // Lays out the first kept characters, and an ellipsis after them if elided.
     void layOut(qsizetype kept, bool elided, int pixelSize, qreal width) const;

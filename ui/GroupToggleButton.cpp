@@ -13,7 +13,7 @@ GroupToggleButton::GroupToggleButton(const CharacterGroup &group, QWidget *paren
 {
     // Buttons placed side by side share the row's width.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleName(group.title);
+    setAccessibleName(group.title());
 }
 
 QColor GroupToggleButton::textColor() const
@@ -42,7 +42,7 @@ QColor GroupToggleButton::strikeColor() const
 QSize GroupToggleButton::sizeHint() const
 {
     const QFontMetricsF metrics(labelFont());
-    return QSize(int(std::ceil(metrics.horizontalAdvance(m_group.title))),
+    return QSize(int(std::ceil(metrics.horizontalAdvance(m_group.title()))),
                  int(std::ceil(metrics.height())) + 2 * verticalPadding);
 }
 
@@ -57,11 +57,11 @@ void GroupToggleButton::paintLabel(QPainter &painter, const QRectF &bounds) cons
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setPen(textColor());
-    painter.drawText(bounds, Qt::AlignCenter, m_group.title);
+    painter.drawText(bounds, Qt::AlignCenter, m_group.title());
     if (!isStruckThrough())
         return;
     // Drawn by hand: the line has its own colour, unlike the font's.
-    const qreal textWidth = metrics.horizontalAdvance(m_group.title);
+    const qreal textWidth = metrics.horizontalAdvance(m_group.title());
     const qreal baseline = bounds.center().y() + (metrics.ascent() - metrics.descent()) / 2;
     const qreal y = baseline - metrics.strikeOutPos();
     const qreal left = bounds.center().x() - textWidth / 2;

@@ -113,7 +113,7 @@ std::unique_ptr<FittedText> PasswordDisplay::makeContent() const
     }
     if (m_password) {
         FittedText::Style style{Theme::monospacedFont(13, QFont::Medium), QTextOption::WrapAnywhere,
-                                maxLines, minimumScale};
+                                maxLines, minimumScale, true};
         return std::make_unique<FittedText>(m_password->text, styled(m_password->text, palette()),
                                             style);
     }

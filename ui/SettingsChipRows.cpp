@@ -24,7 +24,7 @@ void follow(ChipRow *row, GeneratorModel &model, CharacterSet Settings::*field)
 
 ChipRow *forGroup(GeneratorModel &model, const CharacterGroup &group, QWidget *parent)
 {
-    auto *row = new ChipRow(group.title, group.characters, parent);
+    auto *row = new ChipRow(group.title(), group.characters, parent);
     QObject::connect(row, &ChipRow::characterToggled, row, [&model](const QString &character) {
         editSettings(model, [&](Settings &settings) {
             CharacterSelection::toggleCharacter(settings.enabledCharacters, character);

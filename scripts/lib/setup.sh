@@ -4,9 +4,10 @@
 TESSELLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Packages every build needs; callers add their own. libwayland-dev, with
-# its scanner, is for the clipboard helper's copies on Wayland.
+# its scanner, is for the clipboard helper's copies on Wayland; Qt's
+# lrelease compiles the catalogues of the languages.
 TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-svg-dev libgl-dev
-    nlohmann-json3-dev libwayland-dev libwayland-bin)
+    nlohmann-json3-dev libwayland-dev libwayland-bin qt6-l10n-tools)
 
 missing_packages() {
     local package

@@ -2,6 +2,7 @@
 
 #include "core/Strength.h"
 #include "core/Superscript.h"
+#include "ui/FittedText.h"
 #include "ui/LineBreaking.h"
 #include "ui/Symbols.h"
 #include "ui/Theme.h"
@@ -55,26 +56,37 @@ void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
                                              -verticalPadding);
     const QString shown =
         middleElided(index.data().toString(), textFont(), inner.width(), maxTextLines);
-    QTextLayout layout(shown, textFont());
-    QTextOption wrap;
-    wrap.setWrapMode(QTextOption::WrapAnywhere);
-    layout.setTextOption(wrap);
-    const qreal y = breakIntoLines(layout, inner.width());
+    QTextLayout layout(FittedText::inOrder(shown), textFont());
+    const qreal y = layOutPassword(layout, inner.width());
     const bool selected = option.state & QStyle::State_Selected;
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     layout.draw(painter, inner.topLeft());
 
     const int top = inner.top() + int(std::ceil(y)) + lineSpacing;
     paintDetails(*painter, QRect(inner.left(), top, inner.width(), inner.bottom() - top + 1),
-                 index.data(HistoryListModel::entropyRole).toDouble(), option.palette, selected);
+                 option.direction, index.data(HistoryListModel::entropyRole).toDouble(),
+                 option.palette, selected);
     painter->restore();
 }
 
-void HistoryRowDelegate::paintDetails(QPainter &painter, const QRect &rect, double bits,
+qreal HistoryRowDelegate::layOutPassword(QTextLayout &layout, qreal width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAnywhere);
+    layout.setTextOption(option);
+    return breakIntoLines(layout, width);
+}
+
+// The dot, the rating and the copy symbol, mirrored in a right-to-left window.
+void HistoryRowDelegate::paintDetails(QPainter &painter, const QRect &rect,
+                                      Qt::LayoutDirection direction, double bits,
                                       const QPalette &palette, bool selected) const
 {
+    const auto mirrored = [&](const QRect &r) { return QStyle::visualRect(direction, rect, r); };
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF dot(rect.left(), rect.center().y() - dotSize / 2.0 + 0.5, dotSize, dotSize);
+    const QRectF dot =
+        QRectF(mirrored(QRect(rect.left(), rect.center().y() - dotSize / 2, dotSize, dotSize)))
+            .translated(0, 0.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Theme::strength(Strength(bits).color(), palette));
     painter.drawEllipse(dot);
@@ -86,12 +98,15 @@ void HistoryRowDelegate::paintDetails(QPainter &painter, const QRect &rect, doub
     const QColor highlighted = palette.color(QPalette::HighlightedText);
     painter.setPen(selected ? highlighted
                             : Theme::foreground(Theme::Foreground::secondary, palette));
-    const QRect label = rect.adjusted(dotSize + detailSpacing, 0, 0, 0);
+    const QRect label = mirrored(rect.adjusted(dotSize + detailSpacing, 0, 0, 0));
+    // Left in the painter's direction: beside the dot on either side.
+    painter.setLayoutDirection(direction);
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, ratingText(bits));
 
     // The copy symbol, the size of the caption text, in the tertiary level.
     const int side = QFontMetrics(caption).height();
-    const QRect symbol(rect.right() - side + 1, rect.center().y() - side / 2, side, side);
+    const QRect symbol =
+        mirrored(QRect(rect.right() - side + 1, rect.center().y() - side / 2, side, side));
     const QPixmap pixmap = Symbols::icon(QStringLiteral("doc.on.doc"))
                                .pixmap(side, side, selected ? QIcon::Selected : QIcon::Normal);
     painter.setOpacity(selected ? 0.5

@@ -5,6 +5,8 @@
 // Draws one history entry (a row of HistoryListModel): its text in at most two lines, cut in the
 // middle when longer, and below it the rating dot, the rating with its
 // power of two, and a copy symbol.
+class QTextLayout;
+
 class HistoryRowDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -23,6 +25,9 @@ public:
     static QString ratingText(double bits);
     // The face a row's password is drawn in.
     static QFont textFont();
+    // Breaks a row's password, given as FittedText::inOrder() makes it,
+    // into lines of the width. Returns the height of the lines.
+    static qreal layOutPassword(QTextLayout &layout, qreal width);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
@@ -30,6 +35,6 @@ public:
 
 private:
     static qreal textWidth(const QStyleOptionViewItem &option);
-    void paintDetails(QPainter &painter, const QRect &rect, double bits, const QPalette &palette,
-                      bool selected) const;
+    void paintDetails(QPainter &painter, const QRect &rect, Qt::LayoutDirection direction,
+                      double bits, const QPalette &palette, bool selected) const;
 };

@@ -92,10 +92,11 @@ QWidget *HistoryView::makeFooter()
     auto *footer = new QWidget(this);
     auto *row = new QHBoxLayout(footer);
     row->setContentsMargins(footerPadding, footerPadding, footerPadding, footerPadding);
-    row->addWidget(new StyledLabel(tr("Kept in memory only \u2014 cleared when you quit."),
-                                   Theme::TextStyle::caption, Theme::Foreground::secondary,
-                                   footer));
-    row->addStretch(1);
+    auto *note = new StyledLabel(tr("Kept in memory only \u2014 cleared when you quit."),
+                                 Theme::TextStyle::caption, Theme::Foreground::secondary, footer);
+    // One line in English; a longer language takes a second one.
+    note->setWordWrap(true);
+    row->addWidget(note, 1);
     m_clearButton = new QPushButton(tr("Clear"), footer);
     m_clearButton->setAutoDefault(false);
     markDestructive();

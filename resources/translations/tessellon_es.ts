@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AdvancedControls</name>
+    <message>
+        <source>Additional characters</source>
+        <translation>Caracteres adicionales</translation>
+    </message>
+</context>
+<context>
+    <name>Alphabet</name>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Paréntesis</translation>
+    </message>
+</context>
+<context>
+    <name>ChipRowTitle</name>
+    <message>
+        <source>lower</source>
+        <comment>the row&apos;s title in the tooltip: lower or keep</comment>
+        <translation>lower</translation>
+    </message>
+    <message>
+        <source>Turn off all %1</source>
+        <translation>Desactivar %1 por completo</translation>
+    </message>
+    <message>
+        <source>Turn on all %1</source>
+        <translation>Activar %1 por completo</translation>
+    </message>
+    <message>
+        <source>Turns off the whole row</source>
+        <translation>Desactiva toda la fila</translation>
+    </message>
+    <message>
+        <source>Turns on the whole row</source>
+        <translation>Activa toda la fila</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardHandOff</name>
+    <message>
+        <source>tessellon-clipboard, which serves the copy, is not installed.</source>
+        <translation>tessellon-clipboard, que mantiene disponible la copia, no está instalado.</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached.</source>
+        <translation>No se pudo acceder al portapapeles.</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached: is a graphical session running?</source>
+        <translation>No se pudo acceder al portapapeles: ¿hay una sesión gráfica en marcha?</translation>
+    </message>
+    <message>
+        <source>--copy is not available on this platform.</source>
+        <translation>--copy no está disponible en esta plataforma.</translation>
+    </message>
+    <message>
+        <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
+        <translation>--copy necesita un compositor Wayland que ofrezca control de datos (como sway o KDE Plasma); copia desde la ventana de Tessellon.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineRequest</name>
+    <message>
+        <source>--%1 must be a whole number of at least %2, not &apos;%3&apos;.</source>
+        <translation>--%1 debe ser un número entero mayor o igual que %2, no &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from %2 to %3, not &apos;%4&apos;.</source>
+        <translation>--%1 debe ser un número entero entre %2 y %3, no &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>--%1 holds the byte 0x%2, which is not UTF-8 text.</source>
+        <translation>--%1 contiene el byte 0x%2, que no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>--%1 holds U+%2, a character that cannot be seen or typed back.</source>
+        <translation>--%1 contiene U+%2, un carácter que no se puede ver ni volver a escribir.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>basic, advanced or words.</source>
+        <translation>basic, advanced o words.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>Characters per password, 4 to 128.</source>
+        <translation>Caracteres por contraseña, de 4 a 128.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Words per passphrase, 3 to 12.</source>
+        <translation>Palabras por frase de contraseña, de 3 a 12.</translation>
+    </message>
+    <message>
+        <source>The characters to draw from, written together.</source>
+        <translation>Los caracteres entre los que elegir, escritos seguidos.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>Extra characters for advanced mode.</source>
+        <translation>Caracteres adicionales para el modo avanzado.</translation>
+    </message>
+    <message>
+        <source>Characters to join words with; empty for none.</source>
+        <translation>Caracteres para unir las palabras; vacío para ninguno.</translation>
+    </message>
+    <message>
+        <source>Leave out characters that are easy to confuse.</source>
+        <translation>Omite los caracteres fáciles de confundir.</translation>
+    </message>
+    <message>
+        <source>Keep characters that are easy to confuse.</source>
+        <translation>Conserva los caracteres fáciles de confundir.</translation>
+    </message>
+    <message>
+        <source>Start from the defaults, not the window&apos;s settings.</source>
+        <translation>Parte de los valores predeterminados, no de la configuración de la ventana.</translation>
+    </message>
+    <message>
+        <source>How many passwords, each drawn anew.</source>
+        <translation>Número de contraseñas, cada una generada de forma independiente.</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>Add the entropy in bits, the rating and the crack time, tab-separated.</source>
+        <translation>Añade la entropía en bits, el nivel de seguridad y el tiempo para descifrarla, separados por tabuladores.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per password.</source>
+        <translation>Imprime un objeto JSON por contraseña.</translation>
+    </message>
+    <message>
+        <source>Copy the first password to the clipboard instead of printing it; cleared after a minute.</source>
+        <translation>Copia la primera contraseña al portapapeles en lugar de imprimirla; se borra al cabo de un minuto.</translation>
+    </message>
+    <message>
+        <source>With --copy: leave the copy in place.</source>
+        <translation>Con --copy: no borra la copia.</translation>
+    </message>
+    <message>
+        <source>--mode must be basic, advanced or words, not &apos;%1&apos;.</source>
+        <translation>--mode debe ser basic, advanced o words, no &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--exclude-ambiguous and --keep-ambiguous contradict each other.</source>
+        <translation>--exclude-ambiguous y --keep-ambiguous se contradicen.</translation>
+    </message>
+    <message>
+        <source>--strength and --json contradict each other.</source>
+        <translation>--strength y --json se contradicen.</translation>
+    </message>
+    <message>
+        <source>--no-clear only goes with --copy.</source>
+        <translation>--no-clear solo puede usarse con --copy.</translation>
+    </message>
+    <message>
+        <source>Prints passwords or passphrases from the system&apos;s secure random source, one per line. Options not given come from the settings of the Tessellon window (never changed from here), or from the defaults with --defaults.</source>
+        <translation>Imprime contraseñas o frases de contraseña obtenidas de la fuente aleatoria segura del sistema, una por línea. Las opciones no indicadas se toman de la configuración de la ventana de Tessellon (que nunca se modifica desde aquí) o, con --defaults, de los valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>error de escritura</translation>
+    </message>
+    <message>
+        <source>Try &apos;tessellon-cli --help&apos; for more information.
+</source>
+        <translation>Prueba &apos;tessellon-cli --help&apos; para más información.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>About %1 to crack at 100 billion guesses per second.</source>
+        <translation>Tiempo estimado para descifrarla a cien mil millones de intentos por segundo: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words available</source>
+        <translation>
+            <numerusform>%1 palabra disponible</numerusform>
+            <numerusform>%1 palabras disponibles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters in the pool</source>
+        <translation>
+            <numerusform>%n carácter en el conjunto</numerusform>
+            <numerusform>%n caracteres en el conjunto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Regenerar</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Recently generated passwords</source>
+        <translation>Contraseñas generadas recientemente</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Exclude ambiguous characters</source>
+        <translation>Excluir caracteres ambiguos</translation>
+    </message>
+    <message>
+        <source>Clear clipboard after 1 minute</source>
+        <translation>Borrar el portapapeles tras 1 minuto</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratedPassword</name>
+    <message numerus="yes">
+        <source>%n thousand years</source>
+        <translation>
+            <numerusform>%n mil años</numerusform>
+            <numerusform>%n mil años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n million years</source>
+        <translation>
+            <numerusform>%n millón de años</numerusform>
+            <numerusform>%n millones de años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n billion years</source>
+        <translation>
+            <numerusform>%n mil millones de años</numerusform>
+            <numerusform>%n mil millones de años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trillion years</source>
+        <translation>
+            <numerusform>%n billón de años</numerusform>
+            <numerusform>%n billones de años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quadrillion years</source>
+        <translation>
+            <numerusform>%n mil billones de años</numerusform>
+            <numerusform>%n mil billones de años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quintillion years</source>
+        <translation>
+            <numerusform>%n trillón de años</numerusform>
+            <numerusform>%n trillones de años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>effectively forever</source>
+        <translation>prácticamente una eternidad</translation>
+    </message>
+    <message>
+        <source>instantly</source>
+        <translation>al instante</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GeneratorError</name>
+    <message>
+        <source>Turn on at least one character to generate a password.</source>
+        <translation>Activa al menos un carácter para generar una contraseña.</translation>
+    </message>
+    <message>
+        <source>The word list couldn&apos;t be loaded.</source>
+        <translation>No se pudo cargar la lista de palabras.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Aún no hay historial</translation>
+    </message>
+    <message>
+        <source>Passwords you regenerate past will collect here.</source>
+        <translation>Las contraseñas que dejes atrás al regenerar se irán guardando aquí.</translation>
+    </message>
+    <message>
+        <source>Kept in memory only — cleared when you quit.</source>
+        <translation>Solo se guarda en memoria — se borra al salir.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Regenerar</translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation>Copiar contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDisplay</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Generates strong passwords and passphrases in a window. The window keeps the settings you chose last time; for passwords in a terminal or a script, use tessellon-cli.</source>
+        <translation>Genera contraseñas y frases de contraseña seguras en una ventana. La ventana conserva la configuración que elegiste la última vez; para contraseñas en una terminal o un script, usa tessellon-cli.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>Prueba &apos;%1 --help&apos; para más información.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>Weak</source>
+        <translation>Débil</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Regular</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Buena</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Fuerte</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>Excelente</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthMeter</name>
+    <message>
+        <source>Strength</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>%1, 2 to the %2 power</source>
+        <translation>%1, 2 elevado a %2</translation>
+    </message>
+</context>
+<context>
+    <name>TessellonApp</name>
+    <message>
+        <source>Tessellon</source>
+        <translation>Tessellon</translation>
+    </message>
+    <message>
+        <source>Tessellon has to stop: the system&apos;s secure random source failed.</source>
+        <translation>Tessellon tiene que cerrarse: ha fallado la fuente aleatoria segura del sistema.</translation>
+    </message>
+    <message>
+        <source>It never makes a password from a weaker source. The system may be missing the getrandom call, or a security policy may forbid it.</source>
+        <translation>Nunca genera contraseñas a partir de una fuente menos segura. Puede que el sistema no disponga de la llamada getrandom o que una política de seguridad la prohíba.</translation>
+    </message>
+</context>
+<context>
+    <name>WordsControls</name>
+    <message>
+        <source>Separators</source>
+        <translation>Separadores</translation>
+    </message>
+    <message>
+        <source>No separator — the words run together.</source>
+        <translation>Sin separador — las palabras van juntas.</translation>
+    </message>
+    <message>
+        <source>Words are joined by this character.</source>
+        <translation>Las palabras se unen con este carácter.</translation>
+    </message>
+    <message>
+        <source>Each join picks one at random, which makes it stronger.</source>
+        <translation>Cada unión elige uno al azar, lo que hace la frase más segura.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,538 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AdvancedControls</name>
+    <message>
+        <source>Additional characters</source>
+        <translation>追加の文字</translation>
+    </message>
+</context>
+<context>
+    <name>Alphabet</name>
+    <message>
+        <source>Symbols</source>
+        <translation>記号</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>句読点</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>括弧</translation>
+    </message>
+</context>
+<context>
+    <name>ChipRowTitle</name>
+    <message>
+        <source>lower</source>
+        <comment>the row&apos;s title in the tooltip: lower or keep</comment>
+        <translation>keep</translation>
+    </message>
+    <message>
+        <source>Turn off all %1</source>
+        <translation>%1をすべてオフ</translation>
+    </message>
+    <message>
+        <source>Turn on all %1</source>
+        <translation>%1をすべてオン</translation>
+    </message>
+    <message>
+        <source>Turns off the whole row</source>
+        <translation>この行をすべてオフにします</translation>
+    </message>
+    <message>
+        <source>Turns on the whole row</source>
+        <translation>この行をすべてオンにします</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardHandOff</name>
+    <message>
+        <source>tessellon-clipboard, which serves the copy, is not installed.</source>
+        <translation>コピーを受け持つ tessellon-clipboard がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached.</source>
+        <translation>クリップボードにアクセスできませんでした。</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached: is a graphical session running?</source>
+        <translation>クリップボードにアクセスできませんでした。グラフィカルセッションは実行中ですか？</translation>
+    </message>
+    <message>
+        <source>--copy is not available on this platform.</source>
+        <translation>--copy はこのプラットフォームでは使用できません。</translation>
+    </message>
+    <message>
+        <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
+        <translation>--copy にはデータコントロールに対応した Wayland コンポジター（sway や KDE Plasma など）が必要です。Tessellon のウィンドウからコピーしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineRequest</name>
+    <message>
+        <source>--%1 must be a whole number of at least %2, not &apos;%3&apos;.</source>
+        <translation>--%1 には %2 以上の整数を指定してください（&apos;%3&apos; は無効です）。</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from %2 to %3, not &apos;%4&apos;.</source>
+        <translation>--%1 には %2 から %3 までの整数を指定してください（&apos;%4&apos; は無効です）。</translation>
+    </message>
+    <message>
+        <source>--%1 holds the byte 0x%2, which is not UTF-8 text.</source>
+        <translation>--%1 にバイト 0x%2 が含まれています。UTF-8 のテキストではありません。</translation>
+    </message>
+    <message>
+        <source>--%1 holds U+%2, a character that cannot be seen or typed back.</source>
+        <translation>--%1 に U+%2 が含まれています。目に見えず、入力し直すこともできない文字です。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>basic, advanced or words.</source>
+        <translation>basic、advanced、words のいずれか。</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Characters per password, 4 to 128.</source>
+        <translation>パスワードの文字数（4〜128）。</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Words per passphrase, 3 to 12.</source>
+        <translation>パスフレーズの単語数（3〜12）。</translation>
+    </message>
+    <message>
+        <source>The characters to draw from, written together.</source>
+        <translation>使用する文字。区切らずに続けて指定します。</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>Extra characters for advanced mode.</source>
+        <translation>advanced モードで追加する文字。</translation>
+    </message>
+    <message>
+        <source>Characters to join words with; empty for none.</source>
+        <translation>単語をつなぐ文字。空にすると区切りなし。</translation>
+    </message>
+    <message>
+        <source>Leave out characters that are easy to confuse.</source>
+        <translation>紛らわしい文字を除外します。</translation>
+    </message>
+    <message>
+        <source>Keep characters that are easy to confuse.</source>
+        <translation>紛らわしい文字も使用します。</translation>
+    </message>
+    <message>
+        <source>Start from the defaults, not the window&apos;s settings.</source>
+        <translation>ウィンドウの設定ではなく既定値から始めます。</translation>
+    </message>
+    <message>
+        <source>How many passwords, each drawn anew.</source>
+        <translation>出力するパスワードの数（それぞれ新たに生成）。</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>Add the entropy in bits, the rating and the crack time, tab-separated.</source>
+        <translation>エントロピー（ビット）、強度の評価、解読時間をタブ区切りで追加します。</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per password.</source>
+        <translation>パスワードごとに JSON オブジェクトを1つ出力します。</translation>
+    </message>
+    <message>
+        <source>Copy the first password to the clipboard instead of printing it; cleared after a minute.</source>
+        <translation>最初のパスワードを出力せずにクリップボードへコピーします。1分後に消去されます。</translation>
+    </message>
+    <message>
+        <source>With --copy: leave the copy in place.</source>
+        <translation>--copy と併用：コピーを消去せずに残します。</translation>
+    </message>
+    <message>
+        <source>--mode must be basic, advanced or words, not &apos;%1&apos;.</source>
+        <translation>--mode には basic、advanced、words のいずれかを指定してください（&apos;%1&apos; は無効です）。</translation>
+    </message>
+    <message>
+        <source>--exclude-ambiguous and --keep-ambiguous contradict each other.</source>
+        <translation>--exclude-ambiguous と --keep-ambiguous は同時に指定できません。</translation>
+    </message>
+    <message>
+        <source>--strength and --json contradict each other.</source>
+        <translation>--strength と --json は同時に指定できません。</translation>
+    </message>
+    <message>
+        <source>--no-clear only goes with --copy.</source>
+        <translation>--no-clear は --copy と併用する場合にのみ指定できます。</translation>
+    </message>
+    <message>
+        <source>Prints passwords or passphrases from the system&apos;s secure random source, one per line. Options not given come from the settings of the Tessellon window (never changed from here), or from the defaults with --defaults.</source>
+        <translation>システムの安全な乱数源からパスワードまたはパスフレーズを生成し、1行に1つずつ出力します。指定しなかったオプションには Tessellon ウィンドウの設定（ここから変更されることはありません）が使われ、--defaults を指定した場合は既定値が使われます。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>予期しない引数 &apos;%1&apos; です。</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>書き込みエラー</translation>
+    </message>
+    <message>
+        <source>Try &apos;tessellon-cli --help&apos; for more information.
+</source>
+        <translation>詳しくは &apos;tessellon-cli --help&apos; を実行してください。
+</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>単語</translation>
+    </message>
+    <message>
+        <source>About %1 to crack at 100 billion guesses per second.</source>
+        <translation>解読にかかる時間の目安：%1（毎秒1,000億回の推測の場合）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words available</source>
+        <translation>
+            <numerusform>%1語から選択</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters in the pool</source>
+        <translation>
+            <numerusform>%n種類の文字から選択</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>強度</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>再生成</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Recently generated passwords</source>
+        <translation>最近生成したパスワード</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Exclude ambiguous characters</source>
+        <translation>紛らわしい文字を除外</translation>
+    </message>
+    <message>
+        <source>Clear clipboard after 1 minute</source>
+        <translation>1分後にクリップボードを消去</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>コピー済み</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratedPassword</name>
+    <message numerus="yes">
+        <source>%n thousand years</source>
+        <translation>
+            <numerusform>%n千年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n million years</source>
+        <translation>
+            <numerusform>%n百万年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n billion years</source>
+        <translation>
+            <numerusform>%n十億年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trillion years</source>
+        <translation>
+            <numerusform>%n兆年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quadrillion years</source>
+        <translation>
+            <numerusform>%n千兆年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quintillion years</source>
+        <translation>
+            <numerusform>%n百京年</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>effectively forever</source>
+        <translation>事実上永遠</translation>
+    </message>
+    <message>
+        <source>instantly</source>
+        <translation>一瞬</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n秒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n分</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n年</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GeneratorError</name>
+    <message>
+        <source>Turn on at least one character to generate a password.</source>
+        <translation>パスワードを生成するには、少なくとも1つの文字をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>The word list couldn&apos;t be loaded.</source>
+        <translation>単語リストを読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>履歴はまだありません</translation>
+    </message>
+    <message>
+        <source>Passwords you regenerate past will collect here.</source>
+        <translation>再生成で置き換わったパスワードがここにたまります。</translation>
+    </message>
+    <message>
+        <source>Kept in memory only — cleared when you quit.</source>
+        <translation>メモリ上にのみ保持され、終了時に消去されます。</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>消去</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>再生成</translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation>パスワードをコピー</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDisplay</name>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Generates strong passwords and passphrases in a window. The window keeps the settings you chose last time; for passwords in a terminal or a script, use tessellon-cli.</source>
+        <translation>強力なパスワードとパスフレーズをウィンドウで生成します。ウィンドウは前回選んだ設定を保持します。端末やスクリプトでパスワードを得るには tessellon-cli を使用してください。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>予期しない引数 &apos;%1&apos; です。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>詳しくは &apos;%1 --help&apos; を実行してください。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>Weak</source>
+        <translation>弱い</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>強い</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>非常に強い</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthMeter</name>
+    <message>
+        <source>Strength</source>
+        <translation>強度</translation>
+    </message>
+    <message>
+        <source>%1, 2 to the %2 power</source>
+        <translation>%1、2の%2乗</translation>
+    </message>
+</context>
+<context>
+    <name>TessellonApp</name>
+    <message>
+        <source>Tessellon</source>
+        <translation>Tessellon</translation>
+    </message>
+    <message>
+        <source>Tessellon has to stop: the system&apos;s secure random source failed.</source>
+        <translation>システムの安全な乱数源でエラーが発生したため、Tessellon を終了します。</translation>
+    </message>
+    <message>
+        <source>It never makes a password from a weaker source. The system may be missing the getrandom call, or a security policy may forbid it.</source>
+        <translation>Tessellon は、より弱い乱数源からパスワードを作ることはありません。システムに getrandom 呼び出しがないか、セキュリティポリシーで禁止されている可能性があります。</translation>
+    </message>
+</context>
+<context>
+    <name>WordsControls</name>
+    <message>
+        <source>Separators</source>
+        <translation>区切り文字</translation>
+    </message>
+    <message>
+        <source>No separator — the words run together.</source>
+        <translation>区切り文字なし — 単語が続けて並びます。</translation>
+    </message>
+    <message>
+        <source>Words are joined by this character.</source>
+        <translation>単語をこの文字でつなぎます。</translation>
+    </message>
+    <message>
+        <source>Each join picks one at random, which makes it stronger.</source>
+        <translation>つなぎ目ごとにランダムに1つ選ぶため、より強くなります。</translation>
+    </message>
+</context>
+</TS>

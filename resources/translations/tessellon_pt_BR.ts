@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AdvancedControls</name>
+    <message>
+        <source>Additional characters</source>
+        <translation>Caracteres adicionais</translation>
+    </message>
+</context>
+<context>
+    <name>Alphabet</name>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Parênteses</translation>
+    </message>
+</context>
+<context>
+    <name>ChipRowTitle</name>
+    <message>
+        <source>lower</source>
+        <comment>the row&apos;s title in the tooltip: lower or keep</comment>
+        <translation>lower</translation>
+    </message>
+    <message>
+        <source>Turn off all %1</source>
+        <translation>Desativar %1 por completo</translation>
+    </message>
+    <message>
+        <source>Turn on all %1</source>
+        <translation>Ativar %1 por completo</translation>
+    </message>
+    <message>
+        <source>Turns off the whole row</source>
+        <translation>Desativa a linha inteira</translation>
+    </message>
+    <message>
+        <source>Turns on the whole row</source>
+        <translation>Ativa a linha inteira</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardHandOff</name>
+    <message>
+        <source>tessellon-clipboard, which serves the copy, is not installed.</source>
+        <translation>O tessellon-clipboard, que mantém a cópia disponível, não está instalado.</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached.</source>
+        <translation>Não foi possível acessar a área de transferência.</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached: is a graphical session running?</source>
+        <translation>Não foi possível acessar a área de transferência: há uma sessão gráfica em execução?</translation>
+    </message>
+    <message>
+        <source>--copy is not available on this platform.</source>
+        <translation>--copy não está disponível nesta plataforma.</translation>
+    </message>
+    <message>
+        <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
+        <translation>--copy requer um compositor Wayland com suporte a controle de dados (como sway ou KDE Plasma); copie pela janela do Tessellon.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineRequest</name>
+    <message>
+        <source>--%1 must be a whole number of at least %2, not &apos;%3&apos;.</source>
+        <translation>--%1 deve ser um número inteiro maior ou igual a %2, não &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from %2 to %3, not &apos;%4&apos;.</source>
+        <translation>--%1 deve ser um número inteiro de %2 a %3, não &apos;%4&apos;.</translation>
+    </message>
+    <message>
+        <source>--%1 holds the byte 0x%2, which is not UTF-8 text.</source>
+        <translation>--%1 contém o byte 0x%2, que não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>--%1 holds U+%2, a character that cannot be seen or typed back.</source>
+        <translation>--%1 contém U+%2, um caractere que não pode ser visto nem digitado de novo.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>basic, advanced or words.</source>
+        <translation>basic, advanced ou words.</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>Characters per password, 4 to 128.</source>
+        <translation>Caracteres por senha, de 4 a 128.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Words per passphrase, 3 to 12.</source>
+        <translation>Palavras por frase secreta, de 3 a 12.</translation>
+    </message>
+    <message>
+        <source>The characters to draw from, written together.</source>
+        <translation>Os caracteres a sortear, escritos juntos.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>Extra characters for advanced mode.</source>
+        <translation>Caracteres extras para o modo avançado.</translation>
+    </message>
+    <message>
+        <source>Characters to join words with; empty for none.</source>
+        <translation>Caracteres para unir as palavras; vazio para nenhum.</translation>
+    </message>
+    <message>
+        <source>Leave out characters that are easy to confuse.</source>
+        <translation>Omite caracteres fáceis de confundir.</translation>
+    </message>
+    <message>
+        <source>Keep characters that are easy to confuse.</source>
+        <translation>Mantém caracteres fáceis de confundir.</translation>
+    </message>
+    <message>
+        <source>Start from the defaults, not the window&apos;s settings.</source>
+        <translation>Parte dos valores padrão, não das configurações da janela.</translation>
+    </message>
+    <message>
+        <source>How many passwords, each drawn anew.</source>
+        <translation>Quantidade de senhas, cada uma gerada de forma independente.</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>Add the entropy in bits, the rating and the crack time, tab-separated.</source>
+        <translation>Acrescenta a entropia em bits, a classificação e o tempo para quebrar, separados por tabulação.</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per password.</source>
+        <translation>Imprime um objeto JSON por senha.</translation>
+    </message>
+    <message>
+        <source>Copy the first password to the clipboard instead of printing it; cleared after a minute.</source>
+        <translation>Copia a primeira senha para a área de transferência em vez de imprimi-la; ela é apagada após um minuto.</translation>
+    </message>
+    <message>
+        <source>With --copy: leave the copy in place.</source>
+        <translation>Com --copy: não apaga a cópia.</translation>
+    </message>
+    <message>
+        <source>--mode must be basic, advanced or words, not &apos;%1&apos;.</source>
+        <translation>--mode deve ser basic, advanced ou words, não &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--exclude-ambiguous and --keep-ambiguous contradict each other.</source>
+        <translation>--exclude-ambiguous e --keep-ambiguous se contradizem.</translation>
+    </message>
+    <message>
+        <source>--strength and --json contradict each other.</source>
+        <translation>--strength e --json se contradizem.</translation>
+    </message>
+    <message>
+        <source>--no-clear only goes with --copy.</source>
+        <translation>--no-clear só pode ser usado com --copy.</translation>
+    </message>
+    <message>
+        <source>Prints passwords or passphrases from the system&apos;s secure random source, one per line. Options not given come from the settings of the Tessellon window (never changed from here), or from the defaults with --defaults.</source>
+        <translation>Imprime senhas ou frases secretas obtidas da fonte aleatória segura do sistema, uma por linha. As opções não informadas vêm das configurações da janela do Tessellon (que nunca são alteradas daqui) ou, com --defaults, dos valores padrão.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>erro de escrita</translation>
+    </message>
+    <message>
+        <source>Try &apos;tessellon-cli --help&apos; for more information.
+</source>
+        <translation>Tente &apos;tessellon-cli --help&apos; para mais informações.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Length</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palavras</translation>
+    </message>
+    <message>
+        <source>About %1 to crack at 100 billion guesses per second.</source>
+        <translation>Tempo estimado para quebrá-la a 100 bilhões de tentativas por segundo: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words available</source>
+        <translation>
+            <numerusform>%1 palavra disponível</numerusform>
+            <numerusform>%1 palavras disponíveis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters in the pool</source>
+        <translation>
+            <numerusform>%n caractere no conjunto</numerusform>
+            <numerusform>%n caracteres no conjunto</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Segurança</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Básico</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avançado</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Regenerar</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Recently generated passwords</source>
+        <translation>Senhas geradas recentemente</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Exclude ambiguous characters</source>
+        <translation>Excluir caracteres ambíguos</translation>
+    </message>
+    <message>
+        <source>Clear clipboard after 1 minute</source>
+        <translation>Limpar a área de transferência após 1 minuto</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratedPassword</name>
+    <message numerus="yes">
+        <source>%n thousand years</source>
+        <translation>
+            <numerusform>%n mil anos</numerusform>
+            <numerusform>%n mil anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n million years</source>
+        <translation>
+            <numerusform>%n milhão de anos</numerusform>
+            <numerusform>%n milhões de anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n billion years</source>
+        <translation>
+            <numerusform>%n bilhão de anos</numerusform>
+            <numerusform>%n bilhões de anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trillion years</source>
+        <translation>
+            <numerusform>%n trilhão de anos</numerusform>
+            <numerusform>%n trilhões de anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quadrillion years</source>
+        <translation>
+            <numerusform>%n quatrilhão de anos</numerusform>
+            <numerusform>%n quatrilhões de anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quintillion years</source>
+        <translation>
+            <numerusform>%n quintilhão de anos</numerusform>
+            <numerusform>%n quintilhões de anos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>effectively forever</source>
+        <translation>praticamente uma eternidade</translation>
+    </message>
+    <message>
+        <source>instantly</source>
+        <translation>instantaneamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n ano</numerusform>
+            <numerusform>%n anos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GeneratorError</name>
+    <message>
+        <source>Turn on at least one character to generate a password.</source>
+        <translation>Ative pelo menos um caractere para gerar uma senha.</translation>
+    </message>
+    <message>
+        <source>The word list couldn&apos;t be loaded.</source>
+        <translation>Não foi possível carregar a lista de palavras.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>Nenhum histórico ainda</translation>
+    </message>
+    <message>
+        <source>Passwords you regenerate past will collect here.</source>
+        <translation>As senhas que você deixar para trás ao regenerar vão se acumulando aqui.</translation>
+    </message>
+    <message>
+        <source>Kept in memory only — cleared when you quit.</source>
+        <translation>Mantido só na memória — apagado ao sair.</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Regenerar</translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation>Copiar senha</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDisplay</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Generates strong passwords and passphrases in a window. The window keeps the settings you chose last time; for passwords in a terminal or a script, use tessellon-cli.</source>
+        <translation>Gera senhas e frases secretas fortes em uma janela. A janela mantém as configurações que você escolheu da última vez; para senhas em um terminal ou script, use o tessellon-cli.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>Tente &apos;%1 --help&apos; para mais informações.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>Weak</source>
+        <translation>Fraca</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Razoável</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Boa</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Forte</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>Excelente</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthMeter</name>
+    <message>
+        <source>Strength</source>
+        <translation>Segurança</translation>
+    </message>
+    <message>
+        <source>%1, 2 to the %2 power</source>
+        <translation>%1, 2 elevado a %2</translation>
+    </message>
+</context>
+<context>
+    <name>TessellonApp</name>
+    <message>
+        <source>Tessellon</source>
+        <translation>Tessellon</translation>
+    </message>
+    <message>
+        <source>Tessellon has to stop: the system&apos;s secure random source failed.</source>
+        <translation>O Tessellon precisa ser encerrado: a fonte aleatória segura do sistema falhou.</translation>
+    </message>
+    <message>
+        <source>It never makes a password from a weaker source. The system may be missing the getrandom call, or a security policy may forbid it.</source>
+        <translation>Ele nunca gera uma senha a partir de uma fonte menos segura. Talvez o sistema não tenha a chamada getrandom, ou uma política de segurança a proíba.</translation>
+    </message>
+</context>
+<context>
+    <name>WordsControls</name>
+    <message>
+        <source>Separators</source>
+        <translation>Separadores</translation>
+    </message>
+    <message>
+        <source>No separator — the words run together.</source>
+        <translation>Sem separador — as palavras ficam juntas.</translation>
+    </message>
+    <message>
+        <source>Words are joined by this character.</source>
+        <translation>As palavras são unidas por este caractere.</translation>
+    </message>
+    <message>
+        <source>Each join picks one at random, which makes it stronger.</source>
+        <translation>Cada junção sorteia um deles, o que deixa a frase mais forte.</translation>
+    </message>
+</context>
+</TS>

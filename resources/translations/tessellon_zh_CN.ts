@@ -1,0 +1,538 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AdvancedControls</name>
+    <message>
+        <source>Additional characters</source>
+        <translation>附加字符</translation>
+    </message>
+</context>
+<context>
+    <name>Alphabet</name>
+    <message>
+        <source>Symbols</source>
+        <translation>符号</translation>
+    </message>
+    <message>
+        <source>Punctuation</source>
+        <translation>标点</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>括号</translation>
+    </message>
+</context>
+<context>
+    <name>ChipRowTitle</name>
+    <message>
+        <source>lower</source>
+        <comment>the row&apos;s title in the tooltip: lower or keep</comment>
+        <translation>keep</translation>
+    </message>
+    <message>
+        <source>Turn off all %1</source>
+        <translation>关闭全部%1</translation>
+    </message>
+    <message>
+        <source>Turn on all %1</source>
+        <translation>开启全部%1</translation>
+    </message>
+    <message>
+        <source>Turns off the whole row</source>
+        <translation>关闭整行</translation>
+    </message>
+    <message>
+        <source>Turns on the whole row</source>
+        <translation>开启整行</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardHandOff</name>
+    <message>
+        <source>tessellon-clipboard, which serves the copy, is not installed.</source>
+        <translation>负责提供复制内容的 tessellon-clipboard 未安装。</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached.</source>
+        <translation>无法访问剪贴板。</translation>
+    </message>
+    <message>
+        <source>The clipboard couldn&apos;t be reached: is a graphical session running?</source>
+        <translation>无法访问剪贴板：图形会话是否正在运行？</translation>
+    </message>
+    <message>
+        <source>--copy is not available on this platform.</source>
+        <translation>--copy 在此平台上不可用。</translation>
+    </message>
+    <message>
+        <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
+        <translation>--copy 需要支持数据控制（data control）的 Wayland 合成器（例如 sway 或 KDE Plasma）；请从 Tessellon 窗口复制。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineRequest</name>
+    <message>
+        <source>--%1 must be a whole number of at least %2, not &apos;%3&apos;.</source>
+        <translation>--%1 必须是不小于 %2 的整数，而不是 &apos;%3&apos;。</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from %2 to %3, not &apos;%4&apos;.</source>
+        <translation>--%1 必须是 %2 到 %3 之间的整数，而不是 &apos;%4&apos;。</translation>
+    </message>
+    <message>
+        <source>--%1 holds the byte 0x%2, which is not UTF-8 text.</source>
+        <translation>--%1 含有字节 0x%2，不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>--%1 holds U+%2, a character that cannot be seen or typed back.</source>
+        <translation>--%1 含有 U+%2，该字符既不可见，也无法重新输入。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>显示版本信息并退出。</translation>
+    </message>
+    <message>
+        <source>basic, advanced or words.</source>
+        <translation>basic、advanced 或 words。</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Characters per password, 4 to 128.</source>
+        <translation>每个密码的字符数，4 到 128。</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Words per passphrase, 3 to 12.</source>
+        <translation>每个密码短语的单词数，3 到 12。</translation>
+    </message>
+    <message>
+        <source>The characters to draw from, written together.</source>
+        <translation>用于抽取的字符，连续写在一起。</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Extra characters for advanced mode.</source>
+        <translation>advanced 模式下的附加字符。</translation>
+    </message>
+    <message>
+        <source>Characters to join words with; empty for none.</source>
+        <translation>用于连接单词的字符；留空则不使用分隔符。</translation>
+    </message>
+    <message>
+        <source>Leave out characters that are easy to confuse.</source>
+        <translation>排除容易混淆的字符。</translation>
+    </message>
+    <message>
+        <source>Keep characters that are easy to confuse.</source>
+        <translation>保留容易混淆的字符。</translation>
+    </message>
+    <message>
+        <source>Start from the defaults, not the window&apos;s settings.</source>
+        <translation>从默认值开始，而非窗口中的设置。</translation>
+    </message>
+    <message>
+        <source>How many passwords, each drawn anew.</source>
+        <translation>生成的密码个数，每个都重新抽取。</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>Add the entropy in bits, the rating and the crack time, tab-separated.</source>
+        <translation>附加以比特为单位的熵、强度评级和破解时间，以制表符分隔。</translation>
+    </message>
+    <message>
+        <source>Print one JSON object per password.</source>
+        <translation>每个密码输出一个 JSON 对象。</translation>
+    </message>
+    <message>
+        <source>Copy the first password to the clipboard instead of printing it; cleared after a minute.</source>
+        <translation>将第一个密码复制到剪贴板而不输出；一分钟后清除。</translation>
+    </message>
+    <message>
+        <source>With --copy: leave the copy in place.</source>
+        <translation>与 --copy 一起使用：保留复制的内容，不清除。</translation>
+    </message>
+    <message>
+        <source>--mode must be basic, advanced or words, not &apos;%1&apos;.</source>
+        <translation>--mode 必须是 basic、advanced 或 words，而不是 &apos;%1&apos;。</translation>
+    </message>
+    <message>
+        <source>--exclude-ambiguous and --keep-ambiguous contradict each other.</source>
+        <translation>--exclude-ambiguous 与 --keep-ambiguous 相互冲突。</translation>
+    </message>
+    <message>
+        <source>--strength and --json contradict each other.</source>
+        <translation>--strength 与 --json 相互冲突。</translation>
+    </message>
+    <message>
+        <source>--no-clear only goes with --copy.</source>
+        <translation>--no-clear 只能与 --copy 一起使用。</translation>
+    </message>
+    <message>
+        <source>Prints passwords or passphrases from the system&apos;s secure random source, one per line. Options not given come from the settings of the Tessellon window (never changed from here), or from the defaults with --defaults.</source>
+        <translation>使用系统的安全随机数源生成密码或密码短语，每行一个。未指定的选项取自 Tessellon 窗口的设置（此处绝不会更改这些设置）；若指定 --defaults，则取默认值。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>意外的参数 &apos;%1&apos;。</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>写入错误</translation>
+    </message>
+    <message>
+        <source>Try &apos;tessellon-cli --help&apos; for more information.
+</source>
+        <translation>请尝试执行 &apos;tessellon-cli --help&apos; 获取更多信息。
+</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>单词</translation>
+    </message>
+    <message>
+        <source>About %1 to crack at 100 billion guesses per second.</source>
+        <translation>预计破解时间：%1（按每秒 1000 亿次猜测计算）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words available</source>
+        <translation>
+            <numerusform>可选单词 %1 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters in the pool</source>
+        <translation>
+            <numerusform>字符池中有 %n 个字符</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>强度</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>重新生成</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Recently generated passwords</source>
+        <translation>最近生成的密码</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Exclude ambiguous characters</source>
+        <translation>排除易混淆字符</translation>
+    </message>
+    <message>
+        <source>Clear clipboard after 1 minute</source>
+        <translation>1 分钟后清除剪贴板</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>已复制</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratedPassword</name>
+    <message numerus="yes">
+        <source>%n thousand years</source>
+        <translation>
+            <numerusform>%n 千年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n million years</source>
+        <translation>
+            <numerusform>%n 百万年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n billion years</source>
+        <translation>
+            <numerusform>%n 十亿年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trillion years</source>
+        <translation>
+            <numerusform>%n 万亿年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quadrillion years</source>
+        <translation>
+            <numerusform>%n 千万亿年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quintillion years</source>
+        <translation>
+            <numerusform>%n 百亿亿年</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>effectively forever</source>
+        <translation>近乎永久</translation>
+    </message>
+    <message>
+        <source>instantly</source>
+        <translation>瞬间</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n 年</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GeneratorError</name>
+    <message>
+        <source>Turn on at least one character to generate a password.</source>
+        <translation>请至少开启一个字符才能生成密码。</translation>
+    </message>
+    <message>
+        <source>The word list couldn&apos;t be loaded.</source>
+        <translation>无法加载单词列表。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>No history yet</source>
+        <translation>暂无历史记录</translation>
+    </message>
+    <message>
+        <source>Passwords you regenerate past will collect here.</source>
+        <translation>重新生成后，之前的密码会保存在这里。</translation>
+    </message>
+    <message>
+        <source>Kept in memory only — cleared when you quit.</source>
+        <translation>仅保存在内存中——退出时清除。</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>重新生成</translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation>复制密码</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDisplay</name>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>Generates strong passwords and passphrases in a window. The window keeps the settings you chose last time; for passwords in a terminal or a script, use tessellon-cli.</source>
+        <translation>在窗口中生成强密码和密码短语。窗口会保留您上次选择的设置；如需在终端或脚本中获取密码，请使用 tessellon-cli。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>显示版本信息并退出。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>意外的参数 &apos;%1&apos;。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>请尝试执行 &apos;%1 --help&apos; 获取更多信息。
+</translation>
+    </message>
+</context>
+<context>
+    <name>Strength</name>
+    <message>
+        <source>Weak</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>强</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>极强</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthMeter</name>
+    <message>
+        <source>Strength</source>
+        <translation>强度</translation>
+    </message>
+    <message>
+        <source>%1, 2 to the %2 power</source>
+        <translation>%1，2 的 %2 次方</translation>
+    </message>
+</context>
+<context>
+    <name>TessellonApp</name>
+    <message>
+        <source>Tessellon</source>
+        <translation>Tessellon</translation>
+    </message>
+    <message>
+        <source>Tessellon has to stop: the system&apos;s secure random source failed.</source>
+        <translation>Tessellon 必须停止运行：系统的安全随机数源出现故障。</translation>
+    </message>
+    <message>
+        <source>It never makes a password from a weaker source. The system may be missing the getrandom call, or a security policy may forbid it.</source>
+        <translation>Tessellon 绝不会使用更弱的随机源生成密码。系统可能缺少 getrandom 调用，或者安全策略禁止了该调用。</translation>
+    </message>
+</context>
+<context>
+    <name>WordsControls</name>
+    <message>
+        <source>Separators</source>
+        <translation>分隔符</translation>
+    </message>
+    <message>
+        <source>No separator — the words run together.</source>
+        <translation>无分隔符——单词直接相连。</translation>
+    </message>
+    <message>
+        <source>Words are joined by this character.</source>
+        <translation>单词之间用此字符连接。</translation>
+    </message>
+    <message>
+        <source>Each join picks one at random, which makes it stronger.</source>
+        <translation>每处连接随机选用其中一个，使密码更强。</translation>
+    </message>
+</context>
+</TS>
