@@ -3,8 +3,10 @@
 // short, and in Arabic the window mirrors while passwords still read left
 // to right.
 #include "app/Translations.h"
+#include "core/Alphabet.h"
 #include "support/ModelFixture.h"
 #include "ui/AccessibleInterfaces.h"
+#include "ui/ChipRowTitle.h"
 #include "ui/ContentView.h"
 #include "ui/FittedText.h"
 #include "ui/MainWindow.h"
@@ -62,11 +64,12 @@ private:
 struct Window : ModelFixture
 {
     explicit Window(GeneratorMode mode, const Settings &settings = {})
-        : ModelFixture({.start = [&] {
-            Settings start = settings;
-            start.mode = mode;
-            return start;
-        }()})
+        : ModelFixture({.start =
+                            [&] {
+                                Settings start = settings;
+                                start.mode = mode;
+                                return start;
+                            }()})
         , window(*model)
     {
         model->regenerate(true);
@@ -106,8 +109,8 @@ void collectAccessible(QAccessibleInterface *node, QStringList &texts, int depth
 {
     if (!node || depth > 40)
         return;
-    for (const QAccessible::Text role : {QAccessible::Name, QAccessible::Description,
-                                         QAccessible::Value, QAccessible::Help})
+    for (const QAccessible::Text role :
+         {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
         texts << node->text(role);
     for (int i = 0; i < node->childCount(); ++i)
         collectAccessible(node->child(i), texts, depth + 1);
@@ -177,16 +180,15 @@ QString englishLeftIn(QString text, const QStringList &passwords)
 // wrapped, taller.
 QString cutShort(const QWidget *widget)
 {
-    const QString name = QString::fromLatin1(widget->metaObject()->className()) + u' '
-                         + widget->objectName();
+    const QString name =
+        QString::fromLatin1(widget->metaObject()->className()) + u' ' + widget->objectName();
     if (const auto *label = qobject_cast<const QLabel *>(widget); label && label->wordWrap()) {
         const int needed = label->heightForWidth(label->width());
-        return needed > label->height()
-                   ? QStringLiteral("%1 '%2' needs %3 px of height, has %4")
-                         .arg(name, label->text())
-                         .arg(needed)
-                         .arg(label->height())
-                   : QString();
+        return needed > label->height() ? QStringLiteral("%1 '%2' needs %3 px of height, has %4")
+                                              .arg(name, label->text())
+                                              .arg(needed)
+                                              .arg(label->height())
+                                        : QString();
     }
     const QSize needed = widget->sizeHint();
     if (needed.width() <= widget->width())
@@ -344,6 +346,17 @@ private slots:
                      qPrintable(QString::number(i)));
         }
         QVERIFY(display.content().caretAt(1).x1() > 0);
+
+        // A range such as "0–9" reads as it does in English: the title drawn
+        // in the mirrored window is the one drawn in a left-to-right one.
+        const auto drawn = [](Qt::LayoutDirection direction) {
+            QGuiApplication::setLayoutDirection(direction);
+            ChipRowTitle title(Alphabet::digits().title());
+            title.resize(title.sizeHint());
+            return title.grab().toImage();
+        };
+        const QImage english = drawn(Qt::LeftToRight);
+        QCOMPARE(drawn(Qt::RightToLeft), english);
 
         Window w(GeneratorMode::basic);
         QCOMPARE(w.window.layoutDirection(), Qt::RightToLeft);

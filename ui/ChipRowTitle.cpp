@@ -56,7 +56,7 @@ void ChipRowTitle::paintEvent(QPaintEvent *)
     if (isDown())
         painter.setOpacity(0.7);
     painter.setPen(textColor());
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    painter.drawText(rect(), Qt::AlignCenter | Theme::ownDirection(text()), text());
     if (Theme::showsFocusRing(this))
         Theme::paintFocusRing(painter, rect(), 4, palette());
 }

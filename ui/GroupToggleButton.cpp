@@ -57,7 +57,8 @@ void GroupToggleButton::paintLabel(QPainter &painter, const QRectF &bounds) cons
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     painter.setPen(textColor());
-    painter.drawText(bounds, Qt::AlignCenter, m_group.title());
+    painter.drawText(bounds, Qt::AlignCenter | Theme::ownDirection(m_group.title()),
+                     m_group.title());
     if (!isStruckThrough())
         return;
     // Drawn by hand: the line has its own colour, unlike the font's.

@@ -226,4 +226,9 @@ void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const Q
     painter.restore();
 }
 
+int ownDirection(const QString &title)
+{
+    return title.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+}
+
 } // namespace Theme

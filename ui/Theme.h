@@ -67,6 +67,11 @@ QFont monospacedFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 
 // Focus is shown only after the keyboard moved it, as Qt's own styles do.
 bool showsFocusRing(const QWidget *widget);
+
+// The text flag that lays a short title out in its own direction, not the
+// window's: "0\u20139" is a range, which a right-to-left window would turn
+// into "9\u20130"; an Arabic title stays right to left.
+int ownDirection(const QString &title);
 void paintFocusRing(QPainter &painter, const QRectF &rect, qreal radius, const QPalette &palette);
 
 } // namespace Theme
