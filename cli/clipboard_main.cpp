@@ -97,7 +97,8 @@ int serveOnWayland(QByteArray text, std::optional<std::chrono::milliseconds> cle
     }
     if (failure) {
         refuse(QT_TRANSLATE_NOOP(
-            "ClipboardHandOff", "The clipboard couldn't be reached: is a graphical session running?"));
+            "ClipboardHandOff",
+            "The clipboard couldn't be reached: is a graphical session running?"));
         return 1;
     }
     answer(QStringLiteral("copied\n"));
@@ -114,8 +115,7 @@ int serveOnWayland(QByteArray text, std::optional<std::chrono::milliseconds> cle
 int main(int argc, char *argv[])
 {
     hardenProcess("tessellon-clipboard");
-    const std::optional<std::chrono::milliseconds> clearAfter =
-        clearDelay(argc > 1 ? argv[1] : "");
+    const std::optional<std::chrono::milliseconds> clearAfter = clearDelay(argc > 1 ? argv[1] : "");
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return 1;
@@ -129,6 +129,13 @@ int main(int argc, char *argv[])
 #endif
 
     const QGuiApplication application(argc, argv);
+#ifdef TESSELLON_DATA_CONTROL
+    // Qt found its way to a Wayland compositor all the same (a list of
+    // platforms, a session type), where a selection set without a window
+    // would be ignored without a word: the copy goes through data control.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return serveOnWayland(std::move(bytes), clearAfter);
+#endif
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
     bytes.fill('\0');
@@ -140,8 +147,7 @@ int main(int argc, char *argv[])
     // until another program has the clipboard.
     QClipboard *system = QGuiApplication::clipboard();
     if (clearAfter) {
-        QObject::connect(&clipboard, &Clipboard::clearEnded, &application,
-                         &QCoreApplication::quit);
+        QObject::connect(&clipboard, &Clipboard::clearEnded, &application, &QCoreApplication::quit);
     } else {
         QObject::connect(system, &QClipboard::dataChanged, &application, [system] {
             if (!system->ownsClipboard())

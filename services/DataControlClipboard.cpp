@@ -79,10 +79,10 @@ DataControlClipboard::~DataControlClipboard()
 std::optional<DataControlClipboard::Failure>
 DataControlClipboard::copy(const QList<TypedValue> &markers, QByteArray text)
 {
+    m_text = std::move(text); // wiped with this object, copied or not
     if (m_failure)
         return m_failure;
     m_markers = markers;
-    m_text = std::move(text);
     static constexpr zwlr_data_control_source_v1_listener sourceListener{send, cancelled};
     m_source = zwlr_data_control_manager_v1_create_data_source(m_manager);
     zwlr_data_control_source_v1_add_listener(m_source, &sourceListener, this);

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace SamplePasswords;
@@ -71,6 +72,10 @@ private slots:
             << pw << none << 444 << pw << QList{13, 13} << false;
         QTest::newRow("long, narrower") << pw << none << 300 << pw << QList{8, 12} << false;
         QTest::newRow("long, far too narrow") << pw << none << 140 << pw << QList{8, 8} << true;
+        // Nowhere to end a line but inside the run of letters and digits.
+        const QString run = QStringLiteral("k7Qm2Vx9pR4").repeated(12).left(128);
+        QTest::newRow("long, letters and digits")
+            << run << none << 300 << run << QList{8, 12} << false;
         const QStringList words = QStringLiteral("distill badge harbor quilt meadow lantern pivot "
                                                  "saddle orbit thimble vortex cobalt")
                                       .split(u' ');
@@ -108,11 +113,16 @@ private slots:
         QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
         QVERIFY(text.width() <= width - 20);
         QCOMPARE(height, int(std::ceil(text.height())) + 16);
-        // Lines end after a separator or a space where they can, not inside a word.
+        // Lines end after a separator or a space where they can, not inside a
+        // word; the first character stands on the first line.
+        const bool separated = std::any_of(shown.cbegin(), shown.cend(),
+                                           [](QChar c) { return !c.isLetterOrNumber(); });
+        QCOMPARE(content.caretAt(0).y1(), 0.0);
         int breaks = 0;
         for (qsizetype at = 1; at < content.visibleLength(); ++at) {
             if (content.caretAt(at).y1() != content.caretAt(at - 1).y1()) {
-                QVERIFY2(!shown.at(at - 1).isLetterOrNumber(), qPrintable(shown.left(at)));
+                QVERIFY2(!separated || !shown.at(at - 1).isLetterOrNumber(),
+                         qPrintable(shown.left(at)));
                 ++breaks;
             }
         }
@@ -134,10 +144,8 @@ private slots:
         PasswordDisplay display;
         display.setPassword(sample(text), Message());
         display.resize(600, display.heightForWidth(600));
-        QTextLayout row(text, HistoryRowDelegate::textFont());
-        row.beginLayout();
-        row.createLine();
-        row.endLayout();
+        QTextLayout row(FittedText::inOrder(text), HistoryRowDelegate::textFont());
+        HistoryRowDelegate::layOutPassword(row, 600);
         for (const QList<QGlyphRun> &runs : {display.content().glyphRuns(), row.glyphRuns()}) {
             QVERIFY(!runs.isEmpty());
             QList<quint32> drawn, alone;
@@ -212,7 +220,6 @@ private slots:
         display->setPassword(sample(QStringLiteral("other9")), {});
         QVERIFY(display->selectedText().isEmpty());
     }
-
 };
 
 QTEST_MAIN(TestPasswordDisplay)

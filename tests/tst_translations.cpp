@@ -347,6 +347,11 @@ private slots:
         }
         QVERIFY(display.content().caretAt(1).x1() > 0);
 
+        Window w(GeneratorMode::basic);
+        QCOMPARE(w.window.layoutDirection(), Qt::RightToLeft);
+        QTest::keyClick(&w.window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.copiedTexts.value(0), w.model->current()->text);
+
         // A range such as "0–9" reads as it does in English: the title drawn
         // in the mirrored window is the one drawn in a left-to-right one.
         const auto drawn = [](Qt::LayoutDirection direction) {
@@ -357,11 +362,7 @@ private slots:
         };
         const QImage english = drawn(Qt::LeftToRight);
         QCOMPARE(drawn(Qt::RightToLeft), english);
-
-        Window w(GeneratorMode::basic);
-        QCOMPARE(w.window.layoutDirection(), Qt::RightToLeft);
-        QTest::keyClick(&w.window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w.copiedTexts.value(0), w.model->current()->text);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 };
 

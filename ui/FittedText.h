@@ -28,6 +28,7 @@ public:
 
     FittedText(const QString &text, const QList<QTextLayout::FormatRange> &runs,
                const Style &style);
+    ~FittedText();
 
     // A password is a sequence of characters, not text in a language: each
     // keeps its place, left to right, in a window of either direction and
@@ -35,7 +36,6 @@ public:
     // turn the brackets and digits after it around). The text between a
     // left-to-right override and its end, for a QTextLayout.
     static QString inOrder(const QString &text);
-    ~FittedText();
 
     // Lays the text out for a width; asking again for the same width is free.
     void fit(qreal width) const;

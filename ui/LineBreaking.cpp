@@ -5,13 +5,16 @@
 namespace {
 
 // A passphrase's separators, a password's symbols and spaces: a line may
-// end after any character that is neither letter, digit nor mark.
+// end after any character that is neither letter, digit nor mark, nor an
+// invisible format character such as the override that keeps a password
+// in order.
 bool breaksAfter(const QString &text, int position)
 {
     char32_t last = text.at(position - 1).unicode();
     if (QChar::isLowSurrogate(last) && position >= 2 && text.at(position - 2).isHighSurrogate())
         last = QChar::surrogateToUcs4(text.at(position - 2), text.at(position - 1));
-    return !QChar::isLetterOrNumber(last) && !QChar::isMark(last);
+    return !QChar::isLetterOrNumber(last) && !QChar::isMark(last)
+           && QChar::category(last) != QChar::Other_Format;
 }
 
 // A line cut inside a word ends after the last separator it holds instead,

@@ -28,7 +28,6 @@ PLURAL_FORMS = {"de": 2, "fr": 2, "es": 2, "pt_BR": 2, "ja": 1, "zh_CN": 1, "ar"
 # entries may share an accelerator.
 MENUS = [
     ("MainWindow", ["&File", "&Edit"]),
-    ("MainWindow", ["&Quit"]),
     ("MainWindow", ["Cu&t", "&Copy", "&Paste", "Select &All"]),
 ]
 
