@@ -6,6 +6,7 @@
 #include "app/WordlistPreload.h"
 #include "core/SystemRandomSource.h"
 #include "services/BackgroundWriter.h"
+#include "services/MarkedItem.h"
 #include "ui/AccessibleInterfaces.h"
 #include "ui/SymbolStyle.h"
 
@@ -23,22 +24,23 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TESSELLON_VERSION));
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
-    QApplication application(argc, argv);
-    const Translations translations;
-    SystemRandomSource::setFailureNotice(&TessellonApp::tellRandomSourceFailure);
-    const QuitOnSignals quitOnSignals;
-    QApplication::setStyle(new SymbolStyle);
-    QAccessible::installFactory(accessibleInterface);
-    QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
-
-    // Before the model exists, so that its first passphrase rarely waits.
-    startWordlistPreload();
     int status = 0;
     {
+        QApplication application(argc, argv);
+        const Translations translations;
+        SystemRandomSource::setFailureNotice(&TessellonApp::tellRandomSourceFailure);
+        const QuitOnSignals quitOnSignals;
+        QApplication::setStyle(new SymbolStyle);
+        QAccessible::installFactory(accessibleInterface);
+        QApplication::setDesktopFileName(QStringLiteral("io.github.tessellon.Tessellon"));
+
+        // Before the model exists, so that its first passphrase rarely waits.
+        startWordlistPreload();
         TessellonApp app;
         app.show();
         status = QApplication::exec();
     }
+    MarkedItem::deleteUnclaimed();
     // A settings file locked by another program: its write goes on, and the
     // process ends without the static destructors it could meet.
     if (BackgroundWriter::writesLeftRunning() > 0) {

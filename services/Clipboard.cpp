@@ -1,5 +1,6 @@
 #include "services/Clipboard.h"
 
+#include "core/SecretWipe.h"
 #include "services/ClipboardHandOff.h"
 #include "services/MarkedItem.h"
 
@@ -18,20 +19,23 @@ Clipboard::Clipboard(PendingClear::Clock clock, QObject *parent)
     : QObject(parent)
     , m_pendingClear(QGuiApplication::clipboard(), std::move(clock))
 {
-    connect(&m_pendingClear, &PendingClear::cleared, this, [this] { deleteIfReleased(m_item); });
+    // Another program's copy lets go of ours; a clear may not be announced.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { wipeIfReleased(m_item); });
+    connect(&m_pendingClear, &PendingClear::cleared, this, [this] { wipeIfReleased(m_item); });
     connect(&m_pendingClear, &PendingClear::ended, this, &Clipboard::clearEnded);
 }
 
-// Qt 6.4's Wayland clipboard never deletes an item once it lets go of it
-// (later versions do, as every other platform does), which would keep the
-// password in memory for good: an item the clipboard no longer holds, and
-// that nobody deleted, is deleted here. Only there: X11's clipboard reports
-// another owner before Qt has let go of the item, and deletes it itself.
-void Clipboard::deleteIfReleased(const QPointer<QMimeData> &item)
+// The platform owns an item once it is on the clipboard and deletes it
+// when it likes: X11 and Qt 6.8's Wayland clipboard at the next copy or at
+// exit, Qt 6.4's Wayland clipboard never. Deleting it once the clipboard
+// has let go of it would leave Qt 6.8 a dangling pointer to delete again at
+// exit; so its text is wiped then, and the item itself deleted only once
+// no Qt can hold it any more (at the next copy, or after the application).
+void Clipboard::wipeIfReleased(const QPointer<MarkedItem> &item)
 {
-    if (item && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        && QGuiApplication::clipboard()->mimeData() != item.data())
-        delete item.data();
+    if (item && QGuiApplication::clipboard()->mimeData() != item.data())
+        item->wipe();
 }
 
 void Clipboard::copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter)
@@ -42,14 +46,16 @@ void Clipboard::copy(const QString &text, std::optional<std::chrono::millisecond
     [[maybe_unused]] static const auto *converter = new ConcealedTypeConverter;
 #endif
     m_pendingClear.cancel();
-    const QPointer<QMimeData> previous = m_item;
+    const QPointer<MarkedItem> previous = m_item;
     const QByteArray copyId = newCopyId();
-    m_item = markedItem(text, copyId);
+    m_item = new MarkedItem(text, copyId);
     // setMimeData empties the clipboard and writes the item in one step, so
     // no other program sees it empty in between: some clipboard managers
     // refill an empty clipboard from their history.
     QGuiApplication::clipboard()->setMimeData(m_item);
-    deleteIfReleased(previous);
+    // Every platform deletes the item a new one replaces, but Qt 6.4's
+    // Wayland clipboard, which has let go of it for good by now.
+    delete previous.data();
     if (autoClearAfter)
         m_pendingClear.schedule(text, copyId,
                                 std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
@@ -60,17 +66,17 @@ void Clipboard::letGoAtQuit()
     std::optional<PendingClear::Held> held = m_pendingClear.held();
     if (!held)
         return;
-    const std::optional<QString> refused = handOffToClipboard(held->text, held->left);
-    held->text.fill(u'\0');
-    if (refused) {
-        m_pendingClear.clearNow();
-        return;
+    if (handOffToClipboard(held->text, held->left)) {
+        m_pendingClear.clearNow(); // refused
+    } else {
+        m_pendingClear.cancel(); // the helper has it, and its own clear
+        // Its copy has taken this one's place, which the platform tells
+        // within moments; then the item is let go of, and wiped.
+        const QDeadlineTimer told(std::chrono::seconds(2));
+        while (QGuiApplication::clipboard()->mimeData() == m_item.data() && !told.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+        wipeIfReleased(m_item);
     }
-    m_pendingClear.cancel(); // the helper has it, and its own clear
-    // Its copy has taken this one's place, which the platform tells within
-    // moments; then the item is let go of, and deleted where Qt would not.
-    const QDeadlineTimer told(std::chrono::seconds(2));
-    while (QGuiApplication::clipboard()->mimeData() == m_item.data() && !told.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
-    deleteIfReleased(m_item);
+    // Read back from a manager that served it, the text is a copy of its own.
+    wipeInPlace(held->text);
 }

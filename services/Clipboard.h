@@ -1,8 +1,8 @@
 #pragma once
 
+#include "services/MarkedItem.h"
 #include "services/PendingClear.h"
 
-#include <QMimeData>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -47,8 +47,8 @@ signals:
     void clearEnded();
 
 private:
-    void deleteIfReleased(const QPointer<QMimeData> &item);
+    void wipeIfReleased(const QPointer<MarkedItem> &item);
 
     PendingClear m_pendingClear;
-    QPointer<QMimeData> m_item; // the last copy's item, while the platform has not deleted it
+    QPointer<MarkedItem> m_item; // the last copy's item, while the platform has not deleted it
 };

@@ -1,6 +1,7 @@
 #include "services/MarkedItem.h"
 
-#include <QMimeData>
+#include "core/SecretWipe.h"
+
 #include <QUuid>
 
 namespace {
@@ -12,6 +13,13 @@ QString windowsFormat(const char *name)
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(QLatin1String(name));
 }
 #endif
+
+// Every item alive, for the sweep at exit; main thread only.
+QList<MarkedItem *> &livingItems()
+{
+    static QList<MarkedItem *> items;
+    return items;
+}
 
 } // namespace
 
@@ -45,11 +53,40 @@ QList<std::pair<QString, QByteArray>> markers(const QByteArray &copyId)
     return types;
 }
 
-QMimeData *markedItem(const QString &text, const QByteArray &copyId)
+MarkedItem::MarkedItem(const QString &text, const QByteArray &copyId)
 {
-    auto *item = new QMimeData;
     for (const auto &[type, value] : markers(copyId))
-        item->setData(type, value);
-    item->setText(text);
-    return item;
+        setData(type, value);
+    // A buffer of its own, so that wiping it never touches the caller's
+    // string (the password still on show).
+    setText(QString(text.constData(), text.size()));
+    livingItems().append(this);
+}
+
+MarkedItem::~MarkedItem()
+{
+    wipe();
+    livingItems().removeOne(this);
+}
+
+void MarkedItem::deleteUnclaimed()
+{
+    while (!livingItems().isEmpty())
+        delete livingItems().constLast();
+}
+
+void MarkedItem::wipe()
+{
+    // What is stored, as stored: a text asked for in another form would be
+    // converted into a fresh copy, and that is not the one to zero.
+    for (const QString &format : formats()) {
+        if (!format.startsWith(u"text/"))
+            continue;
+        const QVariant stored = QMimeData::retrieveData(format, QMetaType());
+        if (stored.typeId() == QMetaType::QString)
+            wipeInPlace(stored.toString());
+        else if (stored.typeId() == QMetaType::QByteArray)
+            wipeInPlace(stored.toByteArray());
+    }
+    clear();
 }

@@ -3,11 +3,10 @@
 #include <QByteArray>
 #include <QLatin1StringView>
 #include <QList>
+#include <QMimeData>
 #include <QString>
 
 #include <utility>
-
-class QMimeData;
 
 // The type that marks a clipboard item as concealed. Every item the
 // generator copies carries it, on every platform.
@@ -25,6 +24,24 @@ QByteArray newCopyId();
 // the copy's id after them.
 QList<std::pair<QString, QByteArray>> markers(const QByteArray &copyId);
 
-// A new clipboard item holding the text, with the markers that keep it out
-// of clipboard histories ahead of it and, unless empty, the copy's id.
-QMimeData *markedItem(const QString &text, const QByteArray &copyId);
+// One clipboard item: the text, with the markers that keep it out of
+// clipboard histories ahead of it and, unless empty, the copy's id. The
+// platform owns it once it is on the clipboard and deletes it when it
+// likes (Qt 6.4's Wayland clipboard never does), so the text is wiped when
+// the clipboard lets go of it, not only when it is deleted.
+class MarkedItem : public QMimeData
+{
+    Q_OBJECT
+
+public:
+    MarkedItem(const QString &text, const QByteArray &copyId);
+    ~MarkedItem() override;
+
+    // Zeroes every text the item holds, where it stands (the platform may
+    // have added a converted copy), and empties the item.
+    void wipe();
+
+    // Deletes the items that the platform never deleted. Call once the
+    // application object is gone: Qt has deleted then all it ever will.
+    static void deleteUnclaimed();
+};

@@ -122,7 +122,7 @@ void PendingClear::clearIfUnchanged()
             // once: empty text of ours takes its place, which pastes as
             // nothing and which they leave alone. Qt replaces only what this
             // process owns, so this also ends a manager's hold on the copy.
-            m_clipboard->setMimeData(markedItem(QString(), QByteArray()));
+            m_clipboard->setMimeData(new MarkedItem(QString(), QByteArray()));
         } else if (m_clipboard->ownsClipboard()) {
             // On Wayland this drops our data source, which clears the
             // selection even while another window has the focus.

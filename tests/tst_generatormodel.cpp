@@ -150,18 +150,21 @@ private slots:
 
     // Delays on the continuous clock, which jumps as if the machine slept;
     // another program's copy of the same text is told apart by the marker.
+    // Once the clipboard has let go of an item, the password it held is
+    // zeroed where it stood, and the caller's own string is left alone.
     void clearsOnlyOurItemWhenItsTimeHasCome_data()
     {
         QTest::addColumn<int>("delay"); // ms; negative: then copied again without one
         QTest::addColumn<int>("slept"); // ms, right after the copy
         QTest::addColumn<bool>("theirCopy");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("a short delay clears") << 200 << 0 << false << true;
-        QTest::newRow("a minute not yet over") << 60'000 << 0 << false << false;
-        QTest::newRow("a minute passed in sleep") << 60'000 << 61'000 << false << true;
-        QTest::newRow("almost a minute in sleep") << 60'000 << 58'000 << false << false;
-        QTest::newRow("their copy of the same text") << 200 << 0 << true << false;
-        QTest::newRow("a copy without a delay cancels") << -200 << 0 << false << false;
+        QTest::addColumn<bool>("wiped");
+        QTest::newRow("a short delay clears") << 200 << 0 << false << true << true;
+        QTest::newRow("a minute not yet over") << 60'000 << 0 << false << false << false;
+        QTest::newRow("a minute passed in sleep") << 60'000 << 61'000 << false << true << true;
+        QTest::newRow("almost a minute in sleep") << 60'000 << 58'000 << false << false << false;
+        QTest::newRow("their copy of the same text") << 200 << 0 << true << false << true;
+        QTest::newRow("a copy without a delay cancels") << -200 << 0 << false << false << true;
     }
 
     void clearsOnlyOurItemWhenItsTimeHasCome()
@@ -170,12 +173,14 @@ private slots:
         QFETCH(int, slept);
         QFETCH(bool, theirCopy);
         QFETCH(bool, cleared);
-        const QString sample = QStringLiteral("sample-Tq4;vK9 z");
+        QFETCH(bool, wiped);
+        const QString sample = QString::fromLatin1("sample-Tq4;vK9 z");
         std::chrono::nanoseconds skipped{};
         const auto clock = [&] { return PendingClear::continuousTime() + skipped; };
         QClipboard *system = QGuiApplication::clipboard();
         Clipboard service(clock);
         service.copy(sample, std::chrono::milliseconds(std::abs(delay)));
+        const QString held = system->mimeData()->text(); // the item's own buffer
         if (delay < 0)
             service.copy(sample, std::nullopt);
         skipped = std::chrono::milliseconds(slept);
@@ -185,6 +190,8 @@ private slots:
         QTest::qWait(1500);
         QCOMPARE(system->text().isEmpty(), cleared);
         QCOMPARE(service.isClearPending(), delay > 1500 && !cleared);
+        QCOMPARE(held == QString(sample.size(), QChar(0)), wiped);
+        QCOMPARE(sample, QString::fromLatin1("sample-Tq4;vK9 z"));
     }
 };
 
