@@ -74,8 +74,14 @@ int pixelSize(TextStyle style)
 
 bool isDark(const QPalette &palette)
 {
-    return palette.color(QPalette::Window).lightnessF()
-           < palette.color(QPalette::WindowText).lightnessF();
+    return palette.color(QPalette::Window).lightnessF() < windowText(palette).lightnessF();
+}
+
+QColor windowText(const QPalette &palette)
+{
+    const QPalette::ColorGroup group = palette.currentColorGroup();
+    return palette.color(group == QPalette::Inactive ? QPalette::Active : group,
+                         QPalette::WindowText);
 }
 
 QColor accent(const QPalette &palette)
@@ -85,7 +91,7 @@ QColor accent(const QPalette &palette)
 
 QColor foreground(Foreground level, const QPalette &palette)
 {
-    const QColor text = palette.color(QPalette::WindowText);
+    const QColor text = windowText(palette);
     switch (level) {
     case Foreground::primary:
         return text;
@@ -101,7 +107,7 @@ QColor foreground(Foreground level, const QPalette &palette)
 
 QColor separator(const QPalette &palette)
 {
-    return withOpacity(palette.color(QPalette::WindowText), 0.1);
+    return withOpacity(windowText(palette), 0.1);
 }
 
 QColor standard(Standard color, const QPalette &palette)
@@ -166,7 +172,7 @@ QColor legible(const QColor &ink, const QColor &behind, const QPalette &palette,
         return mix(bottom, top, coverage);
     };
     const QColor background = over(behind, palette.color(QPalette::Window));
-    const QColor text = palette.color(QPalette::WindowText);
+    const QColor text = windowText(palette);
     QColor result = ink;
     for (int step = 1; step <= 20 && contrastRatio(over(result, background), background) < minimum;
          ++step) {

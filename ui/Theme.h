@@ -34,6 +34,12 @@ int barHeight(const QFont &font);
 // A palette is dark when its window is darker than its text.
 bool isDark(const QPalette &palette);
 
+// The text colour of the window, the same whether or not it has the focus:
+// Qt 6.8's GTK theme greys an unfocused window's text as GTK's backdrop
+// does (#929595 on #FAF9F8 with Adwaita), too faint for the lighter
+// levels drawn from it. Disabled stays disabled.
+QColor windowText(const QPalette &palette);
+
 QColor accent(const QPalette &palette);
 QColor foreground(Foreground level, const QPalette &palette);
 QColor separator(const QPalette &palette);
