@@ -118,6 +118,16 @@ private slots:
                 QVERIFY(shade.rgb() == text.rgb() && shade.alphaF() < previous && shade.alpha() > 0);
                 previous = shade.alphaF();
             }
+            // A theme that greys an unfocused window (GTK's backdrop) leaves
+            // its ink as it was focused; a disabled window keeps its own.
+            const QColor grey(0x92, 0x95, 0x95);
+            QPalette unfocused = palette;
+            unfocused.setColor(QPalette::Inactive, QPalette::WindowText, grey);
+            unfocused.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+            unfocused.setCurrentColorGroup(QPalette::Inactive);
+            QCOMPARE(Theme::foreground(F::secondary, unfocused).rgb(), text.rgb());
+            unfocused.setCurrentColorGroup(QPalette::Disabled);
+            QCOMPARE(Theme::foreground(F::primary, unfocused), grey);
 
             // Symbols are drawings, inked like button text; the GTK contrast runs
             // see that a theme's fixed-colour icons never stand in for them.
