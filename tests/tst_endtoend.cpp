@@ -388,6 +388,7 @@ public:
         environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
         environment.insert("XDG_DATA_HOME", m_home.filePath("data"));
         environment.insert("XDG_RUNTIME_DIR", m_home.path());
+        environment.insert("NO_AT_BRIDGE", "1"); // no accessibility bus started on its bus
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(QProcess::nullDevice());
@@ -397,22 +398,45 @@ public:
     {
         if (m_name == u"copyq")
             copyq({"exit"});
-        m_process.kill();
+        if (m_process.state() == QProcess::Running)
+            ::kill(-pid_t(m_process.processId()), SIGKILL); // with its bus
         m_process.waitForFinished();
     }
 
-    // Started and watching the clipboard, or false.
+    // Started and watching the clipboard, or false. xfce4-clipman 1.6.6
+    // (Debian 13) stops without a session bus for its settings: it gets
+    // one of its own, which goes with it.
     bool start()
     {
-        m_process.start(m_name == u"keeper"
-                            ? QCoreApplication::applicationDirPath() + "/clipboard_keeper"
-                            : m_name);
+        m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
+        if (m_name == u"keeper")
+            m_process.start(QCoreApplication::applicationDirPath() + "/clipboard_keeper");
+        else if (m_name == u"xfce4-clipman")
+            m_process.start("dbus-run-session", {"--", m_name});
+        else
+            m_process.start(m_name);
         if (!m_process.waitForStarted())
             return false;
         if (m_name == u"copyq")
             return QTest::qWaitFor([this] { return copyq({"count"}).has_value(); }, 20'000);
         QTest::qWait(2000); // its connection made, the clipboard watched
         return m_process.state() == QProcess::Running;
+    }
+
+    // Nothing of ours is on the clipboard. A manager that fills a clipboard
+    // whose owner has gone from its history (xfce4-clipman 1.6.6 does, 1.6.2
+    // did not) may put back a copy it recorded, since it honours no marker:
+    // that one is its own, served without our markers and id, and out of
+    // the reach of any clear of ours.
+    bool holdsNothingOfOurs() const
+    {
+        if (pastesNothing())
+            return true;
+        if (paste("TARGETS").contains("application/x-tessellon-copy-id"))
+            return false;
+        if (!m_refills)
+            m_refills = refillsOwnerlessClipboard();
+        return *m_refills;
     }
 
     // CopyQ's history, newest first.
@@ -426,6 +450,17 @@ public:
     }
 
 private:
+    // xclip serves a probe for one paste (the manager's own read, or ours)
+    // and goes: does the probe come back once nobody owns the clipboard?
+    static bool refillsOwnerlessClipboard()
+    {
+        runTool("xclip", {"-selection", "clipboard", "-loops", "1", "-i"}, "(probe)");
+        QTest::qWait(1500);
+        paste();
+        QTest::qWait(1500);
+        return paste() == "(probe)";
+    }
+
     std::optional<QByteArray> copyq(const QStringList &arguments) const
     {
         QProcess client;
@@ -439,6 +474,7 @@ private:
     QString m_name;
     QTemporaryDir m_home;
     QProcess m_process;
+    mutable std::optional<bool> m_refills;
 };
 
 constexpr int clearAfter = 2500;  // ms, in place of the minute
@@ -688,8 +724,11 @@ private slots:
         QTest::qWait(int(longerClear + 1000 - sinceCopy.elapsed()));
         if (cleared) {
             QTRY_VERIFY(pastesNothing());
+            // (Where a clipboard manager is told of no hand-over at exit,
+            // Qt waits five seconds for it first.)
+            QTRY_VERIFY_WITH_TIMEOUT(ourHelpers().isEmpty(), 15'000);
             QTest::qWait(1500); // a manager that refills an empty clipboard has done so
-            QVERIFY2(pastesNothing(), "the copy came back");
+            QVERIFY2(running.holdsNothingOfOurs(), "the copy came back");
         } else {
             QCOMPARE(paste(), password);
         }
@@ -746,16 +785,16 @@ private slots:
         QVERIFY(app.quit(how));
         QVERIFY2(sinceCopy.elapsed() < longerClear - 1000, "too slow to quit within the minute");
         if (!helper) {
-            QVERIFY(pastesNothing());
+            QVERIFY(running.holdsNothingOfOurs());
         } else {
             QCOMPARE(paste(), password);
             QVERIFY2(isMarked(), paste("TARGETS"));
         }
         QTest::qWait(int(longerClear + 500 - sinceCopy.elapsed()));
-        QTRY_VERIFY(pastesNothing());
-        QTRY_VERIFY(ourHelpers().isEmpty());
+        QTRY_VERIFY(running.holdsNothingOfOurs());
+        QTRY_VERIFY_WITH_TIMEOUT(ourHelpers().isEmpty(), 15'000);
         QTest::qWait(1500); // a manager that refills an empty clipboard has done so
-        QVERIFY2(pastesNothing(), "the copy came back");
+        QVERIFY2(running.holdsNothingOfOurs(), "the copy came back");
     }
 
     // A second Tessellon copies within the first one's minute, and both quit
