@@ -8,6 +8,7 @@
 // offered.
 #include "app/ProcessHardening.h"
 #include "core/CopyTimings.h"
+#include "core/SecretWipe.h"
 #include "services/Clipboard.h"
 #include "services/MarkedItem.h"
 
@@ -138,9 +139,9 @@ int main(int argc, char *argv[])
 #endif
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
-    bytes.fill('\0');
+    wipeInPlace(bytes);
     clipboard.copy(password, clearAfter);
-    password.fill(u'\0');
+    wipeInPlace(password); // the item holds a copy of its own
 
     // With a clear, it stays until the clear has run or been given up,
     // even while a clipboard manager serves the copy in its stead; without,

@@ -44,12 +44,12 @@ QSize HistoryRowDelegate::sizeHint(const QStyleOptionViewItem &option,
 void HistoryRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                const QModelIndex &index) const
 {
-    QStyleOptionViewItem background = option;
-    initStyleOption(&background, index);
-    background.text.clear();
+    // The panel from the view's own option, not through initStyleOption():
+    // that keeps the row's roles, its password among them, in the delegate's
+    // private cache until the next paint, which outlives Clear History.
     const QWidget *widget = option.widget;
     QStyle *style = widget ? widget->style() : QApplication::style();
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, widget);
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, widget);
 
     painter->save();
     const QRect inner = option.rect.adjusted(horizontalPadding, verticalPadding, -horizontalPadding,
