@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("one off") << "Symbols" << QStringList{"!", "$", "%"} << "+-+"
                                  << "Turn on all symbols";
         QTest::newRow("all off") << "A–Z" << QStringList{} << "---"
-                                 << "Turn on all a–z";
+                                 << "Turn on all A–Z"; // a range keeps its case
     }
 
     void rowShowsItsSelection()

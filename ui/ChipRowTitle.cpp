@@ -23,8 +23,11 @@ void ChipRowTitle::setRowState(ToggleState state)
     m_rowState = state;
     const bool allOn = state == ToggleState::on;
     // English lowers the title inside the sentence ("Turn on all symbols");
-    // a language whose nouns keep their capitals says "keep" here.
-    const bool lowered = tr("lower", "the row's title in the tooltip: lower or keep") != u"keep";
+    // a language whose nouns keep their capitals says "keep" here. A range
+    // such as "A\u2013Z" names its case, and keeps it.
+    const bool range = text().size() == 3 && text().at(1) == u'\u2013';
+    const bool lowered =
+        !range && tr("lower", "the row's title in the tooltip: lower or keep") != u"keep";
     const QString title = lowered ? text().toLower() : text();
     setToolTip((allOn ? tr("Turn off all %1") : tr("Turn on all %1")).arg(title));
     setAccessibleDescription(allOn ? tr("Turns off the whole row") : tr("Turns on the whole row"));
