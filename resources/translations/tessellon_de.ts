@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>About %1 to crack at 100 billion guesses per second.</source>
-        <translation>Etwa %1 bis zum Knacken bei 100 Milliarden Versuchen pro Sekunde.</translation>
+        <translation>Geschätzte Zeit zum Knacken bei 100 Milliarden Versuchen pro Sekunde: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words available</source>

@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>About %1 to crack at 100 billion guesses per second.</source>
-        <translation>Tiempo estimado para descifrarla a cien mil millones de intentos por segundo: %1.</translation>
+        <translation>Tiempo estimado para romperla a cien mil millones de intentos por segundo: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words available</source>

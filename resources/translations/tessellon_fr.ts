@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>About %1 to crack at 100 billion guesses per second.</source>
-        <translation>Environ %1 pour le casser, à raison de 100 milliards d’essais par seconde.</translation>
+        <translation>Temps de cassage estimé à 100 milliards d’essais par seconde : %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words available</source>
