@@ -17,8 +17,10 @@ class PreferencesStore final : public SettingsStore
 {
 public:
     // A stored document larger than this is not one of ours: it counts as
-    // absent, and is not read into memory.
-    static constexpr qint64 largestDocument = 64 * 1024;
+    // absent, and is not read into memory. Ours reach some 197 KB: 32,767
+    // extra characters (all a line edit holds) of six bytes each, as JSON
+    // writes a control character.
+    static constexpr qint64 largestDocument = 256 * 1024;
 
     PreferencesStore();
     ~PreferencesStore() override;

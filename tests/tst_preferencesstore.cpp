@@ -148,7 +148,7 @@ private slots:
         const auto padded = [](int size) {
             return QVariant(R"({"mode":"words",)" + QByteArray(size, ' ') + R"("length":20})");
         };
-        QTest::newRow("a document over 64 KiB") << padded(70 * 1024) << QString();
+        QTest::newRow("a document over 256 KiB") << padded(260 * 1024) << QString();
         QTest::newRow("a file of 4 MiB") << padded(4 << 20) << QString();
     }
 
@@ -167,6 +167,27 @@ private slots:
         QCOMPARE(preferences.storedValue().typeId(), QMetaType::QByteArray);
         QCOMPARE(PreferencesStore().load(), changed);
         QVERIFY(QFileInfo(preferences.fileName()).size() < 2048);
+    }
+
+    // Whatever the window can save, the next run reads back: the extra
+    // characters' field holds 32,767 characters (a line edit's most), which
+    // JSON writes in up to six bytes each and the file escapes further.
+    void readsBackTheLargestDocument_data()
+    {
+        QTest::addColumn<QString>("character");
+        QTest::newRow("CJK, three bytes") << QStringLiteral("\u4E2D");
+        QTest::newRow("quotes, escaped") << QStringLiteral("\"");
+        QTest::newRow("backslashes, escaped") << QStringLiteral("\\");
+        QTest::newRow("a control character, six bytes") << QStringLiteral("\u0001");
+    }
+
+    void readsBackTheLargestDocument()
+    {
+        QFETCH(QString, character);
+        TemporaryPreferences preferences;
+        const Settings largest{.additionalCharacters = character.repeated(32'767)};
+        PreferencesStore().save(largest);
+        QCOMPARE(PreferencesStore().load().additionalCharacters, largest.additionalCharacters);
     }
 
     // Saving never waits for a disk held up by another writer's lock (released
