@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Turn off all %1</source>
-        <translation>تعطيل كل %1</translation>
+        <translation>تعطيل كل ⁨%1⁩</translation>
     </message>
     <message>
         <source>Turn on all %1</source>
-        <translation>تفعيل كل %1</translation>
+        <translation>تفعيل كل ⁨%1⁩</translation>
     </message>
     <message>
         <source>Turns off the whole row</source>

@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>E&amp;infügen</translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
