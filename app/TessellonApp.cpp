@@ -26,7 +26,7 @@ void TessellonApp::show()
     m_window->show();
 }
 
-void TessellonApp::tellRandomSourceFailure(const char *)
+void TessellonApp::tellRandomSourceFailure(const char *reason)
 {
     QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TessellonApp", "Tessellon"),
                     QCoreApplication::translate(
@@ -35,5 +35,6 @@ void TessellonApp::tellRandomSourceFailure(const char *)
     box.setInformativeText(QCoreApplication::translate(
         "TessellonApp", "It never makes a password from a weaker source. The system may be "
                         "missing the getrandom call, or a security policy may forbid it."));
+    box.setDetailedText(QString::fromLocal8Bit(reason)); // the system's own words
     box.exec();
 }

@@ -22,8 +22,6 @@ public:
     // says why, so that the window does not simply vanish.
     static void tellRandomSourceFailure(const char *reason);
 
-    GeneratorModel &model() { return m_model; }
-
 private:
     // In this order: the model uses both services from its first moment.
     PreferencesStore m_store;

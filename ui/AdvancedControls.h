@@ -14,7 +14,6 @@ class AdvancedControls : public QWidget
 public:
     explicit AdvancedControls(GeneratorModel &model, QWidget *parent = nullptr);
 
-    QLineEdit *additionalField() const { return m_field; }
 
 private:
     QWidget *makeFieldRow();

@@ -17,7 +17,6 @@ public:
 
     explicit BasicControls(GeneratorModel &model, QWidget *parent = nullptr);
 
-    const QList<GroupToggleButton *> &groupButtons() const { return m_buttons; }
 
 private:
     QWidget *makeToggleRow();
