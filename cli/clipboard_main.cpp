@@ -4,8 +4,12 @@
 // output, and stays in the background until it has cleared the clipboard
 // (given --clear-after=MS: after that long, a minute at most) or another
 // program has taken it. On X11 it serves through Qt; on Wayland through
-// the compositor's data-control protocol, and it refuses where that is not
-// offered.
+// the compositor's data-control protocol, or, where that is not offered,
+// through the session's Xwayland, whose copies the compositor carries over
+// to Wayland programs (GNOME's does); it refuses where neither is there.
+// Given --clear-copy=ID instead, it clears the copy with that id through
+// Xwayland for the window, on a compositor that puts back the text a
+// Wayland program withdraws (GNOME's again).
 #include "app/ProcessHardening.h"
 #include "core/CopyTimings.h"
 #include "core/SecretWipe.h"
@@ -17,8 +21,11 @@
 #endif
 
 #include <QClipboard>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <csignal>
@@ -56,9 +63,8 @@ void detachFromCaller()
 // "--keep" keeps the copy; "--clear-after=MS" clears it after that long, a
 // minute at most; and anything else after the whole minute, erring on the
 // side of clearing.
-std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
+std::optional<std::chrono::milliseconds> clearDelay(const QByteArray &option)
 {
-    const QByteArray option(argument);
     if (option == "--keep")
         return std::nullopt;
     const QByteArray prefix("--clear-after=");
@@ -68,7 +74,13 @@ std::optional<std::chrono::milliseconds> clearDelay(const char *argument)
                          : autoClearDelay();
 }
 
-#ifdef TESSELLON_DATA_CONTROL
+// Why the copy is refused where a compositor without data control has no
+// Xwayland either.
+constexpr const char *noDataControl = QT_TRANSLATE_NOOP(
+    "ClipboardHandOff", "--copy needs a Wayland compositor that offers data control "
+                        "(such as sway or KDE Plasma); copy from the Tessellon window.");
+constexpr const char *noSession = QT_TRANSLATE_NOOP(
+    "ClipboardHandOff", "The clipboard couldn't be reached: is a graphical session running?");
 
 // The copy goes where the window's would: to the Wayland compositor
 // unless Qt programs are told to use another platform, or there is none.
@@ -79,27 +91,43 @@ bool onWayland()
                               : platform.startsWith("wayland");
 }
 
+// The X server is the compositor's own Xwayland, whose clipboard the
+// compositor shares with its Wayland programs: its outputs say so. A
+// nested compositor's X server (weston on X11) is not.
+bool onXwayland()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return QGuiApplication::platformName() == u"xcb" && screen
+           && screen->name().startsWith(QLatin1String("XWAYLAND"));
+}
+
+// After a clear through Xwayland, the empty text is served a moment longer:
+// a compositor that keeps a copy of the clipboard's text reads it then, and
+// would put back the password it read before if the owner went first.
+void lingerOnXwayland()
+{
+    if (!onXwayland() || !QGuiApplication::clipboard()->ownsClipboard())
+        return;
+    QEventLoop serving;
+    QTimer::singleShot(std::chrono::seconds(1), &serving, &QEventLoop::quit);
+    serving.exec();
+}
+
+#ifdef TESSELLON_DATA_CONTROL
+
 // A compositor takes a selection from a program without a window only
 // through data control; others ignore it without a word, so the copy is
 // refused there rather than reported.
-int serveOnWayland(QByteArray text, std::optional<std::chrono::milliseconds> clearAfter)
+int serveOnWayland(DataControlClipboard &clipboard, QByteArray text,
+                   std::optional<std::chrono::milliseconds> clearAfter)
 {
-    DataControlClipboard clipboard;
     QList<DataControlClipboard::TypedValue> typed;
     for (const auto &[type, value] : markers(newCopyId()))
         typed.append({type.toUtf8(), value});
     const std::optional<DataControlClipboard::Failure> failure =
         clipboard.copy(typed, std::move(text));
-    if (failure == DataControlClipboard::Failure::NotOffered) {
-        refuse(QT_TRANSLATE_NOOP("ClipboardHandOff",
-                                 "--copy needs a Wayland compositor that offers data control "
-                                 "(such as sway or KDE Plasma); copy from the Tessellon window."));
-        return 1;
-    }
     if (failure) {
-        refuse(QT_TRANSLATE_NOOP(
-            "ClipboardHandOff",
-            "The clipboard couldn't be reached: is a graphical session running?"));
+        refuse(failure == DataControlClipboard::Failure::NotOffered ? noDataControl : noSession);
         return 1;
     }
     answer(QStringLiteral("copied\n"));
@@ -111,12 +139,64 @@ int serveOnWayland(QByteArray text, std::optional<std::chrono::milliseconds> cle
 
 #endif
 
+// Where the Wayland compositor offers no data control, an X server that
+// the session names may be its Xwayland: the copy goes through it, and
+// Qt's X11 platform is chosen before the application starts.
+bool chooseXwayland()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
+// --clear-copy=ID: the window's copy, still on the clipboard with that id,
+// gives way to empty text of ours. The window's own clear would withdraw
+// its offer, which GNOME's compositor answers by putting back the text it
+// kept; an X11 program on its Xwayland may replace the clipboard at any
+// time, and the compositor keeps the empty text then. Answers "cleared",
+// "gone" where the clipboard holds another copy by now, or why it cannot
+// (data control, or no Xwayland: the window clears the copy itself).
+int clearCopy(int argc, char *argv[], const QByteArray &copyId)
+{
+#ifdef TESSELLON_DATA_CONTROL
+    if (onWayland() && !DataControlClipboard().failure()) {
+        refuse("The compositor offers data control.");
+        return 1;
+    }
+#endif
+    if (!onWayland() || !chooseXwayland()) {
+        refuse(noSession);
+        return 1;
+    }
+    const QGuiApplication application(argc, argv);
+    if (!onXwayland()) {
+        refuse(noSession);
+        return 1;
+    }
+    QClipboard *system = QGuiApplication::clipboard();
+    const QMimeData *held = system->mimeData();
+    if (!held || copyId.isEmpty() || held->data(copyIdType) != copyId) {
+        answer(QStringLiteral("gone\n"));
+        return 0;
+    }
+    system->setMimeData(new MarkedItem(QString(), QByteArray()));
+    answer(QStringLiteral("cleared\n"));
+    detachFromCaller();
+    lingerOnXwayland();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     hardenProcess("tessellon-clipboard");
-    const std::optional<std::chrono::milliseconds> clearAfter = clearDelay(argc > 1 ? argv[1] : "");
+    const QByteArray option(argc > 1 ? argv[1] : "");
+    const QByteArray clearCopyOption("--clear-copy=");
+    if (option.startsWith(clearCopyOption))
+        return clearCopy(argc, argv, option.mid(clearCopyOption.size()));
+    const std::optional<std::chrono::milliseconds> clearAfter = clearDelay(option);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return 1;
@@ -124,9 +204,19 @@ int main(int argc, char *argv[])
     input.close();
     // A reader that closes its end mid-paste must not end the copy.
     std::signal(SIGPIPE, SIG_IGN);
+    bool throughXwayland = false;
 #ifdef TESSELLON_DATA_CONTROL
-    if (onWayland())
-        return serveOnWayland(std::move(bytes), clearAfter);
+    if (onWayland()) {
+        DataControlClipboard clipboard;
+        if (clipboard.failure() != DataControlClipboard::Failure::NotOffered)
+            return serveOnWayland(clipboard, std::move(bytes), clearAfter);
+        throughXwayland = chooseXwayland();
+        if (!throughXwayland) {
+            wipeInPlace(bytes);
+            refuse(noDataControl);
+            return 1;
+        }
+    }
 #endif
 
     const QGuiApplication application(argc, argv);
@@ -134,9 +224,16 @@ int main(int argc, char *argv[])
     // Qt found its way to a Wayland compositor all the same (a list of
     // platforms, a session type), where a selection set without a window
     // would be ignored without a word: the copy goes through data control.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return serveOnWayland(std::move(bytes), clearAfter);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        DataControlClipboard clipboard;
+        return serveOnWayland(clipboard, std::move(bytes), clearAfter);
+    }
 #endif
+    if (throughXwayland && !onXwayland()) {
+        wipeInPlace(bytes);
+        refuse(noDataControl);
+        return 1;
+    }
     Clipboard clipboard;
     QString password = QString::fromUtf8(bytes);
     wipeInPlace(bytes);
@@ -157,5 +254,7 @@ int main(int argc, char *argv[])
     }
     answer(QStringLiteral("copied\n"));
     detachFromCaller();
-    return QGuiApplication::exec();
+    const int status = QGuiApplication::exec();
+    lingerOnXwayland();
+    return status;
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
 #ifdef Q_OS_UNIX
 #include <QDeadlineTimer>
@@ -45,6 +46,26 @@ QString helperPath()
 }
 
 } // namespace
+
+QProcess *startClearingThroughHelper(const QByteArray &copyId, QObject *parent)
+{
+    const QString helper = helperPath();
+    if (helper.isEmpty())
+        return nullptr;
+    auto *process = new QProcess(parent);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(helper, {QStringLiteral("--clear-copy=") + QString::fromLatin1(copyId)});
+    return process;
+}
+
+bool helperCleared(QProcess *process)
+{
+    // "gone": another copy has taken the clipboard meanwhile, ours is gone too.
+    const QByteArray answer = process->readAllStandardOutput();
+    return process->exitStatus() == QProcess::NormalExit
+           && (answer == "cleared\n" || answer == "gone\n");
+}
 
 #ifdef Q_OS_UNIX
 

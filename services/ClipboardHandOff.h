@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <chrono>
@@ -15,3 +16,15 @@
 // in place, or the reason it is not.
 std::optional<QString> handOffToClipboard(const QString &password,
                                           std::optional<std::chrono::milliseconds> clearAfter);
+
+class QObject;
+class QProcess;
+
+// Starts tessellon-clipboard to clear the window's copy with this id where
+// the platform's own clear would not hold: on a Wayland compositor without
+// data control that puts back the text a program withdraws (GNOME's), it
+// clears through the session's Xwayland instead. Null where the helper is
+// not installed. Once the process has finished, helperCleared() tells
+// whether the copy is gone; if not, the caller clears it itself.
+QProcess *startClearingThroughHelper(const QByteArray &copyId, QObject *parent);
+bool helperCleared(QProcess *process);

@@ -1,11 +1,13 @@
 #include "services/PendingClear.h"
 
+#include "services/ClipboardHandOff.h"
 #include "services/MarkedItem.h"
 
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QProcess>
 
 #include <algorithm>
 
@@ -52,9 +54,18 @@ PendingClear::PendingClear(QClipboard *clipboard, Clock clock)
     connect(clipboard, &QClipboard::dataChanged, this, &PendingClear::noteChange);
 }
 
+PendingClear::~PendingClear()
+{
+    // A clear under way at quit is seen through, not cut short.
+    if (m_helperClear)
+        m_helperClear->waitForFinished(5000);
+}
+
 void PendingClear::cancel()
 {
     m_timer.stop();
+    if (m_helperClear)
+        m_helperClear->disconnect(this); // it clears the old copy only, if still there
     m_textDigest.clear();
     m_copyId.clear();
 }
@@ -115,23 +126,54 @@ void PendingClear::noteChange()
 void PendingClear::clearIfUnchanged()
 {
     // Not every platform announces changes as they happen; look again.
-    if (holdsCopiedItem()) {
-        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            // Managers on X11 fill an empty clipboard from their history
-            // (xfce4-clipman, parcellite), which would bring the copy back at
-            // once: empty text of ours takes its place, which pastes as
-            // nothing and which they leave alone. Qt replaces only what this
-            // process owns, so this also ends a manager's hold on the copy.
-            m_clipboard->setMimeData(new MarkedItem(QString(), QByteArray()));
-        } else if (m_clipboard->ownsClipboard()) {
-            // On Wayland this drops our data source, which clears the
-            // selection even while another window has the focus.
-            m_clipboard->clear();
-        } else {
-            m_clipboard->setMimeData(new QMimeData);
-        }
-        emit cleared();
+    if (!holdsCopiedItem()) {
+        forget();
+        return;
     }
+    // Some Wayland compositors (GNOME's) put back the text of a copy whose
+    // program withdraws it: the helper clears it through Xwayland there.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        && (m_helperClear = startClearingThroughHelper(m_copyId, this))) {
+        const auto done = [this](bool helperDone) {
+            m_helperClear->deleteLater();
+            if (!helperDone && holdsCopiedItem())
+                clearHere();
+            emit cleared();
+            forget();
+        };
+        connect(m_helperClear, &QProcess::finished, this,
+                [this, done] { done(helperCleared(m_helperClear)); });
+        connect(m_helperClear, &QProcess::errorOccurred, this, [done](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                done(false);
+        });
+        return;
+    }
+    clearHere();
+    emit cleared();
+    forget();
+}
+
+void PendingClear::clearHere()
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // Managers on X11 fill an empty clipboard from their history
+        // (xfce4-clipman, parcellite), which would bring the copy back at
+        // once: empty text of ours takes its place, which pastes as
+        // nothing and which they leave alone. Qt replaces only what this
+        // process owns, so this also ends a manager's hold on the copy.
+        m_clipboard->setMimeData(new MarkedItem(QString(), QByteArray()));
+    } else if (m_clipboard->ownsClipboard()) {
+        // On Wayland this drops our data source, which clears the
+        // selection even while another window has the focus.
+        m_clipboard->clear();
+    } else {
+        m_clipboard->setMimeData(new QMimeData);
+    }
+}
+
+void PendingClear::forget()
+{
     m_textDigest.clear();
     m_copyId.clear();
     emit ended();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <optional>
 
 class QClipboard;
+class QProcess;
 
 // The one scheduled clearing of the clipboard, owned by the clipboard
 // service. Qt offers no change count, so it watches the clipboard instead:
@@ -30,6 +32,7 @@ public:
     static std::chrono::nanoseconds continuousTime();
 
     explicit PendingClear(QClipboard *clipboard, Clock clock = continuousTime);
+    ~PendingClear() override;
 
     // Forgets the clear scheduled so far, if any.
     void cancel();
@@ -63,6 +66,8 @@ private:
     void onTimeout();
     void noteChange();
     void clearIfUnchanged();
+    void clearHere();
+    void forget();
     bool holdsCopiedItem() const;
 
     QClipboard *m_clipboard;
@@ -72,4 +77,5 @@ private:
     // A digest, so that no second copy of the secret outlives the item.
     QByteArray m_textDigest;
     QByteArray m_copyId;
+    QPointer<QProcess> m_helperClear; // clearing the copy through tessellon-clipboard
 };
