@@ -30,10 +30,17 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#ifdef TESSELLON_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 
@@ -92,13 +99,28 @@ bool onWayland()
 }
 
 // The X server is the compositor's own Xwayland, whose clipboard the
-// compositor shares with its Wayland programs: its outputs say so. A
-// nested compositor's X server (weston on X11) is not.
+// compositor shares with its Wayland programs; a nested compositor's X
+// server (weston on X11) is not. Xwayland from 23.1 says so with an
+// extension of its own; earlier ones name their outputs XWAYLAND0 and on.
 bool onXwayland()
 {
+    if (QGuiApplication::platformName() != u"xcb")
+        return false;
+    bool announced = false;
+#ifdef TESSELLON_XCB
+    if (const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        xcb_connection_t *connection = x11->connection();
+        constexpr std::string_view extension("XWAYLAND");
+        xcb_query_extension_reply_t *reply = xcb_query_extension_reply(
+            connection,
+            xcb_query_extension(connection, uint16_t(extension.size()), extension.data()),
+            nullptr);
+        announced = reply && reply->present;
+        std::free(reply);
+    }
+#endif
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return QGuiApplication::platformName() == u"xcb" && screen
-           && screen->name().startsWith(QLatin1String("XWAYLAND"));
+    return announced || (screen && screen->name().startsWith(QLatin1String("XWAYLAND")));
 }
 
 // After a clear through Xwayland, the empty text is served a moment longer:

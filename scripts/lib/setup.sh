@@ -4,10 +4,11 @@
 TESSELLON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # Packages every build needs; callers add their own. libwayland-dev, with
-# its scanner, is for the clipboard helper's copies on Wayland; Qt's
-# lrelease compiles the catalogues of the languages.
+# its scanner, is for the clipboard helper's copies on Wayland, and
+# libxcb1-dev for its copies through Xwayland; Qt's lrelease compiles the
+# catalogues of the languages.
 TESSELLON_BUILD_PACKAGES=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-svg-dev libgl-dev
-    nlohmann-json3-dev libwayland-dev libwayland-bin qt6-l10n-tools)
+    nlohmann-json3-dev libwayland-dev libwayland-bin libxcb1-dev qt6-l10n-tools)
 
 missing_packages() {
     local package
