@@ -134,8 +134,9 @@ void PendingClear::clearIfUnchanged()
     // program withdraws it: the helper clears it through Xwayland there.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
         && (m_helperClear = startClearingThroughHelper(m_copyId, this))) {
+        // Gone once it has finished, whether or not a new copy cancelled us.
+        connect(m_helperClear, &QProcess::finished, m_helperClear, &QObject::deleteLater);
         const auto done = [this](bool helperDone) {
-            m_helperClear->deleteLater();
             if (!helperDone && holdsCopiedItem())
                 clearHere();
             emit cleared();
@@ -143,10 +144,13 @@ void PendingClear::clearIfUnchanged()
         };
         connect(m_helperClear, &QProcess::finished, this,
                 [this, done] { done(helperCleared(m_helperClear)); });
-        connect(m_helperClear, &QProcess::errorOccurred, this, [done](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                done(false);
-        });
+        connect(m_helperClear, &QProcess::errorOccurred, this,
+                [this, done](QProcess::ProcessError error) {
+                    if (error != QProcess::FailedToStart)
+                        return;
+                    m_helperClear->deleteLater();
+                    done(false);
+                });
         return;
     }
     clearHere();
