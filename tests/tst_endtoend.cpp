@@ -4,6 +4,9 @@
 #include "support/ModelFixture.h"
 #include "ui/MainWindow.h"
 
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -12,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,14 +38,19 @@ namespace {
 // when it failed. The event loop runs meanwhile, since while this process
 // owns the clipboard, xclip waits for its answer.
 std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
-                                  const QByteArray &input = QByteArray())
+                                  const QByteArray &input = QByteArray(), int timeout = 30'000)
 {
     QProcess process;
     QSignalSpy finished(&process, &QProcess::finished);
     process.start(tool, arguments);
     process.write(input);
     process.closeWriteChannel();
-    if (!finished.wait(30'000) || process.exitCode() != 0)
+    if (!finished.wait(timeout)) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    if (process.exitCode() != 0)
         return std::nullopt;
     return process.readAllStandardOutput();
 }
@@ -57,6 +66,25 @@ bool onWayland()
 bool onGnome()
 {
     return onWayland() && qEnvironmentVariable("XDG_CURRENT_DESKTOP") == u"GNOME";
+}
+
+bool onKwin()
+{
+    return onWayland() && qEnvironmentVariable("XDG_CURRENT_DESKTOP") == u"KDE";
+}
+
+// Clicks on either compositor, keys on KWin: the headless seats have no
+// devices of their own.
+const QString wlinput = QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlinput");
+
+// The value of a KWin script's expression, as text.
+QString kwinEval(const QString &expression)
+{
+    return QString::fromUtf8(runTool(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/kwin"),
+                                     {"eval", qEnvironmentVariable("TESSELLON_KWIN_STATE"),
+                                      expression})
+                                 .value_or("")
+                                 .trimmed());
 }
 
 // What a script of GNOME Shell's JavaScript comes to, as text.
@@ -76,6 +104,12 @@ QString shellEval(const QString &script)
 // lists the types, one a line.
 QByteArray paste(const QString &type = QStringLiteral("text"))
 {
+    // While KWin's clipboard is empty it tells a reader nothing at all (no
+    // selection, not even none), and wl-paste waits for good: a list of the
+    // types that has not come within two seconds means nothing to paste. The
+    // list asks nothing of the owner, so a slow owner is not taken for none.
+    if (onKwin() && !runTool("wl-paste", {"--list-types"}, {}, 2000))
+        return "(nothing)";
     const bool list = type == u"TARGETS", text = type == u"text";
     return (onWayland() ? runTool("wl-paste", list ? QStringList{"--list-types"}
                                                    : QStringList{"--no-newline", "--type", type})
@@ -113,14 +147,20 @@ struct FocusedWindow
     QRect rect;
 };
 
-FocusedWindow gnomeFocus()
+// GNOME's and KWin's own scripts tell it as "APP_ID SHELL X Y WIDTH HEIGHT".
+FocusedWindow desktopFocus()
 {
-    const QStringList parts = shellEval(R"(
-        const w = global.display.focus_window;
-        const r = w?.get_frame_rect();
-        w ? [w.get_wm_class(), w.get_client_type() == 0 ? 'xdg_shell' : 'xwayland',
-             r.x, r.y, r.width, r.height].join(' ') : '';)")
-                                  .split(u' ');
+    const QStringList parts =
+        (onGnome() ? shellEval(R"(
+            const w = global.display.focus_window;
+            const r = w?.get_frame_rect();
+            w ? [w.get_wm_class(), w.get_client_type() == 0 ? 'xdg_shell' : 'xwayland',
+                 r.x, r.y, r.width, r.height].join(' ') : '';)")
+                   : kwinEval(R"(((w, r) => w ? [w.resourceClass,
+                       String(w).startsWith('KWin::X11') ? 'xwayland' : 'xdg_shell',
+                       r.x, r.y, r.width, r.height].join(' ') : '')(
+                       activeWindow, activeWindow && activeWindow.bufferGeometry))"))
+            .split(u' ');
     if (parts.size() != 6)
         return {};
     return {parts[0], parts[1],
@@ -129,8 +169,8 @@ FocusedWindow gnomeFocus()
 
 FocusedWindow focusedWindow()
 {
-    if (onGnome())
-        return gnomeFocus();
+    if (onGnome() || onKwin())
+        return desktopFocus();
     QList<QJsonObject> nodes{
         QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or("")).object()};
     while (!nodes.isEmpty()) {
@@ -205,6 +245,8 @@ public:
             press(how);
         else if (how == u"close" && onGnome())
             shellEval("global.display.focus_window.delete(global.get_current_time())");
+        else if (how == u"close" && onKwin())
+            kwinEval("activeWindow.closeWindow()");
         else if (how == u"close")
             onWayland() ? runTool("swaymsg", {"kill"}).has_value() : closeX11(window);
         else
@@ -248,7 +290,7 @@ public:
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.setStandardOutputFile(QProcess::nullDevice());
         if (onWayland()) {
-            if (!onGnome())
+            if (!onGnome() && !onKwin())
                 runTool("swaymsg", {"workspace", "1"}); // where the window opens
             process.start(program, {});
             return QTest::qWaitFor([] { return focusedWindow().appId == appId; }, 20'000);
@@ -340,6 +382,8 @@ public:
                 for (const key of keys.reverse())
                     keyboard.notify_keyval(t++, key, C.KeyState.RELEASED);)")
                                   .arg(keys));
+        if (onKwin())
+            return act(wlinput, {"keys", keys});
         // wtype brings a keyboard of its own each time; a pause lets the
         // program take its keymap before the first key, and the key before
         // the release.
@@ -356,7 +400,7 @@ public:
     // A left click on a control of the window. Where the control is comes
     // from a twin of the window, laid out unseen at the same size with the
     // same fonts and style. The headless compositor has no pointer of its
-    // own: wlclick brings one.
+    // own: wlinput brings one.
     bool click(const char *control) const
     {
         ModelFixture fixture;
@@ -371,9 +415,8 @@ public:
         if (!onWayland())
             return act("xdotool", {"mousemove", "--window", window, QString::number(at.x()),
                                    QString::number(at.y()), "click", "1"});
-        return act(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlclick"),
-                   {QString::number(tiled.x() + at.x()), QString::number(tiled.y() + at.y()),
-                    "1280", "900"});
+        return act(wlinput, {"click", QString::number(tiled.x() + at.x()),
+                             QString::number(tiled.y() + at.y()), "1280", "900"});
     }
 
     // The focus goes elsewhere, as when the user went to paste: on sway to
@@ -389,6 +432,14 @@ public:
                                          ".filter(w => w.get_wm_class() == '%1')"
                                          ".forEach(w => w.minimize()); ''")
                               .arg(appId));
+                return focusedWindow().appId.isEmpty();
+            });
+        }
+        if (onKwin()) {
+            return QTest::qWaitFor([] {
+                kwinEval(QStringLiteral("windows.filter(w => w.resourceClass == '%1')"
+                                        ".forEach(w => w.minimized = true)")
+                             .arg(appId));
                 return focusedWindow().appId.isEmpty();
             });
         }
@@ -460,7 +511,9 @@ private:
 // CopyQ keeps a history and answers on its command line; xfce4-clipman
 // keeps one too, fills an empty clipboard from it, and takes what the
 // clipboard holds when its owner quits (the CLIPBOARD_MANAGER selection);
-// GPaste, on GNOME, keeps one and answers on gpaste-client.
+// GPaste, on GNOME, keeps one and answers on gpaste-client; Klipper, on
+// KWin, keeps one, fills an emptied clipboard from it, and answers on the
+// session bus.
 class RunningManager
 {
 public:
@@ -507,6 +560,12 @@ public:
             m_process.start(m_name);
         if (!m_process.waitForStarted())
             return false;
+        if (m_name == u"klipper") { // its name on the bus, not an earlier one's
+            return QTest::qWaitFor([&] {
+                return QDBusConnection::sessionBus().interface()->servicePid(klipper).value()
+                       == m_process.processId();
+            }, 20'000) && (QTest::qWait(1000), true); // and the clipboard watched
+        }
         if (m_name == u"copyq" || m_name == u"gpaste") {
             const QString asked = m_name == u"copyq" ? "count" : "history";
             return QTest::qWaitFor([&] { return client({asked}).has_value(); }, 20'000);
@@ -531,9 +590,17 @@ public:
         return *m_refills;
     }
 
-    // CopyQ's or GPaste's history, newest first.
+    // CopyQ's, GPaste's or Klipper's history, newest first.
     QByteArrayList history() const
     {
+        if (m_name == u"klipper") {
+            QDBusInterface history(klipper, "/klipper", "org.kde.klipper.klipper");
+            QByteArrayList items;
+            for (const QString &item :
+                 QDBusReply<QStringList>(history.call("getClipboardHistoryMenu")).value())
+                items << item.toUtf8();
+            return items;
+        }
         if (m_name == u"gpaste") // one line each: a password has no line break
             return client({"--raw", "history"}).value_or("").split('\n');
         QByteArrayList items;
@@ -548,7 +615,8 @@ private:
     // and goes: does the probe come back once nobody owns the clipboard?
     static bool refillsOwnerlessClipboard()
     {
-        runTool("xclip", {"-selection", "clipboard", "-loops", "1", "-i"}, "(probe)");
+        onWayland() ? runTool("wl-copy", {"--paste-once"}, "(probe)")
+                    : runTool("xclip", {"-selection", "clipboard", "-loops", "1", "-i"}, "(probe)");
         QTest::qWait(1500);
         paste();
         QTest::qWait(1500);
@@ -575,6 +643,7 @@ private:
         return client.readAllStandardOutput();
     }
 
+    static inline const QString klipper = QStringLiteral("org.kde.klipper");
     QString m_name;
     QTemporaryDir m_home;
     QProcess m_process;
@@ -792,13 +861,14 @@ private slots:
     // parcellite, clipit or diodon do), and serves it with its id;
     // xfce4-clipman fills an emptied clipboard from its history, id
     // included; CopyQ records what it is not told to hide. On GNOME, GPaste
-    // records every copy, markers or not.
+    // records every copy, markers or not; on KWin, Klipper records what it
+    // is not told to hide, and fills an emptied clipboard from its history.
     void clearedUnderAClipboardManager_data()
     {
         QTest::addColumn<QString>("manager");
         QTest::addColumn<QString>("copier");
         QTest::addColumn<bool>("cleared");
-        for (const char *manager : {"keeper", "xfce4-clipman", "copyq", "gpaste"}) {
+        for (const char *manager : {"keeper", "xfce4-clipman", "copyq", "gpaste", "klipper"}) {
             QTest::addRow("%s, the window's copy", manager) << manager << "window" << true;
             QTest::addRow("%s, the command line's copy", manager) << manager << "cli" << true;
             QTest::addRow("%s, their copy of the same text", manager) << manager << "them" << false;
@@ -810,8 +880,10 @@ private slots:
         QFETCH(QString, manager);
         QFETCH(QString, copier);
         QFETCH(bool, cleared);
-        if (manager == u"gpaste" ? !onGnome() : onWayland())
-            QSKIP("GPaste runs on GNOME, the others on X11");
+        if (manager == u"gpaste" ? !onGnome() : manager == u"klipper" ? !onKwin() : onWayland())
+            QSKIP("GPaste runs on GNOME, Klipper on KWin, the others on X11");
+        if (manager == u"klipper" && QStandardPaths::findExecutable("klipper").isEmpty())
+            QSKIP("this release's Plasma has no klipper program of its own");
         copyAsAnotherProgram("(before)");
         RunningManager running(manager);
         QVERIFY(running.start());
@@ -847,7 +919,7 @@ private slots:
             QCOMPARE(paste(), password);
         }
         copyAsAnotherProgram("(after)"); // which ends a helper still serving
-        if (manager == u"copyq") {
+        if (manager == u"copyq" || manager == u"klipper") {
             // It watched throughout, and never took our copy in.
             QTRY_COMPARE(running.history().value(0), QByteArray("(after)"));
             QVERIFY(copier == u"them" || !running.history().contains(password));
