@@ -26,38 +26,55 @@ void GeneratorModel::setSettings(const Settings &settings)
     emit settingsChanged();
 }
 
-void GeneratorModel::regenerate(bool recordingHistory)
+void GeneratorModel::regenerate()
 {
-    const Settings settings = m_settings;
-    const GenerationResult result =
-        PasswordGenerator::generate(settings, m_services.random, m_services.words);
+    const GenerationResult result = generate();
+    if (m_current && std::holds_alternative<GeneratedPassword>(result))
+        recordInHistory(*m_current);
+    show(result);
+}
+
+void GeneratorModel::regenerateKeepingHistory()
+{
+    show(generate());
+}
+
+GenerationResult GeneratorModel::generate() const
+{
+    return PasswordGenerator::generate(m_settings, m_services.random, m_services.words);
+}
+
+// A failure drops the password on show rather than leave it beside the
+// message, and never records it.
+void GeneratorModel::show(const GenerationResult &result)
+{
     if (const auto *error = std::get_if<GeneratorError>(&result)) {
-        // The password on show is dropped, not recorded.
         setCurrent(std::nullopt);
         setErrorMessage(errorText(*error));
-        return;
+    } else {
+        setCurrent(std::get<GeneratedPassword>(result));
+        setErrorMessage(std::nullopt);
     }
-    if (recordingHistory && m_current)
-        recordInHistory(*m_current);
-    setCurrent(std::get<GeneratedPassword>(result));
-    setErrorMessage(std::nullopt);
 }
 
 void GeneratorModel::recordInHistory(const GeneratedPassword &replaced)
 {
-    // Two edits, each heard on its own, as they happen in place.
     m_history.prepend(replaced);
-    emit historyChanged();
+    emit historyEntryAdded();
     if (m_history.size() > historyLimit) {
         m_history.resize(historyLimit);
-        emit historyChanged();
+        emit oldestHistoryEntryDropped();
     }
+    emit historyChanged();
 }
 
 void GeneratorModel::clearHistory()
 {
+    if (m_history.isEmpty())
+        return;
     m_history.clear();
-    emit historyChanged(); // even when it was already empty
+    emit historyCleared();
+    emit historyChanged();
 }
 
 void GeneratorModel::copy(const GeneratedPassword &password)

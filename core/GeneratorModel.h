@@ -62,9 +62,9 @@ public:
     // settingsChanged is emitted; an equal record changes nothing.
     void setSettings(const Settings &settings);
 
-    // Only an explicit request (recordingHistory) moves the replaced
-    // password into the history; see regenerateKeepingHistory().
-    void regenerate(bool recordingHistory);
+    // A new password at the user's request: the one it replaces goes into
+    // the history. (A change of the settings replaces it unrecorded.)
+    void regenerate();
     void clearHistory();
 
     // Copies the record's text and raises didCopy for a short while.
@@ -75,6 +75,12 @@ public:
 
 signals:
     void currentChanged();
+    // Each edit of the history is told as itself, as it happens, so that a
+    // view can follow it row by row; historyChanged follows once they are
+    // all done.
+    void historyEntryAdded(); // at the top
+    void oldestHistoryEntryDropped();
+    void historyCleared();
     void historyChanged();
     void errorMessageChanged();
     void didCopyChanged();
@@ -82,7 +88,9 @@ signals:
 
 private:
     // What every settings change does: a new password, the history untouched.
-    void regenerateKeepingHistory() { regenerate(false); }
+    void regenerateKeepingHistory();
+    GenerationResult generate() const;
+    void show(const GenerationResult &result);
     void setCurrent(const std::optional<GeneratedPassword> &value);
     void setErrorMessage(const std::optional<QString> &value);
     void setDidCopy(bool value);

@@ -216,8 +216,8 @@ private slots:
         QVERIFY(!button->isEnabled());
         QTest::mouseClick(w.find("regenerateButton"), Qt::LeftButton);
         QVERIFY(button->isEnabled() && w.model->history().size() == 1);
-        w.model->regenerate(true);
-        w.model->regenerate(true);
+        w.model->regenerate();
+        w.model->regenerate();
 
         QTest::mouseClick(button, Qt::LeftButton);
         HistoryView *view = w.view.historyPanel()->view();
@@ -271,7 +271,7 @@ private slots:
         QSignalSpy inserted(&rows, &QAbstractItemModel::rowsInserted),
             removed(&rows, &QAbstractItemModel::rowsRemoved), reset(&rows, &QAbstractItemModel::modelReset);
         for (int i = 0; i < 21; ++i)
-            f.model->regenerate(true);
+            f.model->regenerate();
         QCOMPARE(rows.rowCount(), 20);
         QCOMPARE(inserted.size(), 21);
         QCOMPARE(inserted.last().mid(1), (QVariantList{0, 0}));
@@ -305,7 +305,7 @@ private slots:
         QFETCH(QRect, window);
         QFETCH(int, where);
         ModelFixture fixture;
-        fixture.model->regenerate(true);
+        fixture.model->regenerate();
         MainWindow main(*fixture.model);
         main.setGeometry(window);
         main.show();

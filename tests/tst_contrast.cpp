@@ -185,8 +185,8 @@ private slots:
             QTest::qWait(300); // the password fades in
             measure(rawValue(mode), &window);
         }
-        f.model->regenerate(true);
-        f.model->regenerate(true);
+        f.model->regenerate();
+        f.model->regenerate();
         measure("+history", &window); // the History button, now enabled
         auto *view = window.findChild<ContentView *>();
         QTest::mouseClick(view->findChild<QToolButton *>("historyButton"), Qt::LeftButton);

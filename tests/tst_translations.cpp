@@ -42,8 +42,8 @@ struct Window : ModelFixture
                             }()})
         , window(*model)
     {
-        model->regenerate(true);
-        model->regenerate(true);
+        model->regenerate();
+        model->regenerate();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         if (model->history().isEmpty())
@@ -210,10 +210,10 @@ private slots:
         {
             const Translations translations(languages);
             QCOMPARE(translations.language(), chosen);
-            QCOMPARE(QCoreApplication::translate("ContentView", "Regenerate") == u"Regenerate",
+            QCOMPARE(QCoreApplication::translate("PasswordActions", "Regenerate") == u"Regenerate",
                      chosen.isEmpty());
         }
-        QCOMPARE(QCoreApplication::translate("ContentView", "Regenerate"), u"Regenerate");
+        QCOMPARE(QCoreApplication::translate("PasswordActions", "Regenerate"), u"Regenerate");
     }
 
     void nothingLeftInEnglish_data()

@@ -125,7 +125,7 @@ bool drawWindow(GeneratorMode mode, const QDir &folder, const QString &name)
     settings.mode = mode;
     ModelFixture fixture({.start = settings, .random = &random});
     for (int i = 0; i < 4; ++i)
-        fixture.model->regenerate(true);
+        fixture.model->regenerate();
     ContentView view(*fixture.model);
     view.resize(620, 430);
     view.show();

@@ -6,8 +6,10 @@
 #include "ui/BasicControls.h"
 #include "ui/EditSettings.h"
 #include "ui/LabeledRow.h"
+#include "ui/PasswordActions.h"
 #include "ui/PasswordDisplay.h"
 #include "ui/ProminentButton.h"
+#include "ui/SeparatorLine.h"
 #include "ui/StrengthMeter.h"
 #include "ui/Symbols.h"
 #include "ui/TabularLabel.h"
@@ -16,6 +18,7 @@
 #include "ui/WordsControls.h"
 #include "ui/history/HistoryPanel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -31,6 +34,7 @@
 ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
+    , m_actions(new PasswordActions(model, this))
 {
     setMinimumSize(minimumContentSize);
     auto *column = new QVBoxLayout(this);
@@ -48,7 +52,7 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     column->addWidget(m_wordsRow);
     // The divider keeps 2 more above and below than the rows' spacing.
     column->addSpacing(2);
-    column->addWidget(makeDivider());
+    column->addWidget(new SeparatorLine(this));
     column->addSpacing(2);
 
     m_options = new QScrollArea(this);
@@ -63,7 +67,7 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
     // The flexible space below the options: the scroll area already takes
     // every spare point, so only its spacing is left to show.
     column->addSpacing(Theme::spacing);
-    column->addWidget(makeDivider());
+    column->addWidget(new SeparatorLine(this));
     column->addWidget(makeBottomBar());
 
     connect(&model, &GeneratorModel::currentChanged, this, &ContentView::refreshPassword);
@@ -119,10 +123,7 @@ QWidget *ContentView::makePasswordRow()
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     m_copyButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_copyButton->setAutoDefault(false);
-    connect(m_copyButton, &QPushButton::clicked, this, [this] {
-        if (m_model.current())
-            m_model.copy(*m_model.current());
-    });
+    connect(m_copyButton, &QPushButton::clicked, m_actions->copyPassword(), &QAction::trigger);
     row->addWidget(m_copyButton, 0, Qt::AlignVCenter);
     return rowWidget;
 }
@@ -187,9 +188,9 @@ QWidget *ContentView::makeBottomBar()
     row->addWidget(makeOptionsButton(bar));
     row->addStretch(1);
 
-    auto *regenerate = new ProminentButton(tr("Regenerate"), bar);
+    auto *regenerate = new ProminentButton(m_actions->regenerate()->text(), bar);
     regenerate->setObjectName(QStringLiteral("regenerateButton"));
-    connect(regenerate, &QPushButton::clicked, this, [this] { m_model.regenerate(true); });
+    connect(regenerate, &QPushButton::clicked, m_actions->regenerate(), &QAction::trigger);
     row->addWidget(regenerate);
     return bar;
 }
@@ -257,14 +258,6 @@ QWidget *ContentView::makeControls()
     }
     column->addStretch(1);
     return content;
-}
-
-QFrame *ContentView::makeDivider()
-{
-    auto *line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
 }
 
 void ContentView::showHistory()

@@ -10,10 +10,10 @@
 class GeneratorModel;
 class HistoryPanel;
 class LabeledRow;
+class PasswordActions;
 class PasswordDisplay;
 class QAction;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -42,6 +42,8 @@ public:
     static QString poolSummary(const std::optional<GeneratedPassword> &password,
                                const QLocale &locale = QLocale());
 
+    // Its commands, for the window's menu.
+    const PasswordActions &actions() const { return *m_actions; }
     bool isHistoryOpen() const { return m_historyOpen; }
     HistoryPanel *historyPanel() const { return m_historyPanel; }
 
@@ -58,7 +60,6 @@ private:
     QToolButton *makeHistoryButton(QWidget *parent);
     QToolButton *makeOptionsButton(QWidget *parent);
     QWidget *makeControls();
-    QFrame *makeDivider();
 
     void showHistory();
     void refreshPassword();
@@ -67,6 +68,7 @@ private:
     void placeInTabOrder(QWidget *panel);
 
     GeneratorModel &m_model;
+    PasswordActions *m_actions;
     PasswordDisplay *m_display = nullptr;
     QPushButton *m_copyButton = nullptr;
     StrengthMeter *m_meter = nullptr;

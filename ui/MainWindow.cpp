@@ -2,6 +2,7 @@
 
 #include "core/GeneratorModel.h"
 #include "ui/ContentView.h"
+#include "ui/PasswordActions.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,18 +10,17 @@
 
 MainWindow::MainWindow(GeneratorModel &model, QWidget *parent)
     : QMainWindow(parent)
-    , m_model(model)
 {
     // Read out by screen readers as the window's name, and shown in title bars.
     setWindowTitle(QApplication::applicationDisplayName());
-    auto *content = new ContentView(model, this);
-    setCentralWidget(content);
+    m_content = new ContentView(model, this);
+    setCentralWidget(m_content);
     buildFileMenu();
     buildEditMenu();
     // The content gets its full default size; a menu bar inside the window
     // comes on top of it.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    resize(content->sizeHint() + QSize(0, menuHeight));
+    resize(m_content->sizeHint() + QSize(0, menuHeight));
 }
 
 void MainWindow::buildFileMenu()
@@ -41,18 +41,8 @@ void MainWindow::buildEditMenu()
     addTextCommand(edit, tr("Select &All"), QKeySequence::SelectAll);
     edit->addSeparator();
 
-    QAction *regenerate =
-        edit->addAction(tr("Regenerate"), this, [this] { m_model.regenerate(true); });
-    regenerate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R)); // Cmd+R on macOS
-    QAction *copyPassword = edit->addAction(tr("Copy Password"), this, [this] {
-        if (m_model.current())
-            m_model.copy(*m_model.current());
-    });
-    copyPassword->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    // They work from anywhere in the program, the history panel included,
-    // which takes the focus from the window while it is open.
-    for (QAction *action : {regenerate, copyPassword})
-        action->setShortcutContext(Qt::ApplicationShortcut);
+    const PasswordActions &actions = m_content->actions();
+    edit->addActions({actions.regenerate(), actions.copyPassword()});
 }
 
 // The standard commands act on whatever text has the focus, as its own key

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class ContentView;
 class GeneratorModel;
 
 // The one window: the generator's content under a File and an Edit menu.
@@ -17,5 +18,5 @@ private:
     void buildEditMenu();
     void addTextCommand(QMenu *menu, const QString &title, QKeySequence::StandardKey key);
 
-    GeneratorModel &m_model;
+    ContentView *m_content;
 };

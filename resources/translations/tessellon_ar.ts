@@ -260,10 +260,6 @@
         <translation>متقدم</translation>
     </message>
     <message>
-        <source>Regenerate</source>
-        <translation>إعادة توليد</translation>
-    </message>
-    <message>
         <source>History</source>
         <translation>السجل</translation>
     </message>
@@ -484,6 +480,9 @@
         <source>Select &amp;All</source>
         <translation>تحديد ال&amp;كل</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>إعادة توليد</translation>

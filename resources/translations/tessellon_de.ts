@@ -252,10 +252,6 @@
         <translation>Erweitert</translation>
     </message>
     <message>
-        <source>Regenerate</source>
-        <translation>Neu erzeugen</translation>
-    </message>
-    <message>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
@@ -432,6 +428,9 @@
         <source>Select &amp;All</source>
         <translation>&amp;Alles auswählen</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>Neu erzeugen</translation>

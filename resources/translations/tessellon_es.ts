@@ -252,10 +252,6 @@
         <translation>Avanzado</translation>
     </message>
     <message>
-        <source>Regenerate</source>
-        <translation>Regenerar</translation>
-    </message>
-    <message>
         <source>History</source>
         <translation>Historial</translation>
     </message>
@@ -432,6 +428,9 @@
         <source>Select &amp;All</source>
         <translation>&amp;Seleccionar todo</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>Regenerar</translation>

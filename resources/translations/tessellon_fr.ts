@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>About %1 to crack at 100 billion guesses per second.</source>
-        <translation>Temps de cassage estimé à 100 milliards d’essais par seconde : %1.</translation>
+        <translation>Temps de cassage estimé à 100 milliards d’essais par seconde&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 words available</source>
@@ -250,10 +250,6 @@
     <message>
         <source>Advanced</source>
         <translation>Avancé</translation>
-    </message>
-    <message>
-        <source>Regenerate</source>
-        <translation>Régénérer</translation>
     </message>
     <message>
         <source>History</source>
@@ -432,6 +428,9 @@
         <source>Select &amp;All</source>
         <translation>Tout &amp;sélectionner</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>Régénérer</translation>

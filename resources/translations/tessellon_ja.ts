@@ -250,10 +250,6 @@
         <translation>詳細</translation>
     </message>
     <message>
-        <source>Regenerate</source>
-        <translation>再生成</translation>
-    </message>
-    <message>
         <source>History</source>
         <translation>履歴</translation>
     </message>
@@ -419,6 +415,9 @@
         <source>Select &amp;All</source>
         <translation>すべて選択(&amp;A)</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>再生成</translation>

@@ -252,10 +252,6 @@
         <translation>Avançado</translation>
     </message>
     <message>
-        <source>Regenerate</source>
-        <translation>Regenerar</translation>
-    </message>
-    <message>
         <source>History</source>
         <translation>Histórico</translation>
     </message>
@@ -432,6 +428,9 @@
         <source>Select &amp;All</source>
         <translation>&amp;Selecionar tudo</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>Regenerar</translation>

@@ -250,10 +250,6 @@
         <translation>高级</translation>
     </message>
     <message>
-        <source>Regenerate</source>
-        <translation>重新生成</translation>
-    </message>
-    <message>
         <source>History</source>
         <translation>历史</translation>
     </message>
@@ -419,6 +415,9 @@
         <source>Select &amp;All</source>
         <translation>全选(&amp;A)</translation>
     </message>
+</context>
+<context>
+    <name>PasswordActions</name>
     <message>
         <source>Regenerate</source>
         <translation>重新生成</translation>

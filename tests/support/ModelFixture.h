@@ -56,6 +56,9 @@ struct ModelFixture
         using Notice = void (GeneratorModel::*)();
         const std::pair<Notice, const char *> notices[] = {
             {&GeneratorModel::currentChanged, "current"},
+            {&GeneratorModel::historyEntryAdded, "added"},
+            {&GeneratorModel::oldestHistoryEntryDropped, "dropped"},
+            {&GeneratorModel::historyCleared, "cleared"},
             {&GeneratorModel::historyChanged, "history"},
             {&GeneratorModel::errorMessageChanged, "errorMessage"},
             {&GeneratorModel::didCopyChanged, "didCopy"},

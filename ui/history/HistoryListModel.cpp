@@ -7,7 +7,22 @@ HistoryListModel::HistoryListModel(GeneratorModel &model, QObject *parent)
     , m_model(model)
     , m_rows(model.history())
 {
-    connect(&model, &GeneratorModel::historyChanged, this, &HistoryListModel::follow);
+    connect(&model, &GeneratorModel::historyEntryAdded, this, [this] {
+        beginInsertRows({}, 0, 0);
+        m_rows.prepend(m_model.history().first());
+        endInsertRows();
+    });
+    connect(&model, &GeneratorModel::oldestHistoryEntryDropped, this, [this] {
+        const int last = int(m_rows.size() - 1);
+        beginRemoveRows({}, last, last);
+        m_rows.removeLast();
+        endRemoveRows();
+    });
+    connect(&model, &GeneratorModel::historyCleared, this, [this] {
+        beginResetModel();
+        m_rows.clear();
+        endResetModel();
+    });
 }
 
 int HistoryListModel::rowCount(const QModelIndex &parent) const
@@ -28,27 +43,5 @@ QVariant HistoryListModel::data(const QModelIndex &index, int role) const
         return entry.entropyBits;
     default:
         return {};
-    }
-}
-
-// The history changes one edit at a time, each told on its own: a password
-// goes in at the top, the oldest drops off the end, or all are forgotten.
-// Anything else is told as a reset.
-void HistoryListModel::follow()
-{
-    const QList<GeneratedPassword> &history = m_model.history();
-    const qsizetype rows = m_rows.size();
-    if (history.size() == rows + 1 && history.mid(1) == m_rows) {
-        beginInsertRows({}, 0, 0);
-        m_rows.prepend(history.first());
-        endInsertRows();
-    } else if (history.size() == rows - 1 && history == m_rows.first(rows - 1)) {
-        beginRemoveRows({}, int(rows - 1), int(rows - 1));
-        m_rows.removeLast();
-        endRemoveRows();
-    } else if (history != m_rows) {
-        beginResetModel();
-        m_rows = history;
-        endResetModel();
     }
 }

@@ -24,8 +24,6 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
-    void follow();
-
     const GeneratorModel &m_model;
     QList<GeneratedPassword> m_rows; // as the view knows them, until the next edit is told
 };
