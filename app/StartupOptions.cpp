@@ -1,6 +1,7 @@
 #include "app/StartupOptions.h"
 
-#include "app/Translations.h"
+#include "startup/CommandLineUsage.h"
+#include "startup/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -83,22 +84,13 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         const QString error =
             parser.errorText().isEmpty()
-                ? QCoreApplication::translate("StartupOptions", "Unexpected argument '%1'.")
-                      .arg(parser.positionalArguments().value(0))
+                ? CommandLineUsage::unexpectedArgument(parser.positionalArguments().value(0))
                 : parser.errorText();
-        print(stderr, QStringLiteral("%1: %2\n").arg(program, error)
-                          + QCoreApplication::translate("StartupOptions",
-                                                        "Try '%1 --help' for more information.\n")
-                                .arg(program));
+        print(stderr, CommandLineUsage::error(program, error));
         return 2;
     }
     if (parser.isSet(help)) {
-        // Qt's usage line shows the path the program was started from.
-        QString text = parser.helpText();
-        const QString path = QCoreApplication::arguments().value(0);
-        if (const qsizetype at = text.indexOf(path); !path.isEmpty() && at >= 0)
-            text.replace(at, path.size(), program);
-        print(stdout, text);
+        print(stdout, CommandLineUsage::namingTheProgram(parser.helpText(), program));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/GeneratorModel.h"
-#include "services/Clipboard.h"
-#include "services/PreferencesStore.h"
+#include "services/clipboard/Clipboard.h"
+#include "services/settings/PreferencesStore.h"
 
 #include <memory>
 

@@ -1,14 +1,14 @@
-#include "app/ProcessHardening.h"
 #include "app/QuitOnSignals.h"
 #include "app/StartupOptions.h"
 #include "app/TessellonApp.h"
-#include "app/Translations.h"
 #include "app/WordlistPreload.h"
 #include "core/SystemRandomSource.h"
-#include "services/BackgroundWriter.h"
-#include "services/MarkedItem.h"
-#include "ui/AccessibleInterfaces.h"
-#include "ui/SymbolStyle.h"
+#include "services/clipboard/MarkedItem.h"
+#include "services/settings/BackgroundWriter.h"
+#include "startup/ProcessHardening.h"
+#include "startup/Translations.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/style/SymbolStyle.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -4,11 +4,11 @@
 // the store the program uses, and for a store that writes and syncs on the
 // interface thread, as the program did before.
 #include "core/GeneratorModel.h"
-#include "services/PreferencesStore.h"
-#include "services/SettingsJson.h"
+#include "services/settings/PreferencesStore.h"
+#include "services/settings/SettingsJson.h"
 #include "ui/ContentView.h"
-#include "ui/PasswordDisplay.h"
-#include "ui/WholeNumberSlider.h"
+#include "ui/controls/PasswordDisplay.h"
+#include "ui/controls/WholeNumberSlider.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,6 +2,7 @@
 
 #include "cli/CommandLineArguments.h"
 #include "core/Characters.h"
+#include "startup/CommandLineUsage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,15 +28,6 @@ std::variant<qint64, UsageError> wholeNumber(const QString &text, const QString 
                           .arg(lowest)
                           .arg(highest)
                           .arg(text)};
-}
-
-// Qt's usage line shows the path the program was started from; tools show
-// their name.
-QString namingTheProgram(QString help)
-{
-    const QString path = QCoreApplication::arguments().value(0);
-    const qsizetype at = path.isEmpty() ? -1 : help.indexOf(path);
-    return at < 0 ? help : help.replace(at, path.size(), QCoreApplication::applicationName());
 }
 
 QString hex(uint value, int digits)
@@ -223,10 +215,11 @@ parseCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments))
         return UsageError{parser.errorText()};
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{CommandLineRequest::tr("Unexpected argument '%1'.")
-                              .arg(parser.positionalArguments().first())};
+        return UsageError{
+            CommandLineUsage::unexpectedArgument(parser.positionalArguments().first())};
     if (parser.isSet(options.help))
-        return CommandLineAnswer{namingTheProgram(parser.helpText())};
+        return CommandLineAnswer{CommandLineUsage::namingTheProgram(
+            parser.helpText(), QCoreApplication::applicationName())};
     if (parser.isSet(options.version))
         return CommandLineAnswer{QStringLiteral("%1 %2\n").arg(
             QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};

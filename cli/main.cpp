@@ -1,14 +1,15 @@
 // tessellon-cli: the generator for terminals and scripts.
-#include "app/ProcessHardening.h"
-#include "app/Translations.h"
 #include "cli/CommandLineArguments.h"
 #include "cli/CommandLineRequest.h"
 #include "cli/PasswordLine.h"
 #include "core/CopyTimings.h"
 #include "core/GeneratorError.h"
 #include "core/PasswordGenerator.h"
-#include "services/ClipboardHandOff.h"
-#include "services/PreferencesStore.h"
+#include "services/clipboard/ClipboardHandOff.h"
+#include "services/settings/PreferencesStore.h"
+#include "startup/CommandLineUsage.h"
+#include "startup/ProcessHardening.h"
+#include "startup/Translations.h"
 
 #include <QCoreApplication>
 
@@ -89,10 +90,9 @@ int run(const CommandLineRequest &request)
         }
         const GeneratedPassword &password = std::get<GeneratedPassword>(result);
         if (i == 0 && request.copy) {
-            if (const std::optional<QString> error =
-                    handOffToClipboard(password.text, request.clearCopy
-                                                          ? std::optional(autoClearDelay())
-                                                          : std::nullopt)) {
+            if (const std::optional<QString> error = handOffToClipboard(
+                    password.text,
+                    request.clearCopy ? std::optional(autoClearDelay()) : std::nullopt)) {
                 print(stderr, error->toUtf8() + '\n');
                 return 1;
             }
@@ -124,11 +124,8 @@ int main(int argc, char *argv[])
     if (const auto *answer = std::get_if<CommandLineAnswer>(&parsed))
         return written(answer->text.toUtf8()) ? 0 : writeError();
     if (const auto *error = std::get_if<UsageError>(&parsed)) {
-        print(stderr,
-              QStringLiteral("tessellon-cli: %1\n").arg(error->message).toUtf8()
-                  + QCoreApplication::translate(
-                        "CommandLineRequest", "Try 'tessellon-cli --help' for more information.\n")
-                        .toUtf8());
+        print(stderr, CommandLineUsage::error(QCoreApplication::applicationName(), error->message)
+                          .toUtf8());
         return 2;
     }
     return run(std::get<CommandLineRequest>(parsed));

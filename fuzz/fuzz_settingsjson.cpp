@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings decoder. A decoded record must lie
 // in range, hold only well-formed text (an unpaired surrogate would reach a
 // password and the clipboard) and survive a round trip unchanged.
-#include "services/SettingsJson.h"
+#include "services/settings/SettingsJson.h"
 
 #include <cstdlib>
 

@@ -1,24 +1,24 @@
 #include "app/TessellonApp.h"
 #include "support/ModelFixture.h"
-#include "ui/AccessibleInterfaces.h"
-#include "ui/CharacterChip.h"
-#include "ui/ChipRow.h"
-#include "ui/ChipRowTitle.h"
 #include "ui/ContentView.h"
-#include "ui/GroupToggleButton.h"
-#include "ui/LabeledRow.h"
 #include "ui/MainWindow.h"
-#include "ui/PasswordDisplay.h"
-#include "ui/SeparatorLine.h"
-#include "ui/StrengthMeter.h"
-#include "ui/StyledLabel.h"
-#include "ui/Theme.h"
-#include "ui/WholeNumberSlider.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/chips/CharacterChip.h"
+#include "ui/chips/ChipRow.h"
+#include "ui/chips/ChipRowTitle.h"
+#include "ui/chips/GroupToggleButton.h"
+#include "ui/controls/LabeledRow.h"
+#include "ui/controls/PasswordDisplay.h"
+#include "ui/controls/StrengthMeter.h"
+#include "ui/controls/WholeNumberSlider.h"
 #include "ui/history/HistoryListModel.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/history/HistoryRowDelegate.h"
 #include "ui/history/HistoryView.h"
 #include "ui/history/MiddleElision.h"
+#include "ui/style/SeparatorLine.h"
+#include "ui/style/Theme.h"
+#include "ui/text/StyledLabel.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -267,9 +267,11 @@ private slots:
     {
         ModelFixture f;
         HistoryListModel rows(*f.model);
-        QAbstractItemModelTester tester(&rows, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&rows,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy inserted(&rows, &QAbstractItemModel::rowsInserted),
-            removed(&rows, &QAbstractItemModel::rowsRemoved), reset(&rows, &QAbstractItemModel::modelReset);
+            removed(&rows, &QAbstractItemModel::rowsRemoved),
+            reset(&rows, &QAbstractItemModel::modelReset);
         for (int i = 0; i < 21; ++i)
             f.model->regenerate();
         QCOMPARE(rows.rowCount(), 20);
@@ -343,7 +345,8 @@ private slots:
         // would need a third line.
         const qsizetype cut = shown.indexOf(u'…');
         const QString more = whole.left(cut + 1) + u'…' + whole.right(shown.size() - cut);
-        QVERIFY(wrappedHeight(shown, font, 200) <= twoLines && wrappedHeight(more, font, 200) > twoLines);
+        QVERIFY(wrappedHeight(shown, font, 200) <= twoLines
+                && wrappedHeight(more, font, 200) > twoLines);
     }
 
     // The fixed measures, as numbers.
@@ -364,8 +367,9 @@ private slots:
         QLabel *title = w.find<LabeledRow>()->titleLabel();
         QCOMPARE(at(title).x() + title->width(), 14 + 78);
         QCOMPARE(title->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-        for (const QString &family : {exponent->font().family(),
-                                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family()}) {
+        for (const QString &family :
+             {exponent->font().family(),
+              QFontDatabase::systemFont(QFontDatabase::FixedFont).family()}) {
             QFont font(family);
             font.setPixelSize(130); // large, so that a fraction of a pixel shows
             exponent->setFont(font);

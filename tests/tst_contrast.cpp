@@ -4,16 +4,16 @@
 // lies behind it, in every mode and with the history open. Prints the ratios.
 #include "support/ModelFixture.h"
 #include "support/Palettes.h"
-#include "ui/CharacterChip.h"
-#include "ui/ChipRowTitle.h"
 #include "ui/ContentView.h"
-#include "ui/LabeledRow.h"
 #include "ui/MainWindow.h"
-#include "ui/StyledLabel.h"
-#include "ui/Theme.h"
-#include "ui/ToggleButton.h"
+#include "ui/chips/CharacterChip.h"
+#include "ui/chips/ChipRowTitle.h"
+#include "ui/chips/ToggleButton.h"
+#include "ui/controls/LabeledRow.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/history/HistoryView.h"
+#include "ui/style/Theme.h"
+#include "ui/text/StyledLabel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -179,9 +179,8 @@ private slots:
         for (GeneratorMode mode :
              {GeneratorMode::basic, GeneratorMode::advanced, GeneratorMode::words}) {
             // "_" alone would leave the passphrase's chips to the thinnest of strokes.
-            f.model->setSettings({.mode = mode,
-                                  .additionalCharacters = u"é€"_s,
-                                  .separators = {u"_"_s, u"#"_s}});
+            f.model->setSettings(
+                {.mode = mode, .additionalCharacters = u"é€"_s, .separators = {u"_"_s, u"#"_s}});
             QTest::qWait(300); // the password fades in
             measure(rawValue(mode), &window);
         }

@@ -1,6 +1,6 @@
 // The model, and the clipboard service it copies to where the platform does not
 // report ownership (offscreen, as on macOS), its clock under the test's hand.
-#include "services/Clipboard.h"
+#include "services/clipboard/Clipboard.h"
 #include "support/ModelFixture.h"
 #include "support/ScriptedRandomSource.h"
 

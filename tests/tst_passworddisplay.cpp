@@ -2,10 +2,10 @@
 // its selection.
 #include "support/Palettes.h"
 #include "support/SamplePasswords.h"
-#include "ui/AccessibleInterfaces.h"
-#include "ui/FittedText.h"
-#include "ui/PasswordDisplay.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/controls/PasswordDisplay.h"
 #include "ui/history/HistoryRowDelegate.h"
+#include "ui/text/FittedText.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,6 +1,6 @@
 // The preferences: their JSON form, and the store that keeps it.
-#include "services/PreferencesStore.h"
-#include "services/SettingsJson.h"
+#include "services/settings/PreferencesStore.h"
+#include "services/settings/SettingsJson.h"
 #include "support/TemporaryPreferences.h"
 
 #include <QDir>
@@ -279,7 +279,8 @@ private slots:
         const Settings changed{.length = 30};
         PreferencesStore().save(changed);
         QCOMPARE(warnings.seen().size(), 1);
-        QVERIFY2(warnings.seen().first().contains("is locked by"), qPrintable(warnings.seen().first()));
+        QVERIFY2(warnings.seen().first().contains("is locked by"),
+                 qPrintable(warnings.seen().first()));
         QCOMPARE(BackgroundWriter::writesLeftRunning(), 1); // so the program ends without statics
         // (QSettings itself stays busy until the lock is free.)
         QVERIFY(!QFile::exists(preferences.fileName()));

@@ -1,11 +1,11 @@
 // The theme and what draws straight from it: the strength meter, the
 // symbols and the foreground shades.
 #include "support/Palettes.h"
-#include "ui/AccessibleInterfaces.h"
-#include "ui/StrengthMeter.h"
-#include "ui/SymbolStyle.h"
-#include "ui/Symbols.h"
-#include "ui/Theme.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/controls/StrengthMeter.h"
+#include "ui/style/SymbolStyle.h"
+#include "ui/style/Symbols.h"
+#include "ui/style/Theme.h"
 
 #include <QAbstractAnimation>
 #include <QAccessible>
@@ -115,7 +115,8 @@ private slots:
             qreal previous = 1.01;
             for (F role : {F::primary, F::secondary, F::tertiary, F::quaternary}) {
                 const QColor shade = Theme::foreground(role, palette);
-                QVERIFY(shade.rgb() == text.rgb() && shade.alphaF() < previous && shade.alpha() > 0);
+                QVERIFY(shade.rgb() == text.rgb() && shade.alphaF() < previous
+                        && shade.alpha() > 0);
                 previous = shade.alphaF();
             }
             // A theme that greys an unfocused window (GTK's backdrop) leaves

@@ -1,13 +1,13 @@
 // The toggles: character chips, group buttons, chip rows and the flow
 // layout they wrap in.
 #include "support/Palettes.h"
-#include "ui/AccessibleInterfaces.h"
-#include "ui/CharacterChip.h"
-#include "ui/ChipRow.h"
-#include "ui/ChipRowTitle.h"
-#include "ui/FlowLayout.h"
-#include "ui/GroupToggleButton.h"
-#include "ui/Theme.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/chips/CharacterChip.h"
+#include "ui/chips/ChipRow.h"
+#include "ui/chips/ChipRowTitle.h"
+#include "ui/chips/FlowLayout.h"
+#include "ui/chips/GroupToggleButton.h"
+#include "ui/style/Theme.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -70,13 +70,14 @@ private slots:
         for (const QPalette &palette : {Palettes::light(), Palettes::dark()}) {
             CharacterChip chip(QStringLiteral("&"));
             GroupToggleButton group(digits);
-            for (ToggleButton *toggle : {static_cast<ToggleButton *>(&chip),
-                                         static_cast<ToggleButton *>(&group)}) {
+            for (ToggleButton *toggle :
+                 {static_cast<ToggleButton *>(&chip), static_cast<ToggleButton *>(&group)}) {
                 toggle->setPalette(palette);
                 const bool isGroup = toggle == &group;
                 const auto textOf = [&] { return isGroup ? group.textColor() : chip.textColor(); };
                 QList<std::array<qreal, 3>> presence; // fill, border and text opacity
-                for (ToggleState state : {ToggleState::on, ToggleState::partial, ToggleState::off}) {
+                for (ToggleState state :
+                     {ToggleState::on, ToggleState::partial, ToggleState::off}) {
                     if (state == ToggleState::partial && !isGroup)
                         continue; // a chip is on or off
                     toggle->setState(state);
@@ -234,7 +235,6 @@ private slots:
         QCOMPARE(layout->sizeHint(), QSize(std::max(across, 0) + 10, tallest + 5));
         QCOMPARE(layout->minimumSize(), QSize(widest + 10, tallest + 5));
     }
-
 };
 
 QTEST_MAIN(TestToggles)

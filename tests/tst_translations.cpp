@@ -2,17 +2,17 @@
 // wraps every text in ⟦ ⟧ (built beside the others, never installed):
 // nothing is left in English, nothing is cut short, and in Arabic the
 // window mirrors while passwords still read left to right.
-#include "app/Translations.h"
 #include "core/Alphabet.h"
+#include "startup/Translations.h"
 #include "support/ModelFixture.h"
-#include "ui/AccessibleInterfaces.h"
-#include "ui/ChipRowTitle.h"
 #include "ui/ContentView.h"
-#include "ui/FittedText.h"
 #include "ui/MainWindow.h"
-#include "ui/PasswordDisplay.h"
+#include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/chips/ChipRowTitle.h"
+#include "ui/controls/PasswordDisplay.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/history/HistoryRowDelegate.h"
+#include "ui/text/FittedText.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -2,20 +2,20 @@
 // whole window in each mode with its history, light and dark, and in each
 // language in light, into PNG files. Passwords come from a fixed sequence,
 // never from the system source, so no image ever holds a real secret.
-#include "app/Translations.h"
 #include "core/GeneratorModel.h"
+#include "startup/Translations.h"
 #include "support/ModelFixture.h"
 #include "support/Palettes.h"
 #include "support/SamplePasswords.h"
-#include "ui/CharacterChip.h"
-#include "ui/ChipRow.h"
 #include "ui/ContentView.h"
-#include "ui/GroupToggleButton.h"
-#include "ui/LabeledRow.h"
-#include "ui/PasswordDisplay.h"
-#include "ui/StrengthMeter.h"
-#include "ui/Symbols.h"
+#include "ui/chips/CharacterChip.h"
+#include "ui/chips/ChipRow.h"
+#include "ui/chips/GroupToggleButton.h"
+#include "ui/controls/LabeledRow.h"
+#include "ui/controls/PasswordDisplay.h"
+#include "ui/controls/StrengthMeter.h"
 #include "ui/history/HistoryPanel.h"
+#include "ui/style/Symbols.h"
 
 #include <QApplication>
 #include <QDir>

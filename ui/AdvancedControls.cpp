@@ -2,11 +2,11 @@
 
 #include "core/Alphabet.h"
 #include "core/GeneratorModel.h"
-#include "ui/ChipRow.h"
 #include "ui/EditSettings.h"
-#include "ui/LabeledRow.h"
 #include "ui/SettingsChipRows.h"
-#include "ui/Theme.h"
+#include "ui/chips/ChipRow.h"
+#include "ui/controls/LabeledRow.h"
+#include "ui/style/Theme.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -2,13 +2,13 @@
 
 #include "core/Alphabet.h"
 #include "core/GeneratorModel.h"
-#include "ui/CharacterSelection.h"
-#include "ui/ChipRow.h"
 #include "ui/EditSettings.h"
-#include "ui/GroupToggleButton.h"
-#include "ui/LabeledRow.h"
 #include "ui/SettingsChipRows.h"
-#include "ui/Theme.h"
+#include "ui/chips/CharacterSelection.h"
+#include "ui/chips/ChipRow.h"
+#include "ui/chips/GroupToggleButton.h"
+#include "ui/controls/LabeledRow.h"
+#include "ui/style/Theme.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
 #include "ui/SettingsChipRows.h"
 
 #include "core/GeneratorModel.h"
-#include "ui/CharacterSelection.h"
-#include "ui/ChipRow.h"
 #include "ui/EditSettings.h"
+#include "ui/chips/CharacterSelection.h"
+#include "ui/chips/ChipRow.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
 #include "ui/WordsControls.h"
 
 #include "core/GeneratorModel.h"
-#include "ui/ChipRow.h"
-#include "ui/LabeledRow.h"
 #include "ui/SettingsChipRows.h"
-#include "ui/StyledLabel.h"
-#include "ui/Theme.h"
+#include "ui/chips/ChipRow.h"
+#include "ui/controls/LabeledRow.h"
+#include "ui/style/Theme.h"
+#include "ui/text/StyledLabel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

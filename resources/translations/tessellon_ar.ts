@@ -189,17 +189,20 @@
         <translation>يطبع كلمات مرور أو عبارات مرور من مصدر العشوائية الآمن في النظام، واحدة في كل سطر. تؤخذ الخيارات غير المحددة من إعدادات نافذة Tessellon (التي لا تتغير من هنا أبدًا)، أو من القيم الافتراضية مع --defaults.</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>خطأ في الكتابة</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>وسيط غير متوقع &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>خطأ في الكتابة</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>جرّب &apos;tessellon-cli --help&apos; لمزيد من المعلومات.
+        <translation>جرّب &apos;%1 --help&apos; لمزيد من المعلومات.
 </translation>
     </message>
 </context>
@@ -519,16 +522,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>عرض الإصدار ثم الخروج.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>وسيط غير متوقع &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>جرّب &apos;%1 --help&apos; لمزيد من المعلومات.
-</translation>
     </message>
 </context>
 <context>

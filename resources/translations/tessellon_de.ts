@@ -189,17 +189,20 @@
         <translation>Gibt Passwörter oder Passphrasen aus der sicheren Zufallsquelle des Systems aus, eines pro Zeile. Nicht angegebene Optionen stammen aus den Einstellungen des Tessellon-Fensters (die von hier aus nie geändert werden) oder, mit --defaults, aus den Standardwerten.</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>Schreibfehler</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>„tessellon-cli --help“ liefert weitere Informationen.
+        <translation>„%1 --help“ liefert weitere Informationen.
 </translation>
     </message>
 </context>
@@ -467,16 +470,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>Die Version anzeigen und beenden.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Unerwartetes Argument „%1“.</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>„%1 --help“ liefert weitere Informationen.
-</translation>
     </message>
 </context>
 <context>

@@ -189,17 +189,20 @@
         <translation>Imprime contraseñas o frases de contraseña obtenidas de la fuente aleatoria segura del sistema, una por línea. Las opciones no indicadas se toman de la configuración de la ventana de Tessellon (que nunca se modifica desde aquí) o, con --defaults, de los valores predeterminados.</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>error de escritura</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>error de escritura</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>Prueba &apos;tessellon-cli --help&apos; para más información.
+        <translation>Prueba &apos;%1 --help&apos; para más información.
 </translation>
     </message>
 </context>
@@ -467,16 +470,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>Muestra la versión y termina.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>Prueba &apos;%1 --help&apos; para más información.
-</translation>
     </message>
 </context>
 <context>

@@ -189,17 +189,20 @@
         <translation>Affiche des mots de passe ou des phrases de passe tirés de la source d’aléa sécurisée du système, un par ligne. Les options non précisées reprennent les réglages de la fenêtre de Tessellon (jamais modifiés d’ici), ou les valeurs par défaut avec --defaults.</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>erreur d’écriture</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>erreur d’écriture</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>Essayez «&#xa0;tessellon-cli --help&#xa0;» pour plus d’informations.
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
 </context>
@@ -467,16 +470,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
-</translation>
     </message>
 </context>
 <context>

@@ -189,17 +189,20 @@
         <translation>システムの安全な乱数源からパスワードまたはパスフレーズを生成し、1行に1つずつ出力します。指定しなかったオプションには Tessellon ウィンドウの設定（ここから変更されることはありません）が使われ、--defaults を指定した場合は既定値が使われます。</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>書き込みエラー</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>予期しない引数 &apos;%1&apos; です。</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>書き込みエラー</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>詳しくは &apos;tessellon-cli --help&apos; を実行してください。
+        <translation>詳しくは &apos;%1 --help&apos; を実行してください。
 </translation>
     </message>
 </context>
@@ -454,16 +457,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了します。</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>予期しない引数 &apos;%1&apos; です。</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>詳しくは &apos;%1 --help&apos; を実行してください。
-</translation>
     </message>
 </context>
 <context>

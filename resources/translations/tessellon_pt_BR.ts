@@ -189,17 +189,20 @@
         <translation>Imprime senhas ou frases secretas obtidas da fonte aleatória segura do sistema, uma por linha. As opções não informadas vêm das configurações da janela do Tessellon (que nunca são alteradas daqui) ou, com --defaults, dos valores padrão.</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>erro de escrita</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>erro de escrita</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>Tente &apos;tessellon-cli --help&apos; para mais informações.
+        <translation>Tente &apos;%1 --help&apos; para mais informações.
 </translation>
     </message>
 </context>
@@ -467,16 +470,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>Mostra a versão e sai.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>Tente &apos;%1 --help&apos; para mais informações.
-</translation>
     </message>
 </context>
 <context>

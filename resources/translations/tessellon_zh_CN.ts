@@ -189,17 +189,20 @@
         <translation>使用系统的安全随机数源生成密码或密码短语，每行一个。未指定的选项取自 Tessellon 窗口的设置（此处绝不会更改这些设置）；若指定 --defaults，则取默认值。</translation>
     </message>
     <message>
+        <source>write error</source>
+        <translation>写入错误</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineUsage</name>
+    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>意外的参数 &apos;%1&apos;。</translation>
     </message>
     <message>
-        <source>write error</source>
-        <translation>写入错误</translation>
-    </message>
-    <message>
-        <source>Try &apos;tessellon-cli --help&apos; for more information.
+        <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>请尝试执行 &apos;tessellon-cli --help&apos; 获取更多信息。
+        <translation>请尝试执行 &apos;%1 --help&apos; 获取更多信息。
 </translation>
     </message>
 </context>
@@ -454,16 +457,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>显示版本信息并退出。</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>意外的参数 &apos;%1&apos;。</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for more information.
-</source>
-        <translation>请尝试执行 &apos;%1 --help&apos; 获取更多信息。
-</translation>
     </message>
 </context>
 <context>

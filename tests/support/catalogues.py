@@ -19,7 +19,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-LAYERS = ["app", "ui", "core", "services", "cli"]
+LAYERS = ["app", "ui", "core", "services", "startup", "cli", "helper"]
 
 # Plural forms Qt's lrelease expects for each language.
 PLURAL_FORMS = {"de": 2, "fr": 2, "es": 2, "pt_BR": 2, "ja": 1, "zh_CN": 1, "ar": 6, "en": 2}

@@ -1,7 +1,7 @@
 #include "ui/history/HistoryPanel.h"
 
-#include "ui/Theme.h"
 #include "ui/history/HistoryView.h"
+#include "ui/style/Theme.h"
 
 #include <QMouseEvent>
 #include <QPainter>

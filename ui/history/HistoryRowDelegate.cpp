@@ -2,12 +2,12 @@
 
 #include "core/Strength.h"
 #include "core/Superscript.h"
-#include "ui/FittedText.h"
-#include "ui/LineBreaking.h"
-#include "ui/Symbols.h"
-#include "ui/Theme.h"
 #include "ui/history/HistoryListModel.h"
 #include "ui/history/MiddleElision.h"
+#include "ui/style/Symbols.h"
+#include "ui/style/Theme.h"
+#include "ui/text/FittedText.h"
+#include "ui/text/LineBreaking.h"
 
 #include <QApplication>
 #include <QPainter>

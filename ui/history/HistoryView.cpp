@@ -1,12 +1,12 @@
 #include "ui/history/HistoryView.h"
 
 #include "core/GeneratorModel.h"
-#include "ui/SeparatorLine.h"
-#include "ui/StyledLabel.h"
-#include "ui/Symbols.h"
-#include "ui/Theme.h"
 #include "ui/history/HistoryListModel.h"
 #include "ui/history/HistoryRowDelegate.h"
+#include "ui/style/SeparatorLine.h"
+#include "ui/style/Symbols.h"
+#include "ui/style/Theme.h"
+#include "ui/text/StyledLabel.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "ui/history/MiddleElision.h"
 
 #include "core/Characters.h"
-#include "ui/LineBreaking.h"
+#include "ui/text/LineBreaking.h"
 
 #include <QTextLayout>
 
