@@ -1,5 +1,6 @@
 #include "core/GeneratorModel.h"
 
+#include "core/SecretWipe.h"
 #include "core/SettingsStore.h"
 
 GeneratorModel::GeneratorModel(ModelServices services, QObject *parent)
@@ -62,7 +63,9 @@ void GeneratorModel::recordInHistory(const GeneratedPassword &replaced)
     m_history.prepend(replaced);
     emit historyEntryAdded();
     if (m_history.size() > historyLimit) {
-        m_history.resize(historyLimit);
+        // Zeroed where it stands, for the view's copy too, so that no
+        // password outlives its place in the history in memory.
+        wipeInPlace(m_history.takeLast().text);
         emit oldestHistoryEntryDropped();
     }
     emit historyChanged();
@@ -72,6 +75,8 @@ void GeneratorModel::clearHistory()
 {
     if (m_history.isEmpty())
         return;
+    for (const GeneratedPassword &entry : std::as_const(m_history))
+        wipeInPlace(entry.text);
     m_history.clear();
     emit historyCleared();
     emit historyChanged();

@@ -45,20 +45,27 @@ private slots:
             {.start = {.length = 4, .enabledCharacters = {"a", "b"}}, .random = &random});
         f.model->clearHistory(); // already empty: nothing to tell
         QVERIFY(f.log.isEmpty());
+        QString dropped; // shares the oldest entry's buffer, as a view's copy does
         for (int i = 0; i < 21; ++i) {
             f.log.clear();
+            if (i == 20)
+                dropped = f.model->history().last().text;
             f.model->regenerate();
         }
         const QList<GeneratedPassword> &history = f.model->history();
         QVERIFY(history.at(0).text == "aaaa" && history.at(1).text == "aaaa");
         QVERIFY(history.at(0) != history.at(1));
+        // What a view still holds of a dropped or cleared entry reads as
+        // zeros: the model wiped the buffer they share.
+        const QString zeros(4, u'\0'), newest = history.first().text;
+        QCOMPARE(dropped, zeros);
         // The 21st entry went in and the oldest came out: each edit told.
         QCOMPARE(f.log, (QStringList{"added", "dropped", "history", "current"}));
         QCOMPARE(f.store.saves, 0);
         f.log.clear();
         f.model->clearHistory();
         QCOMPARE(f.log, (QStringList{"cleared", "history"}));
-        QVERIFY(history.isEmpty());
+        QVERIFY(history.isEmpty() && newest == zeros);
     }
 
     void failureShowsMessageAndKeepsHistory_data()
