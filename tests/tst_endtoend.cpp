@@ -753,9 +753,10 @@ private slots:
         QFETCH(QString, copied);
         QFETCH(QByteArray, stored);
         QFETCH(bool, wordList);
-        if (onGnome() && how != u"keys")
-            QSKIP("clicks through GNOME's virtual pointer are lost now and then in a window's "
-                  "first moments; these routes are the window's own, proven on X11 and sway");
+        if ((onGnome() || onKwin()) && how != u"keys")
+            QSKIP("clicks through GNOME's virtual pointer and KWin's fake input are lost now and "
+                  "then in a window's first moments; these routes are the window's own, proven "
+                  "on X11 and sway");
         copyAsAnotherProgram("(before)");
         const int minute = copyAgain ? longerClear() : clearAfter;
         RunningTessellon app;
