@@ -15,8 +15,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -73,18 +73,18 @@ bool onKwin()
     return onWayland() && qEnvironmentVariable("XDG_CURRENT_DESKTOP") == u"KDE";
 }
 
-// Clicks on either compositor, keys on KWin: the headless seats have no
-// devices of their own.
+// Clicks on sway, keys on KWin: the headless seats have no devices of
+// their own.
 const QString wlinput = QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlinput");
 
 // The value of a KWin script's expression, as text.
 QString kwinEval(const QString &expression)
 {
-    return QString::fromUtf8(runTool(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/kwin"),
-                                     {"eval", qEnvironmentVariable("TESSELLON_KWIN_STATE"),
-                                      expression})
-                                 .value_or("")
-                                 .trimmed());
+    return QString::fromUtf8(
+        runTool(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/kwin"),
+                {"eval", qEnvironmentVariable("TESSELLON_KWIN_STATE"), expression})
+            .value_or("")
+            .trimmed());
 }
 
 // What a script of GNOME Shell's JavaScript comes to, as text.
@@ -150,17 +150,16 @@ struct FocusedWindow
 // GNOME's and KWin's own scripts tell it as "APP_ID SHELL X Y WIDTH HEIGHT".
 FocusedWindow desktopFocus()
 {
-    const QStringList parts =
-        (onGnome() ? shellEval(R"(
+    const QStringList parts = (onGnome() ? shellEval(R"(
             const w = global.display.focus_window;
             const r = w?.get_frame_rect();
             w ? [w.get_wm_class(), w.get_client_type() == 0 ? 'xdg_shell' : 'xwayland',
                  r.x, r.y, r.width, r.height].join(' ') : '';)")
-                   : kwinEval(R"(((w, r) => w ? [w.resourceClass,
+                                         : kwinEval(R"(((w, r) => w ? [w.resourceClass,
                        String(w).startsWith('KWin::X11') ? 'xwayland' : 'xdg_shell',
                        r.x, r.y, r.width, r.height].join(' ') : '')(
                        activeWindow, activeWindow && activeWindow.bufferGeometry))"))
-            .split(u' ');
+                                  .split(u' ');
     if (parts.size() != 6)
         return {};
     return {parts[0], parts[1],
@@ -250,7 +249,7 @@ public:
         else if (how == u"close")
             onWayland() ? runTool("swaymsg", {"kill"}).has_value() : closeX11(window);
         else
-            ::kill(pid_t(process.processId()), how == u"SIGTERM" ? SIGTERM
+            ::kill(pid_t(process.processId()), how == u"SIGTERM"  ? SIGTERM
                                                : how == u"SIGINT" ? SIGINT
                                                                   : SIGHUP);
         // (The key's pause may already have seen it end.)
@@ -304,11 +303,10 @@ public:
                 return false;
             window = shownWindow();
             if (window.isEmpty() && process.state() == QProcess::Running) {
-                qWarning().noquote()
-                    << "no window after a minute; the program's threads:"
-                    << runTool("gdb", {"-p", QString::number(process.processId()), "-batch",
-                                       "-ex", "thread apply all bt 15"})
-                           .value_or("(gdb not installed)");
+                qWarning().noquote() << "no window after a minute; the program's threads:"
+                                     << runTool("gdb", {"-p", QString::number(process.processId()),
+                                                        "-batch", "-ex", "thread apply all bt 15"})
+                                            .value_or("(gdb not installed)");
                 process.kill();
                 process.waitForFinished();
             }
@@ -420,26 +418,22 @@ public:
     }
 
     // The focus goes elsewhere, as when the user went to paste: on sway to
-    // an empty workspace, on GNOME away from the window put aside, on X11
+    // an empty workspace, on GNOME and KWin away from the window put aside, on X11
     // to a window of this process.
     bool unfocus()
     {
         // GNOME may hand the focus back to the window while a panel of it
         // closes: it is put aside again until the focus stays away.
-        if (onGnome()) {
+        if (onGnome() || onKwin()) {
             return QTest::qWaitFor([] {
-                shellEval(QStringLiteral("global.get_window_actors().map(a => a.meta_window)"
-                                         ".filter(w => w.get_wm_class() == '%1')"
-                                         ".forEach(w => w.minimize()); ''")
-                              .arg(appId));
-                return focusedWindow().appId.isEmpty();
-            });
-        }
-        if (onKwin()) {
-            return QTest::qWaitFor([] {
-                kwinEval(QStringLiteral("windows.filter(w => w.resourceClass == '%1')"
-                                        ".forEach(w => w.minimized = true)")
-                             .arg(appId));
+                onGnome() ? shellEval(QStringLiteral("global.get_window_actors()"
+                                                     ".map(a => a.meta_window)"
+                                                     ".filter(w => w.get_wm_class() == '%1')"
+                                                     ".forEach(w => w.minimize()); ''")
+                                          .arg(appId))
+                          : kwinEval(QStringLiteral("windows.filter(w => w.resourceClass == '%1')"
+                                                    ".forEach(w => w.minimized = true)")
+                                         .arg(appId));
                 return focusedWindow().appId.isEmpty();
             });
         }
@@ -550,10 +544,9 @@ public:
         if (m_name == u"keeper")
             m_process.start(QCoreApplication::applicationDirPath() + "/clipboard_keeper");
         else if (m_name == u"gpaste") // on a bus of its own, which it would be started on
-            m_process.start("dbus-run-session",
-                            {"--", "sh", "-c",
-                             "echo \"$DBUS_SESSION_BUS_ADDRESS\" >bus && "
-                             "exec /usr/libexec/gpaste/gpaste-daemon"});
+            m_process.start("dbus-run-session", {"--", "sh", "-c",
+                                                 "echo \"$DBUS_SESSION_BUS_ADDRESS\" >bus && "
+                                                 "exec /usr/libexec/gpaste/gpaste-daemon"});
         else if (m_name == u"xfce4-clipman")
             m_process.start("dbus-run-session", {"--", m_name});
         else
@@ -561,10 +554,16 @@ public:
         if (!m_process.waitForStarted())
             return false;
         if (m_name == u"klipper") { // its name on the bus, not an earlier one's
-            return QTest::qWaitFor([&] {
-                return QDBusConnection::sessionBus().interface()->servicePid(klipper).value()
-                       == m_process.processId();
-            }, 20'000) && (QTest::qWait(1000), true); // and the clipboard watched
+            return QTest::qWaitFor(
+                       [&] {
+                           return QDBusConnection::sessionBus()
+                                      .interface()
+                                      ->servicePid(klipper)
+                                      .value()
+                                  == m_process.processId();
+                       },
+                       20'000)
+                   && (QTest::qWait(1000), true); // and the clipboard watched
         }
         if (m_name == u"copyq" || m_name == u"gpaste") {
             const QString asked = m_name == u"copyq" ? "count" : "history";
@@ -628,8 +627,7 @@ private:
     {
         QProcess client;
         QProcessEnvironment environment = m_process.processEnvironment();
-        if (m_name == u"gpaste")
-        {
+        if (m_name == u"gpaste") {
             QFile bus(m_home.filePath("bus"));
             if (!bus.open(QIODevice::ReadOnly))
                 return std::nullopt;
@@ -650,7 +648,7 @@ private:
     mutable std::optional<bool> m_refills;
 };
 
-constexpr int clearAfter = 2500;  // ms, in place of the minute
+constexpr int clearAfter = 2500; // ms, in place of the minute
 // Room for a second copy within the minute; GNOME's keys and pastes go
 // through the shell and wait for the focus, so it gets more.
 int longerClear()
@@ -929,7 +927,8 @@ private slots:
             // It watched throughout, and took the copy in: it honours no
             // marker, as the README says.
             QTRY_COMPARE(running.history().value(0), QByteArray("(after)"));
-            QVERIFY2(running.history().contains(password), "GPaste left the copy out: tell the README");
+            QVERIFY2(running.history().contains(password),
+                     "GPaste left the copy out: tell the README");
         }
     }
 
@@ -950,8 +949,10 @@ private slots:
         for (const char *how : {"ctrl+q", "close", "SIGTERM"})
             QTest::addRow("%s, under xfce4-clipman", how) << QString(how) << "xfce4-clipman";
         // Without the helper beside the program, the copy is cleared at quit.
-        QTest::newRow("ctrl+q, no helper") << "ctrl+q" << "no helper";
-        QTest::newRow("ctrl+q, no helper, under xfce4-clipman") << "ctrl+q" << "no helper, xfce4-clipman";
+        QTest::newRow("ctrl+q, no helper") << "ctrl+q"
+                                           << "no helper";
+        QTest::newRow("ctrl+q, no helper, under xfce4-clipman") << "ctrl+q"
+                                                                << "no helper, xfce4-clipman";
     }
 
     void quittingWithinTheMinute()
@@ -970,7 +971,8 @@ private slots:
         QVERIFY(manager.isEmpty() || running.start());
         RunningTessellon app;
         QTemporaryDir bare; // for the program alone, without the helper beside it
-        const QString program = helper ? RunningTessellon::builtProgram() : bare.filePath("tessellon");
+        const QString program =
+            helper ? RunningTessellon::builtProgram() : bare.filePath("tessellon");
         QVERIFY(helper || QFile::copy(RunningTessellon::builtProgram(), program));
         QVERIFY(app.start(longerClear(), program));
         QVERIFY(app.press("ctrl+shift+c"));
@@ -1035,7 +1037,8 @@ private slots:
             << QStringList() << "closed streams" << true;
         QTest::newRow("their later copy of the same text stays")
             << QStringList() << "they copy" << false;
-        QTest::newRow("a second --copy restarts the minute") << QStringList() << "copy again" << true;
+        QTest::newRow("a second --copy restarts the minute")
+            << QStringList() << "copy again" << true;
     }
 
     void commandLineCopy()
@@ -1079,7 +1082,8 @@ private slots:
                     QVERIFY2(!file.readAll().contains(password), qPrintable(pid));
             }
         }
-        if (then == u"closed streams" && ::geteuid() == 0) // the hardened helper is closed to others
+        if (then == u"closed streams"
+            && ::geteuid() == 0) // the hardened helper is closed to others
             QVERIFY(helperKeepsNothingOfTheCallers(leftOpen));
         if (then == u"they copy") // even the same text: theirs is not ours to clear
             copyAsAnotherProgram(password);
@@ -1139,7 +1143,8 @@ private slots:
         QVERIFY(cli->waitForFinished(30'000));
         QCOMPARE(cli->exitCode(), 1);
         QCOMPARE(cli->readAllStandardOutput(), QByteArray());
-        QVERIFY(cli->readAllStandardError().contains("a Wayland compositor that offers data control"));
+        QVERIFY(
+            cli->readAllStandardError().contains("a Wayland compositor that offers data control"));
         const auto pasted = run("wl-paste", {"--no-newline"});
         QVERIFY(pasted->waitForFinished());
         QCOMPARE(pasted->readAllStandardOutput(), "(before)");
