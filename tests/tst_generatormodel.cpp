@@ -1,12 +1,8 @@
-// The model, and the clipboard service it copies to where the platform does not
-// report ownership (offscreen, as on macOS), its clock under the test's hand.
-#include "services/clipboard/Clipboard.h"
+// The model: its settings, its history, its failures and its copies.
 #include "support/ModelFixture.h"
 #include "support/ScriptedRandomSource.h"
 
-#include <QClipboard>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -153,52 +149,6 @@ private slots:
         f.model->copy(*f.model->current());
         f.model.reset();
         QTest::qWait(500);
-    }
-
-    // Delays on the continuous clock, which jumps as if the machine slept;
-    // another program's copy of the same text is told apart by the marker.
-    // Once the clipboard has let go of an item, the password it held is
-    // zeroed where it stood, and the caller's own string is left alone.
-    void clearsOnlyOurItemWhenItsTimeHasCome_data()
-    {
-        QTest::addColumn<int>("delay"); // ms; negative: then copied again without one
-        QTest::addColumn<int>("slept"); // ms, right after the copy
-        QTest::addColumn<bool>("theirCopy");
-        QTest::addColumn<bool>("cleared");
-        QTest::addColumn<bool>("wiped");
-        QTest::newRow("a short delay clears") << 200 << 0 << false << true << true;
-        QTest::newRow("a minute not yet over") << 60'000 << 0 << false << false << false;
-        QTest::newRow("a minute passed in sleep") << 60'000 << 61'000 << false << true << true;
-        QTest::newRow("almost a minute in sleep") << 60'000 << 58'000 << false << false << false;
-        QTest::newRow("their copy of the same text") << 200 << 0 << true << false << true;
-        QTest::newRow("a copy without a delay cancels") << -200 << 0 << false << false << true;
-    }
-
-    void clearsOnlyOurItemWhenItsTimeHasCome()
-    {
-        QFETCH(int, delay);
-        QFETCH(int, slept);
-        QFETCH(bool, theirCopy);
-        QFETCH(bool, cleared);
-        QFETCH(bool, wiped);
-        const QString sample = QString::fromLatin1("sample-Tq4;vK9 z");
-        std::chrono::nanoseconds skipped{};
-        const auto clock = [&] { return PendingClear::continuousTime() + skipped; };
-        QClipboard *system = QGuiApplication::clipboard();
-        Clipboard service(clock);
-        service.copy(sample, std::chrono::milliseconds(std::abs(delay)));
-        const QString held = system->mimeData()->text(); // the item's own buffer
-        if (delay < 0)
-            service.copy(sample, std::nullopt);
-        skipped = std::chrono::milliseconds(slept);
-        if (theirCopy)
-            system->setText(sample);
-        // Every case has had its chance to clear by then.
-        QTest::qWait(1500);
-        QCOMPARE(system->text().isEmpty(), cleared);
-        QCOMPARE(service.isClearPending(), delay > 1500 && !cleared);
-        QCOMPARE(held == QString(sample.size(), QChar(0)), wiped);
-        QCOMPARE(sample, QString::fromLatin1("sample-Tq4;vK9 z"));
     }
 };
 

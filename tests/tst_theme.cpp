@@ -69,12 +69,11 @@ private slots:
             meter.setPalette(palette);
             meter.resize(200, meter.sizeHint().height());
             const QColor track = meter.grab().toImage().pixelColor(100, 3);
-            // A change of bits glides; the same bits again do not.
+            // A change of bits glides on from where the bar stood.
+            const QImage before = meter.grab().toImage();
             meter.setBits(bits);
-            QVERIFY(meter.isAnimating());
-            QTRY_VERIFY_WITH_TIMEOUT(!meter.isAnimating(), 2000);
-            meter.setBits(bits);
-            QVERIFY(!meter.isAnimating());
+            QCOMPARE(meter.grab().toImage(), before);
+            meter.findChild<QAbstractAnimation *>()->setCurrentTime(200); // at its end
 
             const QImage bar = meter.grab().toImage();
             QCOMPARE(bar.size(), QSize(200, 7));

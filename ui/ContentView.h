@@ -44,7 +44,6 @@ public:
 
     // Its commands, for the window's menu.
     const PasswordActions &actions() const { return *m_actions; }
-    bool isHistoryOpen() const { return m_historyOpen; }
     HistoryPanel *historyPanel() const { return m_historyPanel; }
 
     QSize sizeHint() const override { return idealContentSize; }

@@ -31,7 +31,6 @@ public:
     void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
     // Whether a clear is scheduled and has not run or been given up yet.
-    bool isClearPending() const { return m_pendingClear.isActive(); }
 
     // At quit, a copy whose clear is still to come must not outlive its
     // minute, nor go to a clipboard manager that keeps it for good: it goes

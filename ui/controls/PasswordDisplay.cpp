@@ -98,11 +98,6 @@ const FittedText &PasswordDisplay::content() const
     return *m_content;
 }
 
-bool PasswordDisplay::isFading() const
-{
-    return m_fade->state() == QAbstractAnimation::Running;
-}
-
 std::unique_ptr<FittedText> PasswordDisplay::makeContent() const
 {
     if (m_errorMessage) {

@@ -40,7 +40,6 @@ public:
 
     // What the box shows, laid out for its present width.
     const FittedText &content() const;
-    bool isFading() const;
 
     QString selectedText() const;
     void selectAll();

@@ -57,11 +57,6 @@ QColor StrengthMeter::fillColor() const
     return Theme::strength(Strength(m_bits).color(), palette());
 }
 
-bool StrengthMeter::isAnimating() const
-{
-    return m_animation->state() == QAbstractAnimation::Running;
-}
-
 QSize StrengthMeter::sizeHint() const
 {
     return {160, barHeight};

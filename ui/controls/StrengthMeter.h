@@ -27,7 +27,6 @@ public:
     static QString accessibleValue(double bits);
     // The colour of the rating of the current bits, in this palette.
     QColor fillColor() const;
-    bool isAnimating() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

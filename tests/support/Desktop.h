@@ -1,0 +1,196 @@
+#pragma once
+
+// The desktop the end-to-end suite runs on, as other programs see it: its
+// clipboard read and written with the usual tools, the window with the
+// focus, and the helpers of this build that serve a copy.
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRect>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <optional>
+
+// The X server with xclip and xdotool, or a Wayland compositor with
+// wl-clipboard: sway with wtype and swaymsg, GNOME Shell through its Eval,
+// KWin through its scripts.
+enum class Desktop { x11, sway, gnome, kwin };
+
+inline Desktop desktop()
+{
+    if (QGuiApplication::platformName() != u"wayland")
+        return Desktop::x11;
+    const QString name = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    return name == u"GNOME" ? Desktop::gnome : name == u"KDE" ? Desktop::kwin : Desktop::sway;
+}
+
+inline bool onWayland()
+{
+    return desktop() != Desktop::x11;
+}
+
+// Runs a tool such as xclip or wtype to its end: its output, or nothing
+// when it failed. The event loop runs meanwhile, since while this process
+// owns the clipboard, xclip waits for its answer.
+inline std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
+                                         const QByteArray &input = {}, int timeout = 30'000)
+{
+    QProcess process;
+    QSignalSpy finished(&process, &QProcess::finished);
+    process.start(tool, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!finished.wait(timeout)) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    if (process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
+}
+
+// What a script of the compositor's own comes to, as text: GNOME Shell's
+// JavaScript through its Eval, or a KWin script whose `activeWindow` and
+// `windows` stand for KWin 5's and 6's names alike.
+inline QString desktopEval(const QString &script)
+{
+    if (desktop() == Desktop::kwin)
+        return QString::fromUtf8(
+            runTool(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/kwin"),
+                    {"eval", qEnvironmentVariable("TESSELLON_KWIN_STATE"), script})
+                .value_or("")
+                .trimmed());
+    const QByteArray said =
+        runTool("gdbus", {"call", "--session", "--dest", "org.gnome.Shell", "--object-path",
+                          "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", script})
+            .value_or("");
+    const qsizetype from = said.indexOf("'\""), to = said.lastIndexOf("\"'"); // (true, '"..."')
+    return said.startsWith("(true") && from >= 0 && to > from
+               ? QString::fromUtf8(said.mid(from + 2, to - from - 2))
+               : QString();
+}
+
+// What another program reads from the clipboard as that type, "(nothing)"
+// when it reads nothing; "TARGETS" lists the types, one a line.
+inline QByteArray paste(const QString &type = QStringLiteral("text"))
+{
+    // While KWin's clipboard is empty it tells a reader nothing at all (no
+    // selection, not even none), and wl-paste waits for good: a list of the
+    // types that has not come within two seconds means nothing to paste. The
+    // list asks nothing of the owner, so a slow owner is not taken for none.
+    if (desktop() == Desktop::kwin && !runTool("wl-paste", {"--list-types"}, {}, 2000))
+        return "(nothing)";
+    const bool list = type == u"TARGETS", text = type == u"text";
+    return (onWayland() ? runTool("wl-paste", list ? QStringList{"--list-types"}
+                                                   : QStringList{"--no-newline", "--type", type})
+                        : runTool("xclip", {"-selection", "clipboard", "-o", "-t",
+                                            text ? QStringLiteral("UTF8_STRING") : type}))
+        .value_or("(nothing)");
+}
+
+// Nothing to paste: no owner, or the empty text that a clear leaves on X11
+// (and on GNOME). There X11 programs paste too, through Xwayland.
+inline bool pastesNothing()
+{
+    const auto nothing = [](const QByteArray &pasted) {
+        return pasted == "(nothing)" || pasted.isEmpty();
+    };
+    return nothing(paste())
+           && (desktop() != Desktop::gnome
+               || nothing(runTool("xclip", {"-selection", "clipboard", "-o", "-t", "UTF8_STRING"})
+                              .value_or("(nothing)")));
+}
+
+// Another program copies the text and serves it from the background.
+inline void copyAsAnotherProgram(const QByteArray &text)
+{
+    onWayland() ? runTool("wl-copy", {}, text)
+                : runTool("xclip", {"-selection", "clipboard", "-i"}, text);
+}
+
+// What the clipboard holds once it holds something other than `before`:
+// a slow machine gets a few seconds. Empty when nothing came.
+inline QByteArray awaitCopy(const QByteArray &before = "(before)")
+{
+    QByteArray pasted;
+    return QTest::qWaitFor([&] { return (pasted = paste()) != before; }) ? pasted : QByteArray();
+}
+
+// Both markers, ahead of the text: histories that go through the types in
+// order must meet them first. GNOME's compositor offers the types in the
+// reverse of the order a program gives, which no program can steer.
+inline bool isMarked()
+{
+    const QByteArray types = paste("TARGETS");
+    const QByteArray beforeText =
+        desktop() == Desktop::gnome ? types : types.left(types.indexOf("text/plain"));
+    return types.contains("text/plain") && beforeText.contains("org.nspasteboard.ConcealedType")
+           && beforeText.contains("x-kde-passwordManagerHint")
+           && paste("x-kde-passwordManagerHint") == "secret";
+}
+
+// The window with the keyboard focus on the compositor, if any: its app
+// id, how it came ("xdg_shell" for a native one) and where it stands.
+struct FocusedWindow
+{
+    QString appId;
+    QString shell;
+    QRect rect;
+};
+
+inline FocusedWindow focusedWindow()
+{
+    if (desktop() == Desktop::x11)
+        return {}; // no window manager: the suite gives the focus itself
+    if (desktop() == Desktop::sway) {
+        QList<QJsonObject> nodes{
+            QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or("")).object()};
+        while (!nodes.isEmpty()) {
+            const QJsonObject node = nodes.takeLast();
+            const QJsonObject r = node["rect"].toObject();
+            if (node["focused"].toBool())
+                return {
+                    node["app_id"].toString(), node["shell"].toString(),
+                    QRect(r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt())};
+            for (const QJsonValue &child : node["nodes"].toArray())
+                nodes.append(child.toObject());
+        }
+        return {};
+    }
+    // GNOME's and KWin's own scripts tell it as "APP_ID SHELL X Y WIDTH HEIGHT".
+    const QStringList parts =
+        (desktop() == Desktop::gnome ? desktopEval(R"(
+            const w = global.display.focus_window;
+            const r = w?.get_frame_rect();
+            w ? [w.get_wm_class(), w.get_client_type() == 0 ? 'xdg_shell' : 'xwayland',
+                 r.x, r.y, r.width, r.height].join(' ') : '';)")
+                                     : desktopEval(R"(((w, r) => w ? [w.resourceClass,
+                       String(w).startsWith('KWin::X11') ? 'xwayland' : 'xdg_shell',
+                       r.x, r.y, r.width, r.height].join(' ') : '')(
+                       activeWindow, activeWindow && activeWindow.bufferGeometry))"))
+            .split(u' ');
+    if (parts.size() != 6)
+        return {};
+    return {parts[0], parts[1],
+            QRect(parts[2].toInt(), parts[3].toInt(), parts[4].toInt(), parts[5].toInt())};
+}
+
+// The running helpers of this build (not another checkout's, whose tests
+// may run beside ours), by the program they run. Their memory is closed to
+// others, so only root sees them.
+inline QStringList ourHelpers()
+{
+    const QString helper = QCoreApplication::applicationDirPath() + "/tessellon-clipboard";
+    QStringList found;
+    for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+        if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() == helper)
+            found << pid;
+    }
+    return found;
+}

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "support/Desktop.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <unistd.h>
+
+// A clipboard manager on the test's display with a home of its own: the
+// fixture that takes every copy over, or a real one from the distribution.
+// CopyQ keeps a history and answers on its command line; xfce4-clipman
+// keeps one too, fills an empty clipboard from it, and takes what the
+// clipboard holds when its owner quits (the CLIPBOARD_MANAGER selection);
+// GPaste, on GNOME, keeps one and answers on gpaste-client; Klipper, on
+// KWin, keeps one, fills an emptied clipboard from it, and answers on the
+// session bus.
+class RunningManager
+{
+public:
+    explicit RunningManager(const QString &name)
+        : m_name(name)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", m_home.path());
+        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        environment.insert("XDG_DATA_HOME", m_home.filePath("data"));
+        environment.insert("XDG_RUNTIME_DIR", m_home.path());
+        environment.insert("NO_AT_BRIDGE", "1"); // no accessibility bus started on its bus
+        m_process.setProcessEnvironment(environment);
+        m_process.setWorkingDirectory(m_home.path());
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+    }
+
+    ~RunningManager()
+    {
+        if (m_name == u"copyq")
+            client({"exit"});
+        if (m_process.state() == QProcess::Running)
+            ::kill(-pid_t(m_process.processId()), SIGKILL); // with its bus
+        m_process.waitForFinished();
+    }
+
+    // Started and watching the clipboard, or false. xfce4-clipman 1.6.6
+    // (Debian 13) stops without a session bus for its settings: it gets
+    // one of its own, which goes with it.
+    bool start()
+    {
+        m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
+        if (m_name == u"keeper")
+            m_process.start(QCoreApplication::applicationDirPath() + "/clipboard_keeper");
+        else if (m_name == u"gpaste") // on a bus of its own, which it would be started on
+            m_process.start("dbus-run-session", {"--", "sh", "-c",
+                                                 "echo \"$DBUS_SESSION_BUS_ADDRESS\" >bus && "
+                                                 "exec /usr/libexec/gpaste/gpaste-daemon"});
+        else if (m_name == u"xfce4-clipman")
+            m_process.start("dbus-run-session", {"--", m_name});
+        else
+            m_process.start(m_name);
+        if (!m_process.waitForStarted())
+            return false;
+        if (m_name == u"klipper") { // its name on the bus, not an earlier one's
+            return QTest::qWaitFor(
+                       [&] {
+                           return QDBusConnection::sessionBus()
+                                      .interface()
+                                      ->servicePid(klipper)
+                                      .value()
+                                  == m_process.processId();
+                       },
+                       20'000)
+                   && (QTest::qWait(1000), true); // and the clipboard watched
+        }
+        if (m_name == u"copyq" || m_name == u"gpaste") {
+            const QString asked = m_name == u"copyq" ? "count" : "history";
+            return QTest::qWaitFor([&] { return client({asked}).has_value(); }, 20'000);
+        }
+        QTest::qWait(2000); // its connection made, the clipboard watched
+        return m_process.state() == QProcess::Running;
+    }
+
+    // Nothing of ours is on the clipboard. A manager that fills a clipboard
+    // whose owner has gone from its history (xfce4-clipman 1.6.6 does, 1.6.2
+    // did not) may put back a copy it recorded, since it honours no marker:
+    // that one is its own, served without our markers and id, and out of
+    // the reach of any clear of ours.
+    bool holdsNothingOfOurs() const
+    {
+        if (pastesNothing())
+            return true;
+        if (paste("TARGETS").contains("application/x-tessellon-copy-id"))
+            return false;
+        if (!m_refills)
+            m_refills = refillsOwnerlessClipboard();
+        return *m_refills;
+    }
+
+    // CopyQ's, GPaste's or Klipper's history, newest first.
+    QByteArrayList history() const
+    {
+        if (m_name == u"klipper") {
+            QDBusInterface history(klipper, "/klipper", "org.kde.klipper.klipper");
+            QByteArrayList items;
+            for (const QString &item :
+                 QDBusReply<QStringList>(history.call("getClipboardHistoryMenu")).value())
+                items << item.toUtf8();
+            return items;
+        }
+        if (m_name == u"gpaste") // one line each: a password has no line break
+            return client({"--raw", "history"}).value_or("").split('\n');
+        QByteArrayList items;
+        const int count = client({"count"}).value_or("0").trimmed().toInt();
+        for (int row = 0; row < count; ++row)
+            items << client({"read", QString::number(row)}).value_or("(unread)");
+        return items;
+    }
+
+private:
+    // xclip serves a probe for one paste (the manager's own read, or ours)
+    // and goes: does the probe come back once nobody owns the clipboard?
+    static bool refillsOwnerlessClipboard()
+    {
+        onWayland() ? runTool("wl-copy", {"--paste-once"}, "(probe)")
+                    : runTool("xclip", {"-selection", "clipboard", "-loops", "1", "-i"}, "(probe)");
+        QTest::qWait(1500);
+        paste();
+        QTest::qWait(1500);
+        return paste() == "(probe)";
+    }
+
+    // The manager's command line: copyq or gpaste-client.
+    std::optional<QByteArray> client(const QStringList &arguments) const
+    {
+        QProcess client;
+        QProcessEnvironment environment = m_process.processEnvironment();
+        if (m_name == u"gpaste") {
+            QFile bus(m_home.filePath("bus"));
+            if (!bus.open(QIODevice::ReadOnly))
+                return std::nullopt;
+            environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.readAll().trimmed());
+        }
+        client.setProcessEnvironment(environment);
+        client.setStandardInputFile(QProcess::nullDevice()); // gpaste-client would read it
+        client.start(m_name == u"gpaste" ? "gpaste-client" : "copyq", arguments);
+        if (!client.waitForFinished(10'000) || client.exitCode() != 0)
+            return std::nullopt;
+        return client.readAllStandardOutput();
+    }
+
+    static inline const QString klipper = QStringLiteral("org.kde.klipper");
+    QString m_name;
+    QTemporaryDir m_home;
+    QProcess m_process;
+    mutable std::optional<bool> m_refills;
+};

@@ -1,0 +1,311 @@
+#pragma once
+
+#include "support/Desktop.h"
+#include "support/ModelFixture.h"
+#include "ui/MainWindow.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <csignal>
+#include <cstring>
+#include <xcb/xcb.h>
+
+#include <QtGui/qguiapplication_platform.h>
+
+// The real program with a home of its own, driven from outside as a user
+// would. Its PATH holds a wl-copy that notes being run, which it must never
+// be: a clear through it could land after another program's copy.
+class RunningTessellon
+{
+public:
+    ~RunningTessellon()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+
+    static inline const QString appId = QStringLiteral("io.github.tessellon.Tessellon");
+    static QString builtProgram() { return QCoreApplication::applicationDirPath() + "/tessellon"; }
+
+    QString home() const { return homeDir.path(); }
+    QString settingsFile() const { return homeDir.filePath(".config/Tessellon/Tessellon.conf"); }
+    bool ranWlCopy() const { return QFile::exists(home() + "/bin/wl-copy.ran"); }
+    bool isRunning() const { return process.state() == QProcess::Running; }
+    qint64 pid() const { return process.processId(); }
+
+    // Starts the program, with the minute before a clear shortened, and
+    // waits until its window shows with the focus; false if it never does.
+    bool start(int clearAfterMs = 60'000, const QString &program = builtProgram())
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home());
+        // Whatever the program writes lands under HOME, where the tests look.
+        for (const char *variable :
+             {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            environment.remove(variable);
+        environment.insert("XDG_RUNTIME_DIR", home()); // private to us, as it has to be
+        // No session bus: a stale one left on the display by an earlier run
+        // was seen to hang Qt's accessibility bridge at start for good.
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
+        QDir(home()).mkpath("bin");
+        QFile wlCopy(home() + "/bin/wl-copy");
+        wlCopy.open(QIODevice::WriteOnly);
+        wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
+        wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
+        environment.insert("PATH", home() + "/bin:" + qEnvironmentVariable("PATH"));
+        // GNOME draws no title bars for Wayland windows; Qt would draw its
+        // own, and the window's controls would not stand where the twin's do.
+        if (desktop() == Desktop::gnome)
+            environment.insert("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        if (onWayland()) {
+            if (desktop() == Desktop::sway)
+                runTool("swaymsg", {"workspace", "1"}); // where the window opens
+            process.start(program, {});
+            return QTest::qWaitFor([] { return focusedWindow().appId == appId; }, 20'000);
+        }
+        // Rarely (twice in some thirty runs of the suite) the window has not
+        // shown within a minute: where the program stood is told, with
+        // its threads' stacks where gdb is installed, and it starts again.
+        for (int start = 0; start < 2 && window.isEmpty(); ++start) {
+            process.start(program, {});
+            if (!process.waitForStarted())
+                return false;
+            window = shownWindow();
+            if (window.isEmpty() && process.state() == QProcess::Running) {
+                qWarning().noquote() << "no window after a minute; the program's threads:"
+                                     << runTool("gdb", {"-p", QString::number(process.processId()),
+                                                        "-batch", "-ex", "thread apply all bt 15"})
+                                            .value_or("(gdb not installed)");
+                process.kill();
+                process.waitForFinished();
+            }
+        }
+        // No window manager runs on the test server: give the window the
+        // focus, and ask again if the first request came too early to take.
+        for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt) {
+            if (focusX11(window))
+                return true;
+        }
+        qWarning() << "the window never took the focus:" << window << process.state();
+        return false;
+    }
+
+    // Quits as a user or the session does: Ctrl+Q, the window's close, or a
+    // signal. True once the program has ended on its own, with status 0.
+    bool quit(const QString &how)
+    {
+        if (how == u"ctrl+q")
+            press(how);
+        else if (how == u"close" && desktop() == Desktop::gnome)
+            desktopEval("global.display.focus_window.delete(global.get_current_time())");
+        else if (how == u"close" && desktop() == Desktop::kwin)
+            desktopEval("activeWindow.closeWindow()");
+        else if (how == u"close")
+            onWayland() ? runTool("swaymsg", {"kill"}).has_value() : closeX11(window);
+        else
+            ::kill(pid_t(process.processId()), how == u"SIGTERM"  ? SIGTERM
+                                               : how == u"SIGINT" ? SIGINT
+                                                                  : SIGHUP);
+        // (The key's pause may already have seen it end.)
+        const bool ended =
+            process.state() == QProcess::NotRunning || process.waitForFinished(20'000);
+        return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
+
+    // How many of the program's windows show on the X server: the history
+    // panel is one of its own.
+    int shownWindows() const
+    {
+        const QByteArray found = runTool("xdotool", {"search", "--onlyvisible", "--pid",
+                                                     QString::number(process.processId())})
+                                     .value_or("")
+                                     .trimmed();
+        return found.isEmpty() ? 0 : int(found.split('\n').size());
+    }
+
+    // The window's X11 class, which docks match against the desktop entry.
+    QByteArray windowClass() const
+    {
+        const QByteArray line = runTool("xprop", {"-id", window, "WM_CLASS"}).value_or("");
+        return line.mid(line.lastIndexOf(", \"") + 3).chopped(2); // ... = "name", "Class"
+    }
+
+    // Keys to the window as xdotool writes them, e.g. "ctrl+shift+c".
+    bool press(const QString &keys) const
+    {
+        switch (desktop()) {
+        case Desktop::x11:
+            return act("xdotool", {"key", "--clearmodifiers", keys});
+        case Desktop::kwin:
+            return act(wlinput, {"keys", keys});
+        case Desktop::gnome:
+            // A paste on GNOME takes the focus for a moment: the keys wait
+            // for the window to have it back.
+            return QTest::qWaitFor([] { return focusedWindow().appId == appId; }, 5000)
+                   && actInShell(QStringLiteral(R"(
+                const C = imports.gi.Clutter, keyboard = global.tessellonKeyboard;
+                const named = {ctrl: 'Control_L', shift: 'Shift_L', alt: 'Alt_L'};
+                const keys = '%1'.split('+').map(k => C['KEY_' + (named[k] ?? k)]);
+                let t = imports.gi.GLib.get_monotonic_time();
+                for (const key of keys)
+                    keyboard.notify_keyval(t++, key, C.KeyState.PRESSED);
+                for (const key of keys.reverse())
+                    keyboard.notify_keyval(t++, key, C.KeyState.RELEASED);)")
+                                     .arg(keys));
+        case Desktop::sway:
+            break;
+        }
+        // wtype brings a keyboard of its own each time; a pause lets the
+        // program take its keymap before the first key, and the key before
+        // the release.
+        QStringList modifiers = keys.split(u'+'), arguments{"-s", "300"};
+        const QString key = modifiers.takeLast();
+        for (const QString &modifier : modifiers)
+            arguments << "-M" << modifier;
+        arguments += {"-k", key, "-s", "300"};
+        for (const QString &modifier : modifiers)
+            arguments << "-m" << modifier;
+        return act("wtype", arguments);
+    }
+
+    // A left click on a control of the window. Where the control is comes
+    // from a twin of the window, laid out unseen at the same size with the
+    // same fonts and style. The headless compositor has no pointer of its
+    // own: wlinput brings one.
+    bool click(const char *control) const
+    {
+        ModelFixture fixture;
+        MainWindow twin(*fixture.model);
+        twin.setAttribute(Qt::WA_DontShowOnScreen);
+        // On the compositor it fills the output.
+        const QRect tiled = onWayland() ? focusedWindow().rect : QRect(QPoint(), twin.size());
+        twin.resize(tiled.size());
+        twin.show();
+        const auto *target = twin.findChild<QWidget *>(QString::fromLatin1(control));
+        const QPoint at = target->mapTo(&twin, target->rect().center());
+        if (!onWayland())
+            return act("xdotool", {"mousemove", "--window", window, QString::number(at.x()),
+                                   QString::number(at.y()), "click", "1"});
+        return act(wlinput, {"click", QString::number(tiled.x() + at.x()),
+                             QString::number(tiled.y() + at.y()), "1280", "900"});
+    }
+
+    // The focus goes elsewhere, as when the user went to paste: on sway to
+    // an empty workspace, on GNOME and KWin away from the window put aside,
+    // on X11 to a window of this process.
+    bool unfocus()
+    {
+        switch (desktop()) {
+        case Desktop::gnome:
+        case Desktop::kwin:
+            // GNOME may hand the focus back to the window while a panel of
+            // it closes: it is put aside again until the focus stays away.
+            return QTest::qWaitFor([] {
+                desktopEval(
+                    (desktop() == Desktop::gnome
+                         ? QStringLiteral("global.get_window_actors().map(a => a.meta_window)"
+                                          ".filter(w => w.get_wm_class() == '%1')"
+                                          ".forEach(w => w.minimize()); ''")
+                         : QStringLiteral("windows.filter(w => w.resourceClass == '%1')"
+                                          ".forEach(w => w.minimized = true)"))
+                        .arg(appId));
+                return focusedWindow().appId.isEmpty();
+            });
+        case Desktop::sway:
+            runTool("swaymsg", {"workspace", "2"});
+            return QTest::qWaitFor([] { return focusedWindow().appId.isEmpty(); });
+        case Desktop::x11:
+            break;
+        }
+        elsewhere.show();
+        return QTest::qWaitForWindowExposed(&elsewhere)
+               && focusX11(QString::number(elsewhere.winId()));
+    }
+
+private:
+    // Clicks on sway, keys on KWin: the headless seats have no devices of
+    // their own.
+    static inline const QString wlinput =
+        QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlinput");
+
+    // The program's window once it shows, looked for again and again rather
+    // than by one waiting xdotool: a slow start then shows as such, and a
+    // program that died stops the search.
+    QString shownWindow()
+    {
+        const QString pid = QString::number(process.processId());
+        QElapsedTimer waited;
+        waited.start();
+        QString found;
+        while (found.isEmpty() && process.state() == QProcess::Running
+               && waited.elapsed() < 60'000) {
+            found = runTool("xdotool", {"search", "--onlyvisible", "--pid", pid})
+                        .value_or("")
+                        .split('\n')
+                        .first();
+            if (found.isEmpty())
+                QTest::qWait(200);
+        }
+        if (waited.elapsed() > 10'000)
+            qWarning() << "the window took" << waited.elapsed() << "ms to show";
+        return found;
+    }
+
+    // A tool's command, then a moment for the program to handle it.
+    static bool act(const QString &tool, const QStringList &arguments)
+    {
+        const bool done = runTool(tool, arguments).has_value();
+        QTest::qWait(300);
+        return done;
+    }
+
+    // A script for GNOME Shell, then a moment for the program.
+    static bool actInShell(const QString &script)
+    {
+        const bool done = desktopEval(script + "\n'done';") == u"done";
+        QTest::qWait(300);
+        return done;
+    }
+
+    // As a window manager's close button: WM_DELETE_WINDOW to the window.
+    static bool closeX11(const QString &id)
+    {
+        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t *connection = x11->connection();
+        const auto atom = [connection](const char *name) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, false, uint16_t(strlen(name)), name),
+                nullptr);
+            const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            free(reply);
+            return found;
+        };
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = id.toUInt();
+        event.type = atom("WM_PROTOCOLS");
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, false, event.window, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char *>(&event));
+        return xcb_flush(connection) > 0;
+    }
+
+    static bool focusX11(const QString &id)
+    {
+        return act("xdotool", {"windowfocus", id})
+               && runTool("xdotool", {"getwindowfocus"}).value_or("").trimmed() == id;
+    }
+
+    QTemporaryDir homeDir;
+    QProcess process;
+    QString window;
+    QWindow elsewhere;
+};
