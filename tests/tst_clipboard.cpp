@@ -44,7 +44,9 @@ private slots:
         QClipboard *system = QGuiApplication::clipboard();
         Clipboard service(clock);
         service.copy(sample, std::chrono::milliseconds(std::abs(delay)));
-        const QString held = system->mimeData()->text(); // the item's own buffer
+        // The item's own buffers: its text, and its bytes as a paste takes them.
+        const QString held = system->mimeData()->text();
+        const QByteArray heldBytes = system->mimeData()->data(QStringLiteral("text/plain"));
         if (delay < 0)
             service.copy(sample, std::nullopt);
         skipped = std::chrono::milliseconds(slept);
@@ -54,6 +56,7 @@ private slots:
         QTest::qWait(1500);
         QCOMPARE(system->text().isEmpty(), cleared);
         QCOMPARE(held == QString(sample.size(), QChar(0)), wiped);
+        QCOMPARE(heldBytes == QByteArray(sample.size(), '\0'), wiped);
         QCOMPARE(sample, QString::fromLatin1("sample-Tq4;vK9 z"));
     }
 };

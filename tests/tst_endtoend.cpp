@@ -3,6 +3,7 @@
 // and window suites check the rest in process. The tables follow a copy's
 // life: who copies, what happens within the minute, and what another
 // program pastes after it.
+#include "support/ProcessMemory.h"
 #include "support/RunningManager.h"
 #include "support/RunningTessellon.h"
 
@@ -249,6 +250,29 @@ private slots:
             QVERIFY2(!contents(files.next()).contains(password), qPrintable(files.filePath()));
         copyAsAnotherProgram("(after)"); // which ends a helper still serving
         QTRY_VERIFY(ourHelpers().isEmpty());
+    }
+
+    // Once a password is gone from view, history and clipboard, no copy of
+    // it is left in the program's memory, live or freed, in any encoding:
+    // the sanitizer keeps freed memory as it was, so that a copy freed
+    // unwiped is found as surely as a live one.
+    void noPasswordLeftInMemory()
+    {
+        if (onWayland() || ::geteuid() != 0)
+            QSKIP("the program's memory is closed to all but root; read on X11");
+        RunningTessellon app;
+        QVERIFY(app.start(clearAfter) && app.press("ctrl+shift+c"));
+        const QString copied = QString::fromUtf8(awaitCopy()); // and pasted once
+        QVERIFY(!copied.isEmpty());
+        QTest::qWait(clearAfter + 500);
+        QTRY_VERIFY(pastesNothing());
+        qInfo() << "copies of the password on show:" << copiesInMemory(app.pid(), copied);
+        // Replaced, drawn in the history panel, and cleared from there.
+        QVERIFY(app.press("ctrl+r") && app.click("historyButton"));
+        QTRY_COMPARE(app.shownWindows(), 2);
+        QVERIFY(app.press("Tab") && app.press("space") && app.press("Escape"));
+        QTRY_COMPARE(app.shownWindows(), 1);
+        QCOMPARE(copiesInMemory(app.pid(), copied), 0);
     }
 
     // A click outside the history panel closes it, and what else becomes of

@@ -57,7 +57,7 @@ void Clipboard::copy(const QString &text, std::optional<std::chrono::millisecond
     // Wayland clipboard, which has let go of it for good by now.
     delete previous.data();
     if (autoClearAfter)
-        m_pendingClear.schedule(text, copyId,
+        m_pendingClear.schedule(copyId,
                                 std::max(*autoClearAfter, std::chrono::milliseconds::zero()));
 }
 

@@ -60,6 +60,7 @@ MarkedItem::MarkedItem(const QString &text, const QByteArray &copyId)
     // A buffer of its own, so that wiping it never touches the caller's
     // string (the password still on show).
     setText(QString(text.constData(), text.size()));
+    m_utf8 = text.toUtf8();
     livingItems().append(this);
 }
 
@@ -88,5 +89,15 @@ void MarkedItem::wipe()
         else if (stored.typeId() == QMetaType::QByteArray)
             wipeInPlace(stored.toByteArray());
     }
+    wipeInPlace(m_utf8);
+    m_utf8.clear();
     clear();
+}
+
+QVariant MarkedItem::retrieveData(const QString &format, QMetaType type) const
+{
+    if (type.id() == QMetaType::QByteArray && !m_utf8.isEmpty()
+        && (format == u"text/plain" || format == u"text/plain;charset=utf-8"))
+        return m_utf8;
+    return QMimeData::retrieveData(format, type);
 }

@@ -44,4 +44,13 @@ public:
     // Deletes the items that the platform never deleted. Call once the
     // application object is gone: Qt has deleted then all it ever will.
     static void deleteUnclaimed();
+
+protected:
+    // The text as bytes comes from the item's own UTF-8 buffer, which the
+    // wipe zeroes, rather than from a conversion made afresh for every
+    // paste and freed as it was.
+    QVariant retrieveData(const QString &format, QMetaType type) const override;
+
+private:
+    QByteArray m_utf8;
 };

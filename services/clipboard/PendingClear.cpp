@@ -4,7 +4,6 @@
 #include "services/clipboard/MarkedItem.h"
 
 #include <QClipboard>
-#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QProcess>
@@ -16,15 +15,6 @@
 #else
 #include <time.h>
 #endif
-
-namespace {
-
-QByteArray digest(const QString &text)
-{
-    return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
-}
-
-} // namespace
 
 std::chrono::nanoseconds PendingClear::continuousTime()
 {
@@ -66,14 +56,11 @@ void PendingClear::cancel()
     m_timer.stop();
     if (m_helperClear)
         m_helperClear->disconnect(this); // it clears the old copy only, if still there
-    m_textDigest.clear();
     m_copyId.clear();
 }
 
-void PendingClear::schedule(const QString &text, const QByteArray &copyId,
-                            std::chrono::milliseconds delay)
+void PendingClear::schedule(const QByteArray &copyId, std::chrono::milliseconds delay)
 {
-    m_textDigest = digest(text);
     m_copyId = copyId;
     m_deadline = m_clock() + delay;
     waitForDeadline();
@@ -178,17 +165,16 @@ void PendingClear::clearHere()
 
 void PendingClear::forget()
 {
-    m_textDigest.clear();
     m_copyId.clear();
     emit ended();
 }
 
 bool PendingClear::holdsCopiedItem() const
 {
-    // The types first: from another program they come in one round trip,
-    // and an item without our id is never ours, whatever its text.
+    // By the id alone, which is new with every copy: the text is never read
+    // for this, so no copy of the password is made to compare it. An item
+    // without our id is never ours, whatever its text.
     const QMimeData *data = m_clipboard->mimeData();
     return data && !m_copyId.isEmpty() && data->hasFormat(copyIdType)
-           && data->data(copyIdType) == m_copyId && data->hasText()
-           && digest(data->text()) == m_textDigest;
+           && data->data(copyIdType) == m_copyId && data->hasText();
 }

@@ -14,8 +14,8 @@ class QProcess;
 
 // The one scheduled clearing of the clipboard, owned by the clipboard
 // service. Qt offers no change count, so it watches the clipboard instead:
-// the clear is given up once the clipboard no longer holds our item (its
-// copy id and the copied text), whoever serves it: this process, or a
+// the clear is given up once the clipboard no longer holds our item (the
+// copy id it carries), whoever serves it: this process, or a
 // clipboard manager that took it over. Another program's copy, even of the
 // very same text, carries no such id and is never touched.
 //
@@ -38,7 +38,7 @@ public:
     void cancel();
     // Clears after the delay unless the clipboard's content changes first.
     // Call right after writing the item, with the id it carries.
-    void schedule(const QString &text, const QByteArray &copyId, std::chrono::milliseconds delay);
+    void schedule(const QByteArray &copyId, std::chrono::milliseconds delay);
 
     bool isActive() const { return m_timer.isActive(); }
 
@@ -73,8 +73,6 @@ private:
     Clock m_clock;
     QTimer m_timer;
     std::chrono::nanoseconds m_deadline{};
-    // A digest, so that no second copy of the secret outlives the item.
-    QByteArray m_textDigest;
     QByteArray m_copyId;
     QPointer<QProcess> m_helperClear; // clearing the copy through tessellon-clipboard
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// How many times a text stands in a running process's writable memory, as
+// UTF-16, UTF-8 and UTF-32 alike, live or freed: read through /proc/PID/mem
+// as an attacker with root would, or a core dump would keep it. The
+// sanitizer's shadow, which mirrors the heap in bits, holds no text and is
+// too large to read.
+inline int copiesInMemory(qint64 pid, const QString &text)
+{
+    QByteArray utf32;
+    for (const char32_t c : text.toUcs4())
+        utf32.append(reinterpret_cast<const char *>(&c), sizeof c);
+    const QByteArray forms[] = {
+        QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2), text.toUtf8(),
+        utf32};
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    QFile memory(QStringLiteral("/proc/%1/mem").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly)
+        || !memory.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return -1;
+    constexpr quint64 shadowStart = 0x7fff8000, shadowEnd = 0x10007fff8000;
+    int found = 0;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 5 || !fields[1].startsWith("rw"))
+            continue;
+        const QList<QByteArray> range = fields[0].split('-');
+        const quint64 start = range[0].toULongLong(nullptr, 16);
+        const quint64 end = range[1].toULongLong(nullptr, 16);
+        if (start < shadowEnd && end > shadowStart)
+            continue;
+        constexpr quint64 chunk = 1 << 20, overlap = 4096; // longer than any form
+        for (quint64 at = start; at < end; at += chunk) {
+            if (!memory.seek(qint64(at)))
+                break;
+            const QByteArray bytes = memory.read(qint64(qMin(chunk + overlap, end - at)));
+            for (const QByteArray &form : forms) {
+                for (qsizetype i = bytes.indexOf(form); i >= 0 && i < qsizetype(chunk);
+                     i = bytes.indexOf(form, i + 1))
+                    ++found;
+            }
+        }
+    }
+    return found;
+}
