@@ -30,8 +30,6 @@ public:
     // through sleep.
     void copy(const QString &text, std::optional<std::chrono::milliseconds> autoClearAfter);
 
-    // Whether a clear is scheduled and has not run or been given up yet.
-
     // At quit, a copy whose clear is still to come must not outlive its
     // minute, nor go to a clipboard manager that keeps it for good: it goes
     // to tessellon-clipboard with the time it has left, which serves it

@@ -40,8 +40,6 @@ public:
     // Call right after writing the item, with the id it carries.
     void schedule(const QByteArray &copyId, std::chrono::milliseconds delay);
 
-    bool isActive() const { return m_timer.isActive(); }
-
     // While a clear is scheduled and the clipboard still holds the copy:
     // its text and the time it has left. For a quit that hands it over.
     struct Held
