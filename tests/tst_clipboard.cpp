@@ -1,5 +1,4 @@
-// The clipboard service where the platform does not report ownership
-// (offscreen, as on macOS), its clock under the test's hand.
+// The clipboard where the platform reports no owner (offscreen, as macOS), its clock in hand.
 #include "services/clipboard/Clipboard.h"
 
 #include <QClipboard>
@@ -12,14 +11,11 @@ class TestClipboard : public QObject
     Q_OBJECT
 
 private slots:
-    // Delays on the continuous clock, which jumps as if the machine slept;
-    // another program's copy of the same text is told apart by the marker.
-    // Once the clipboard has let go of an item, the password it held is
-    // zeroed where it stood, and the caller's own string is left alone.
+    // On the continuous clock, which counts sleep; an item let go of is zeroed, the caller's not.
     void clearsOnlyOurItemWhenItsTimeHasCome_data()
     {
-        QTest::addColumn<int>("delay"); // ms; negative: then copied again without one
-        QTest::addColumn<int>("slept"); // ms, right after the copy
+        QTest::addColumn<int>("delay"); // negative: then copied again without one
+        QTest::addColumn<int>("slept"); // right after the copy
         QTest::addColumn<bool>("theirCopy");
         QTest::addColumn<bool>("cleared");
         QTest::addColumn<bool>("wiped");

@@ -14,11 +14,9 @@
 #include <QProcess>
 #include <QTest>
 
-#include <array>
 #include <barrier>
 #include <cmath>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -35,8 +33,7 @@ Settings make(QStringView mode, const QString &pool, qint64 units, const QString
             .excludeAmbiguous = excludeAmbiguous};
 }
 
-// Replayed draws, to be used up exactly; no words stands for the shipped
-// list (abacus, abdomen, abdominal, ... zoom) and no text for an error.
+// Draws replayed and used up exactly; no words: the shipped list; no text: an error.
 struct Replay
 {
     Settings settings;
@@ -47,21 +44,6 @@ struct Replay
     qint64 poolSize;
 };
 
-// Options and what they draw from, space-joined to show multi-code-point ones.
-struct Options
-{
-    QString mode, enabled, extras;
-    bool exclude;
-    QString pool, separators = {}, joins = {};
-};
-
-// The rating and the crack time, as the window shows them. (The meter's
-// colour for each rating is measured from its pixels.)
-QString shown(double bits)
-{
-    return Strength(bits).label() + ", " + GeneratedPassword{{}, {}, bits}.crackTime();
-}
-
 } // namespace
 
 class TestCore : public QObject
@@ -69,99 +51,60 @@ class TestCore : public QObject
     Q_OBJECT
 
 private slots:
-    void characterTables()
+    void texts_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
         // Printable ASCII but space, quotes, backtick and bar, each in one group.
         QString grouped;
         for (const CharacterGroup &group : Alphabet::all())
             grouped += group.characters.join(QString());
-        QCOMPARE(grouped.size(), 90);
-        QCOMPARE(CharacterSet::fromText(grouped).toText(),
-                 "!#$%&()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_"
-                 "abcdefghijklmnopqrstuvwxyz{}~");
-        QCOMPARE(Alphabet::uppercase().title(), "A\u2013Z"); // an en dash
-        QCOMPARE(Alphabet::ambiguous().toText(), "01IOl");
-        QCOMPARE(Settings::separatorChoices().join(QString()), "-_=+*^~/\\@#$%&!?,.:;");
+        QTest::newRow("grouped") << QString::number(grouped.size()) << "90";
+        QTest::newRow("groups") << CharacterSet::fromText(grouped).toText()
+                                << "!#$%&()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_"
+                                   "abcdefghijklmnopqrstuvwxyz{}~";
+        QTest::newRow("title") << Alphabet::uppercase().title() << "A\u2013Z"; // an en dash
+        QTest::newRow("ambiguous") << Alphabet::ambiguous().toText() << "01IOl";
+        QTest::newRow("separator choices")
+            << Settings::separatorChoices().join(QString()) << "-_=+*^~/\\@#$%&!?,.:;";
+        QTest::newRow("canonically equal")
+            << QString::number(CharacterSet::fromText("\u00E9").contains("e\u0301")) << "1";
 
-        QVERIFY(CharacterSet::fromText("\u00E9").contains("e\u0301")); // canonically equal
-    }
-
-    void effectiveCharacters_data()
-    {
-        QTest::addColumn<Options>("options");
-        QTest::newRow("basic ignores extras") << Options{"basic", "ba", "xyz", false, "a b"};
-        QTest::newRow("words ignores extras; any separator")
-            << Options{"words", "ab", "xyz", false, "a b", ".x-", "- . x"};
-        QTest::newRow("whitespace and repeats dropped") << Options{
-            "advanced", "", " a a\tb \u3000c\u00A0d\r\ne\u200B", false, "a b c d e \u200B"};
+        // Space-joined to show multi-code-point characters; exclusion is in generates().
+        const auto pool = [](const Settings &settings) {
+            return settings.effectivePool().join(u' ');
+        };
+        QTest::newRow("basic ignores extras")
+            << pool(make(u"basic", "ba", 16, "_", false, "xyz")) << "a b";
+        QTest::newRow("any separator")
+            << make(u"words", {}, 3, ".x-0").effectiveSeparators().join(u' ') << "- . 0 x";
+        QTest::newRow("whitespace and repeats dropped")
+            << pool(make(u"advanced", "", 16, "_", false, " a a\tb \u3000c\u00A0d\r\ne\u200B"))
+            << "a b c d e \u200B";
         QTest::newRow("extras join enabled")
-            << Options{"advanced", "ba", "\"'`|c", false, "\" ' ` a b c |", "0", "0"};
-        // Exclusion from both is drawn in the generator's rows.
+            << pool(make(u"advanced", "ba", 16, "_", false, "\"'`|c")) << "\" ' ` a b c |";
         QTest::newRow("graphemes in scalar order")
-            << Options{"advanced", "！~!", "😀a🇩🇪👍🏽x\u0301x", false,
-                       "! a x x\u0301 ~ ！ 🇩🇪 👍🏽 😀"};
-    }
+            << pool(make(u"advanced", "！~!", 16, "_", false, "😀a🇩🇪👍🏽x\u0301x"))
+            << "! a x x\u0301 ~ ！ 🇩🇪 👍🏽 😀";
 
-    void effectiveCharacters()
-    {
-        QFETCH(Options, options);
-        const Settings settings = make(options.mode, options.enabled, 16, options.separators,
-                                       options.exclude, options.extras);
-        QCOMPARE(settings.effectivePool().join(u' '), options.pool);
-        QCOMPARE(settings.effectiveSeparators().join(u' '), options.joins);
-    }
-
-    // One entry a line: LF ends a line unless CR stands before it.
-    void wordlistSplitting_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QStringList>("entries");
+        // One word a line: LF ends a line unless CR stands before it.
+        const auto entries = [](const QByteArray &data) {
+            return Wordlist::fromData(data).join(u'|');
+        };
         QTest::newRow("blank lines and the last LF add nothing")
-            << QByteArray("\n\nalpha\n\n\nbeta\n\n") << QStringList{"alpha", "beta"};
+            << entries("\n\nalpha\n\n\nbeta\n\n") << "alpha|beta";
         QTest::newRow("no last LF; spaces, repeats and UTF-8 kept")
-            << QByteArray("  \n lead \ncaf\xc3\xa9\n\xf0\x9f\x8c\x8a\ncaf\xc3\xa9")
-            << QStringList{"  ", " lead ", "caf\u00e9", "\U0001F30A", "caf\u00e9"};
+            << entries("  \n lead \ncaf\xc3\xa9\n\xf0\x9f\x8c\x8a\ncaf\xc3\xa9")
+            << "  | lead |caf\u00e9|\U0001F30A|caf\u00e9";
         QTest::newRow("CR LF is no separator")
-            << QByteArray("alpha\r\nbeta\r\n\ngamma") << QStringList{"alpha\r\nbeta\r\n", "gamma"};
-        QTest::newRow("invalid UTF-8") << QByteArray("alpha\n\xff\xfe\nbeta") << QStringList();
-        QTest::newRow("cut-off UTF-8 sequence") << QByteArray("alpha\xc3") << QStringList();
-    }
+            << entries("alpha\r\nbeta\r\n\ngamma") << "alpha\r\nbeta\r\n|gamma";
+        QTest::newRow("invalid UTF-8") << entries("alpha\n\xff\xfe\nbeta") << "";
+        QTest::newRow("cut-off UTF-8 sequence") << entries("alpha\xc3") << "";
 
-    void wordlistSplitting()
-    {
-        QFETCH(QByteArray, data);
-        QFETCH(QStringList, entries);
-        QCOMPARE(Wordlist::fromData(data), entries);
-    }
-
-    // Threads racing to the first use all get the one list, from the shipped file.
-    void shippedListLoadsOnce()
-    {
-        std::array<const QString *, 8> seen{};
-        std::barrier start(seen.size());
-        {
-            std::vector<std::jthread> threads;
-            for (const QString *&data : seen) {
-                threads.emplace_back([&] {
-                    start.arrive_and_wait();
-                    data = Wordlist::words().constData();
-                });
-            }
-        }
-        for (const QString *data : seen)
-            QCOMPARE(data, Wordlist::words().constData());
-        QFile file(ResourceFiles::locate("wordlist.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex(),
-                 "6d557f0693958fb5e650b68b5bee585eb82cf4da32965505c789e924743bc522");
-    }
-
-    void strengthTexts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        // Ratings change at 40, 64, 80 and 112 bits; cracking tries 1e11
-        // guesses a second and on average searches half the space.
+        // Ratings change at 40, 64, 80 and 112 bits; cracking: half the space at 1e11/s.
+        const auto shown = [](double bits) {
+            return Strength(bits).label() + ", " + GeneratedPassword{{}, {}, bits}.crackTime();
+        };
         QTest::newRow("37 bits") << shown(37) << "Weak, instantly";
         QTest::newRow("39.99 bits") << shown(39.99) << "Weak, 5 seconds";
         QTest::newRow("40 bits") << shown(40) << "Fair, 5 seconds";
@@ -195,11 +138,32 @@ private slots:
             << superscripted("a -0123456789 1\uFE0F\u20E3") << "a -⁰¹²³⁴⁵⁶⁷⁸⁹ 1\uFE0F\u20E3";
     }
 
-    void strengthTexts()
+    void texts()
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(text, expected);
+    }
+
+    // Threads racing to the first use all get the one list, from the shipped file.
+    void shippedListLoadsOnce()
+    {
+        std::array<const QString *, 8> seen{};
+        std::barrier start(seen.size());
+        {
+            std::vector<std::jthread> threads;
+            for (const QString *&data : seen)
+                threads.emplace_back([&] {
+                    start.arrive_and_wait();
+                    data = Wordlist::words().constData();
+                });
+        }
+        for (const QString *data : seen)
+            QCOMPARE(data, Wordlist::words().constData());
+        QFile file(ResourceFiles::locate("wordlist.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex(),
+                 "6d557f0693958fb5e650b68b5bee585eb82cf4da32965505c789e924743bc522");
     }
 
     // Values below 2^32 mod n are drawn again; what is left maps to value % n.
@@ -255,18 +219,16 @@ private slots:
     void generates()
     {
         QFETCH(Replay, replay);
-        const auto draw = [&](RandomSource &random) {
-            return replay.words.isEmpty() ? PasswordGenerator::generate(replay.settings, random)
-                                          : PasswordGenerator::generatePassphrase(
-                                              replay.settings, replay.words, random);
+        const auto words = [&]() -> const QStringList & {
+            return replay.words.isEmpty() ? Wordlist::words() : replay.words;
         };
-        ScriptedRandomSource random(replay.script), again(replay.script);
-        const GenerationResult result = draw(random);
+        ScriptedRandomSource random(replay.script);
+        const GenerationResult result = PasswordGenerator::generate(replay.settings, random, words);
         QCOMPARE(random.draws(), replay.script.size());
         if (replay.text.isNull()) {
-            QCOMPARE(std::get<GeneratorError>(result), replay.words.isEmpty()
-                                                           ? GeneratorError::emptyAlphabet
-                                                           : GeneratorError::wordlistUnavailable);
+            QCOMPARE(std::get<GeneratorError>(result), replay.settings.mode == GeneratorMode::words
+                                                           ? GeneratorError::wordlistUnavailable
+                                                           : GeneratorError::emptyAlphabet);
             return;
         }
         const GeneratedPassword &password = std::get<GeneratedPassword>(result);
@@ -274,38 +236,23 @@ private slots:
         QCOMPARE(password.entropyBits, replay.bits);
         QCOMPARE(password.poolSize, replay.poolSize);
         QCOMPARE(password.unitCount, replay.settings.length);
-        // A record is known by its id alone, a fresh random (version 4) one:
-        // the same draws again make another record, whatever the text.
-        QCOMPARE(password.id.version(), QUuid::Random);
-        GeneratedPassword twin = std::get<GeneratedPassword>(draw(again));
-        QVERIFY(!(twin == password));
-        twin.id = password.id;
-        twin.text += "x";
-        QCOMPARE(twin, password);
     }
 
-    // The system source favours no index; the command line suite counts
-    // the characters of whole passwords.
-    void isUniform_data()
-    {
-        QTest::addColumn<quint32>("count");
-        for (quint32 count : {2u, 3u, 76u, 94u, 7776u})
-            QTest::addRow("index below %u", count) << count;
-    }
-
+    // The system source favours no index.
     void isUniform()
     {
-        QFETCH(quint32, count);
-        QHash<quint32, qint64> counts;
-        for (qint64 i = 0; i < std::max<qint64>(100'000, count * 64ll); ++i)
-            ++counts[RandomSource::system().randomIndex(count)];
-        QCOMPARE(quint32(counts.size()), count);
-        const double p = ChiSquare::pValue(counts.values());
-        QVERIFY2(p > ChiSquare::falseAlarmRate, qPrintable(QStringLiteral("p = %1").arg(p)));
+        for (quint32 count : {2u, 3u, 76u, 94u, 7776u}) {
+            QHash<quint32, qint64> counts;
+            for (qint64 i = 0; i < std::max<qint64>(100'000, count * 64ll); ++i)
+                ++counts[RandomSource::system().randomIndex(count)];
+            QCOMPARE(quint32(counts.size()), count);
+            const double p = ChiSquare::pValue(counts.values());
+            QVERIFY2(p > ChiSquare::falseAlarmRate,
+                     qPrintable(QStringLiteral("below %1: p = %2").arg(count).arg(p)));
+        }
     }
 
-    // A failing source stops the process, showing no password (the program is
-    // told why first); an interrupted read is retried.
+    // A failing source stops the process, telling why, showing no password; EINTR is retried.
     void systemSourceFailures()
     {
         for (bool failing : {true, false}) {

@@ -10,10 +10,9 @@ namespace ChiSquare {
 // A fair source fails a check at this level in at most one run in a million.
 constexpr double falseAlarmRate = 1e-6;
 
-// Probability that a uniform source gives counts at least this uneven, by
-// Wilson and Hilferty's normal approximation of the chi-square tail. Far
-// out in the tail it overstates the probability for few categories (four
-// times at one in a million for two), so it never raises a false alarm.
+// The chance of counts at least this uneven from a uniform source, by Wilson
+// and Hilferty's approximation, which far out in the tail overstates it (so
+// never raises a false alarm).
 inline double pValue(const QList<qint64> &counts)
 {
     double total = 0;

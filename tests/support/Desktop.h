@@ -1,8 +1,7 @@
 #pragma once
 
-// The desktop the end-to-end suite runs on, as other programs see it: its
-// clipboard read and written with the usual tools, the window with the
-// focus, and the helpers of this build that serve a copy.
+// The desktop as other programs see it: its clipboard, the focused window,
+// and the helpers of this build that serve a copy.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -16,9 +15,6 @@
 
 #include <optional>
 
-// The X server with xclip and xdotool, or a Wayland compositor with
-// wl-clipboard: sway with wtype and swaymsg, GNOME Shell through its Eval,
-// KWin through its scripts.
 enum class Desktop { x11, sway, gnome, kwin };
 
 inline Desktop desktop()
@@ -34,9 +30,8 @@ inline bool onWayland()
     return desktop() != Desktop::x11;
 }
 
-// Runs a tool such as xclip or wtype to its end: its output, or nothing
-// when it failed. The event loop runs meanwhile, since while this process
-// owns the clipboard, xclip waits for its answer.
+// A tool's output, or nothing when it failed. The event loop runs meanwhile:
+// while this process owns the clipboard, xclip waits for its answer.
 inline std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
                                          const QByteArray &input = {}, int timeout = 30'000)
 {
@@ -55,9 +50,7 @@ inline std::optional<QByteArray> runTool(const QString &tool, const QStringList 
     return process.readAllStandardOutput();
 }
 
-// What a script of the compositor's own comes to, as text: GNOME Shell's
-// JavaScript through its Eval, or a KWin script whose `activeWindow` and
-// `windows` stand for KWin 5's and 6's names alike.
+// The value of a script of GNOME Shell's (through its Eval) or of KWin's.
 inline QString desktopEval(const QString &script)
 {
     if (desktop() == Desktop::kwin)
@@ -76,14 +69,12 @@ inline QString desktopEval(const QString &script)
                : QString();
 }
 
-// What another program reads from the clipboard as that type, "(nothing)"
-// when it reads nothing; "TARGETS" lists the types, one a line.
+// What another program pastes as that type, or "(nothing)"; "TARGETS" lists the types.
 inline QByteArray paste(const QString &type = QStringLiteral("text"))
 {
-    // While KWin's clipboard is empty it tells a reader nothing at all (no
-    // selection, not even none), and wl-paste waits for good: a list of the
-    // types that has not come within two seconds means nothing to paste. The
-    // list asks nothing of the owner, so a slow owner is not taken for none.
+    // KWin tells a reader of an empty clipboard nothing at all, and wl-paste
+    // waits for good: no list of types within two seconds (which asks nothing
+    // of a slow owner) means nothing to paste.
     if (desktop() == Desktop::kwin && !runTool("wl-paste", {"--list-types"}, {}, 2000))
         return "(nothing)";
     const bool list = type == u"TARGETS", text = type == u"text";
@@ -94,8 +85,8 @@ inline QByteArray paste(const QString &type = QStringLiteral("text"))
         .value_or("(nothing)");
 }
 
-// Nothing to paste: no owner, or the empty text that a clear leaves on X11
-// (and on GNOME). There X11 programs paste too, through Xwayland.
+// No owner, or the empty text a clear leaves on X11 (and GNOME, whose
+// Xwayland is checked too).
 inline bool pastesNothing()
 {
     const auto nothing = [](const QByteArray &pasted) {
@@ -114,17 +105,15 @@ inline void copyAsAnotherProgram(const QByteArray &text)
                 : runTool("xclip", {"-selection", "clipboard", "-i"}, text);
 }
 
-// What the clipboard holds once it holds something other than `before`:
-// a slow machine gets a few seconds. Empty when nothing came.
+// What the clipboard holds once it differs from `before`; empty if nothing came.
 inline QByteArray awaitCopy(const QByteArray &before = "(before)")
 {
     QByteArray pasted;
     return QTest::qWaitFor([&] { return (pasted = paste()) != before; }) ? pasted : QByteArray();
 }
 
-// Both markers, ahead of the text: histories that go through the types in
-// order must meet them first. GNOME's compositor offers the types in the
-// reverse of the order a program gives, which no program can steer.
+// Both markers, ahead of the text for histories that read the types in
+// order (GNOME reverses the order a program gives, which none can steer).
 inline bool isMarked()
 {
     const QByteArray types = paste("TARGETS");
@@ -135,8 +124,7 @@ inline bool isMarked()
            && paste("x-kde-passwordManagerHint") == "secret";
 }
 
-// The window with the keyboard focus on the compositor, if any: its app
-// id, how it came ("xdg_shell" for a native one) and where it stands.
+// The compositor's focused window: app id, shell ("xdg_shell" if native), place.
 struct FocusedWindow
 {
     QString appId;
@@ -181,9 +169,7 @@ inline FocusedWindow focusedWindow()
             QRect(parts[2].toInt(), parts[3].toInt(), parts[4].toInt(), parts[5].toInt())};
 }
 
-// The running helpers of this build (not another checkout's, whose tests
-// may run beside ours), by the program they run. Their memory is closed to
-// others, so only root sees them.
+// The running helpers of this build, not another checkout's; only root sees them.
 inline QStringList ourHelpers()
 {
     const QString helper = QCoreApplication::applicationDirPath() + "/tessellon-clipboard";

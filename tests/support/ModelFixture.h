@@ -16,8 +16,7 @@ public:
     {
         stored = settings;
         ++saves;
-        if (log)
-            log->append(QStringLiteral("saved"));
+        log->append(QStringLiteral("saved"));
     }
 
     Settings stored;
@@ -25,18 +24,17 @@ public:
     QStringList *log = nullptr;
 };
 
-// The real model over a store in memory that starts with the given
-// settings; copies are noted instead of reaching the system clipboard, and
-// its notices in one log with the saves. Randomness, the word list and the
-// delays can be replaced.
+// What the model starts from; null and empty members are the real thing.
 struct ModelOptions
 {
     Settings start = {};
-    RandomSource *random = nullptr; // the system source
+    RandomSource *random = nullptr;
     PasswordGenerator::WordlistProvider words = {};
     CopyTimings timings = {};
 };
 
+// The real model over a store in memory. Copies are noted, not put on the
+// clipboard; its notices go into one log with the saves.
 struct ModelFixture
 {
     explicit ModelFixture(const ModelOptions &options = {})
@@ -53,8 +51,7 @@ struct ModelFixture
             .random = options.random ? *options.random : RandomSource::system(),
             .words = options.words,
             .timings = options.timings});
-        using Notice = void (GeneratorModel::*)();
-        const std::pair<Notice, const char *> notices[] = {
+        const std::pair<void (GeneratorModel::*)(), const char *> notices[] = {
             {&GeneratorModel::currentChanged, "current"},
             {&GeneratorModel::historyEntryAdded, "added"},
             {&GeneratorModel::oldestHistoryEntryDropped, "dropped"},
@@ -63,14 +60,11 @@ struct ModelFixture
             {&GeneratorModel::errorMessageChanged, "errorMessage"},
             {&GeneratorModel::didCopyChanged, "didCopy"},
             {&GeneratorModel::settingsChanged, "settings"}};
-        for (const auto &notice : notices) {
-            const char *name = notice.second;
-            QObject::connect(model.get(), notice.first, [this, name] { log.append(name); });
-        }
+        for (const auto &[notice, name] : notices)
+            QObject::connect(model.get(), notice, [this, name] { log.append(name); });
     }
 
     MemoryStore store;
-    // What was handed to the clipboard, and with which delay.
     QStringList copiedTexts;
     QList<std::optional<std::chrono::milliseconds>> copyDelays;
     QStringList log;

@@ -10,14 +10,11 @@
 #include <csignal>
 #include <unistd.h>
 
-// A clipboard manager on the test's display with a home of its own: the
-// fixture that takes every copy over, or a real one from the distribution.
-// CopyQ keeps a history and answers on its command line; xfce4-clipman
-// keeps one too, fills an empty clipboard from it, and takes what the
-// clipboard holds when its owner quits (the CLIPBOARD_MANAGER selection);
-// GPaste, on GNOME, keeps one and answers on gpaste-client; Klipper, on
-// KWin, keeps one, fills an emptied clipboard from it, and answers on the
-// session bus.
+// A clipboard manager with a home of its own: "keeper", the fixture that
+// takes every copy over as parcellite's or diodon's persistence does; CopyQ,
+// which keeps a history; xfce4-clipman, which also refills an emptied
+// clipboard and takes what it holds when its owner quits; GPaste on GNOME,
+// which records every copy; Klipper on KWin, which keeps and refills.
 class RunningManager
 {
 public:
@@ -45,9 +42,8 @@ public:
         m_process.waitForFinished();
     }
 
-    // Started and watching the clipboard, or false. xfce4-clipman 1.6.6
-    // (Debian 13) stops without a session bus for its settings: it gets
-    // one of its own, which goes with it.
+    // Started and watching, or false. xfce4-clipman 1.6.6 stops without a
+    // session bus: it gets one of its own.
     bool start()
     {
         m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
@@ -83,11 +79,9 @@ public:
         return m_process.state() == QProcess::Running;
     }
 
-    // Nothing of ours is on the clipboard. A manager that fills a clipboard
-    // whose owner has gone from its history (xfce4-clipman 1.6.6 does, 1.6.2
-    // did not) may put back a copy it recorded, since it honours no marker:
-    // that one is its own, served without our markers and id, and out of
-    // the reach of any clear of ours.
+    // Nothing of ours on the clipboard. A manager that refills an ownerless
+    // clipboard (xfce4-clipman 1.6.6) may put back a copy it recorded: that
+    // one is its own, served without our id, out of reach of any clear.
     bool holdsNothingOfOurs() const
     {
         if (pastesNothing())
@@ -120,8 +114,7 @@ public:
     }
 
 private:
-    // xclip serves a probe for one paste (the manager's own read, or ours)
-    // and goes: does the probe come back once nobody owns the clipboard?
+    // Does a probe served for one paste come back once nobody owns the clipboard?
     static bool refillsOwnerlessClipboard()
     {
         onWayland() ? runTool("wl-copy", {"--paste-once"}, "(probe)")

@@ -15,8 +15,7 @@
 #include <QtGui/qguiapplication_platform.h>
 
 // The real program with a home of its own, driven from outside as a user
-// would. Its PATH holds a wl-copy that notes being run, which it must never
-// be: a clear through it could land after another program's copy.
+// would. Its PATH holds a wl-copy that notes being run, which must never be.
 class RunningTessellon
 {
 public:
@@ -35,19 +34,16 @@ public:
     bool isRunning() const { return process.state() == QProcess::Running; }
     qint64 pid() const { return process.processId(); }
 
-    // Starts the program, with the minute before a clear shortened, and
-    // waits until its window shows with the focus; false if it never does.
+    // Starts the program with the minute shortened; true once its window has the focus.
     bool start(int clearAfterMs = 60'000, const QString &program = builtProgram())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home());
-        // Whatever the program writes lands under HOME, where the tests look.
         for (const char *variable :
              {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             environment.remove(variable);
         environment.insert("XDG_RUNTIME_DIR", home()); // private to us, as it has to be
-        // No session bus: a stale one left on the display by an earlier run
-        // was seen to hang Qt's accessibility bridge at start for good.
+        // A stale session bus was seen to hang Qt's accessibility bridge at start.
         environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
         environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
         QDir(home()).mkpath("bin");
@@ -56,10 +52,6 @@ public:
         wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
         wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
         environment.insert("PATH", home() + "/bin:" + qEnvironmentVariable("PATH"));
-        // GNOME draws no title bars for Wayland windows; Qt would draw its
-        // own, and the window's controls would not stand where the twin's do.
-        if (desktop() == Desktop::gnome)
-            environment.insert("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.setStandardOutputFile(QProcess::nullDevice());
@@ -69,25 +61,22 @@ public:
             process.start(program, {});
             return QTest::qWaitFor([] { return focusedWindow().appId == appId; }, 20'000);
         }
-        // Rarely (twice in some thirty runs of the suite) the window has not
-        // shown within a minute: where the program stood is told, with
-        // its threads' stacks where gdb is installed, and it starts again.
+        // Rarely (twice in some thirty runs) no window showed within a
+        // minute: its threads' stacks are told, and it starts again.
         for (int start = 0; start < 2 && window.isEmpty(); ++start) {
             process.start(program, {});
             if (!process.waitForStarted())
                 return false;
             window = shownWindow();
             if (window.isEmpty() && process.state() == QProcess::Running) {
-                qWarning().noquote() << "no window after a minute; the program's threads:"
-                                     << runTool("gdb", {"-p", QString::number(process.processId()),
-                                                        "-batch", "-ex", "thread apply all bt 15"})
-                                            .value_or("(gdb not installed)");
+                qWarning().noquote() << runTool("gdb", {"-p", QString::number(pid()), "-batch",
+                                                        "-ex", "thread apply all bt 15"})
+                                            .value_or("(no gdb)");
                 process.kill();
                 process.waitForFinished();
             }
         }
-        // No window manager runs on the test server: give the window the
-        // focus, and ask again if the first request came too early to take.
+        // No window manager here: give the focus, again if asked too early.
         for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt) {
             if (focusX11(window))
                 return true;
@@ -96,8 +85,7 @@ public:
         return false;
     }
 
-    // Quits as a user or the session does: Ctrl+Q, the window's close, or a
-    // signal. True once the program has ended on its own, with status 0.
+    // Quits by Ctrl+Q, the window's close or a signal; true once it ended with status 0.
     bool quit(const QString &how)
     {
         if (how == u"ctrl+q")
@@ -118,8 +106,7 @@ public:
         return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
 
-    // How many of the program's windows show on the X server: the history
-    // panel is one of its own.
+    // How many of the program's windows show on X11: the history panel is one.
     int shownWindows() const
     {
         const QByteArray found = runTool("xdotool", {"search", "--onlyvisible", "--pid",
@@ -145,8 +132,7 @@ public:
         case Desktop::kwin:
             return act(wlinput, {"keys", keys});
         case Desktop::gnome:
-            // A paste on GNOME takes the focus for a moment: the keys wait
-            // for the window to have it back.
+            // A paste on GNOME takes the focus for a moment: wait for it back.
             return QTest::qWaitFor([] { return focusedWindow().appId == appId; }, 5000)
                    && actInShell(QStringLiteral(R"(
                 const C = imports.gi.Clutter, keyboard = global.tessellonKeyboard;
@@ -161,9 +147,7 @@ public:
         case Desktop::sway:
             break;
         }
-        // wtype brings a keyboard of its own each time; a pause lets the
-        // program take its keymap before the first key, and the key before
-        // the release.
+        // wtype brings a new keyboard each time: pauses let its keymap arrive first.
         QStringList modifiers = keys.split(u'+'), arguments{"-s", "300"};
         const QString key = modifiers.takeLast();
         for (const QString &modifier : modifiers)
@@ -174,38 +158,28 @@ public:
         return act("wtype", arguments);
     }
 
-    // A left click on a control of the window. Where the control is comes
-    // from a twin of the window, laid out unseen at the same size with the
-    // same fonts and style. The headless compositor has no pointer of its
-    // own: wlinput brings one.
+    // A left click on X11 on a control of the window, found in an unseen
+    // twin laid out at the same size with the same fonts and style.
     bool click(const char *control) const
     {
         ModelFixture fixture;
         MainWindow twin(*fixture.model);
         twin.setAttribute(Qt::WA_DontShowOnScreen);
-        // On the compositor it fills the output.
-        const QRect tiled = onWayland() ? focusedWindow().rect : QRect(QPoint(), twin.size());
-        twin.resize(tiled.size());
         twin.show();
         const auto *target = twin.findChild<QWidget *>(QString::fromLatin1(control));
         const QPoint at = target->mapTo(&twin, target->rect().center());
-        if (!onWayland())
-            return act("xdotool", {"mousemove", "--window", window, QString::number(at.x()),
-                                   QString::number(at.y()), "click", "1"});
-        return act(wlinput, {"click", QString::number(tiled.x() + at.x()),
-                             QString::number(tiled.y() + at.y()), "1280", "900"});
+        return act("xdotool", {"mousemove", "--window", window, QString::number(at.x()),
+                               QString::number(at.y()), "click", "1"});
     }
 
-    // The focus goes elsewhere, as when the user went to paste: on sway to
-    // an empty workspace, on GNOME and KWin away from the window put aside,
-    // on X11 to a window of this process.
+    // The focus goes elsewhere, as when the user went to paste: an empty
+    // workspace on sway, the window minimized on GNOME and KWin.
     bool unfocus()
     {
         switch (desktop()) {
         case Desktop::gnome:
         case Desktop::kwin:
-            // GNOME may hand the focus back to the window while a panel of
-            // it closes: it is put aside again until the focus stays away.
+            // GNOME may hand the focus back as a panel closes: until it stays away.
             return QTest::qWaitFor([] {
                 desktopEval(
                     (desktop() == Desktop::gnome
@@ -229,14 +203,12 @@ public:
     }
 
 private:
-    // Clicks on sway, keys on KWin: the headless seats have no devices of
-    // their own.
+    // Keys on KWin, whose headless seat has no keyboard.
     static inline const QString wlinput =
         QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlinput");
 
-    // The program's window once it shows, looked for again and again rather
-    // than by one waiting xdotool: a slow start then shows as such, and a
-    // program that died stops the search.
+    // The window once it shows, looked for again and again: a slow start
+    // shows as such, and a program that died stops the search.
     QString shownWindow()
     {
         const QString pid = QString::number(process.processId());

@@ -5,8 +5,7 @@
 #include <QList>
 #include <QTest>
 
-// Replays a fixed sequence of 32-bit values and counts the draws; running
-// past the end fails the test instead of inventing values.
+// Replays fixed 32-bit values and counts the draws; running out fails the test.
 class ScriptedRandomSource final : public RandomSource
 {
 public:
@@ -16,11 +15,10 @@ public:
 
     quint32 randomUInt32() override
     {
-        if (drawn >= script.size()) {
-            QTest::qFail("the scripted random sequence ran out", __FILE__, __LINE__);
-            return 0xFFFF'FFFFu; // never rejected, so that a drawing loop ends
-        }
-        return script.at(drawn++);
+        if (drawn < script.size())
+            return script.at(drawn++);
+        QTest::qFail("the scripted random sequence ran out", __FILE__, __LINE__);
+        return 0xFFFF'FFFFu; // never rejected, so that a drawing loop ends
     }
 
     qsizetype draws() const { return drawn; }

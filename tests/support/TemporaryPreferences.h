@@ -3,9 +3,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-// Points the user's preferences at a fresh temporary folder for the life of
-// the object, and the system-wide ones at its "xdg" folder, so that tests
-// never touch the real ones.
+// The user's preferences in a fresh folder while it lives, the system-wide
+// ones in its "xdg" folder: tests never touch the real ones.
 class TemporaryPreferences
 {
 public:
@@ -18,7 +17,7 @@ public:
 
     QString fileName() const { return dir.filePath(QStringLiteral("Tessellon/Tessellon.conf")); }
 
-    // A second, independent reader: what the next run of the program sees.
+    // As the next run of the program reads it.
     QVariant storedValue() const
     {
         return QSettings(fileName(), QSettings::IniFormat).value(QStringLiteral("settings"));
