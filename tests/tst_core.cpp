@@ -14,9 +14,11 @@
 #include <QProcess>
 #include <QTest>
 
+#include <array>
 #include <barrier>
 #include <cmath>
 #include <thread>
+#include <vector>
 
 namespace {
 

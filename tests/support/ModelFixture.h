@@ -11,17 +11,21 @@
 class MemoryStore final : public SettingsStore
 {
 public:
+    explicit MemoryStore(QStringList &log)
+        : log(log)
+    {
+    }
     Settings load() const override { return stored; }
     void save(const Settings &settings) override
     {
         stored = settings;
         ++saves;
-        log->append(QStringLiteral("saved"));
+        log.append(QStringLiteral("saved"));
     }
 
     Settings stored;
     int saves = 0;
-    QStringList *log = nullptr;
+    QStringList &log;
 };
 
 // What the model starts from; null and empty members are the real thing.
@@ -40,7 +44,6 @@ struct ModelFixture
     explicit ModelFixture(const ModelOptions &options = {})
     {
         store.stored = options.start;
-        store.log = &log;
         model = std::make_unique<GeneratorModel>(ModelServices{
             .store = store,
             .copyToClipboard =
@@ -64,9 +67,9 @@ struct ModelFixture
             QObject::connect(model.get(), notice, [this, name] { log.append(name); });
     }
 
-    MemoryStore store;
+    QStringList log;
+    MemoryStore store{log};
     QStringList copiedTexts;
     QList<std::optional<std::chrono::milliseconds>> copyDelays;
-    QStringList log;
     std::unique_ptr<GeneratorModel> model;
 };

@@ -53,7 +53,14 @@ launch() {
     local name=$1
     shift
     setsid "$@" </dev/null >>"$state/log" 2>&1 &
-    echo "$! $name" >>"$state/groups"
+    local pid=$! tries comm
+    echo "$pid $name" >>"$state/groups"
+    # Right after the fork it is still this shell, then setsid and env: until
+    # it has become NAME, it would be taken for gone.
+    for tries in $(seq 100); do
+        read -r _ comm _ 2>/dev/null <"/proc/$pid/stat" && [ "$comm" != "($name)" ] || break
+        sleep 0.05
+    done
 }
 
 # Waits for READY (a command) to succeed: 0 once it does, 0 with the tests
