@@ -102,7 +102,13 @@ void GeneratorModel::setCurrent(const std::optional<GeneratedPassword> &value)
 {
     if (value == m_current)
         return;
+    // One that leaves without a place in the history may still be on the
+    // clipboard, so it is let go of unwiped.
+    if (m_current && (m_history.isEmpty() || m_history.first() != *m_current))
+        unlockFromMemory(m_current->text);
     m_current = value;
+    if (m_current)
+        lockInMemory(m_current->text);
     emit currentChanged();
 }
 

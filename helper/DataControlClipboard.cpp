@@ -1,5 +1,7 @@
 #include "helper/DataControlClipboard.h"
 
+#include "core/SecretWipe.h"
+
 // Written by wayland-scanner into the build folder.
 #include <wlr-data-control-unstable-v1-client-protocol.h>
 
@@ -73,7 +75,7 @@ DataControlClipboard::~DataControlClipboard()
         wl_registry_destroy(m_registry);
     if (m_display)
         wl_display_disconnect(m_display);
-    m_text.fill('\0');
+    wipeInPlace(m_text);
 }
 
 std::optional<DataControlClipboard::Failure>

@@ -222,6 +222,7 @@ int main(int argc, char *argv[])
     if (!input.open(stdin, QIODevice::ReadOnly))
         return 1;
     QByteArray bytes = input.readAll();
+    lockInMemory(bytes);
     input.close();
     // A reader that closes its end mid-paste must not end the copy.
     std::signal(SIGPIPE, SIG_IGN);

@@ -1,5 +1,6 @@
 // The clipboard where the platform reports no owner (offscreen, as macOS), its clock in hand.
 #include "services/clipboard/Clipboard.h"
+#include "support/ProcessMemory.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -43,6 +44,7 @@ private slots:
         // The item's own buffers: its text, and its bytes as a paste takes them.
         const QString held = system->mimeData()->text();
         const QByteArray heldBytes = system->mimeData()->data(QStringLiteral("text/plain"));
+        QVERIFY(lockedInMemory(held.constData()) && lockedInMemory(heldBytes.constData()));
         if (delay < 0)
             service.copy(sample, std::nullopt);
         skipped = std::chrono::milliseconds(slept);

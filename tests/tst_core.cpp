@@ -2,10 +2,12 @@
 #include "core/Alphabet.h"
 #include "core/PasswordGenerator.h"
 #include "core/ResourceFiles.h"
+#include "core/SecretWipe.h"
 #include "core/Strength.h"
 #include "core/Superscript.h"
 #include "core/Wordlist.h"
 #include "support/ChiSquare.h"
+#include "support/ProcessMemory.h"
 #include "support/ScriptedRandomSource.h"
 
 #include <QCoreApplication>
@@ -269,6 +271,34 @@ private slots:
                              : "generated 16 characters\n");
             QCOMPARE(child.readAllStandardError().contains("secure random source failed"), failing);
         }
+    }
+
+    // A secret's pages stay out of swap until the last secret on them is wiped or let go.
+    void lockedUntilWiped()
+    {
+        QList<QString> secrets; // two of them share a page
+        for (int i = 0; i < 64; ++i)
+            secrets << QString::number(1000 + i);
+        const auto page = [](const QString &text) { return quintptr(text.constData()) / 4096; };
+        qsizetype b = 1;
+        while (b < secrets.size() && page(secrets[b]) != page(secrets[b - 1]))
+            ++b;
+        QVERIFY(b < secrets.size());
+        const QString first = secrets[b - 1], second = secrets[b];
+        QVERIFY(!lockedInMemory(first.constData()));
+        lockInMemory(first);
+        lockInMemory(second);
+        lockInMemory(first); // counted once
+        QVERIFY(lockedInMemory(first.constData()));
+        wipeInPlace(first);
+        QVERIFY(lockedInMemory(second.constData()));
+        wipeInPlace(second);
+        QVERIFY(!lockedInMemory(second.constData()));
+        const QString spanning(5000, u'x'); // over three pages
+        lockInMemory(spanning);
+        QVERIFY(lockedInMemory(spanning.constData()) && lockedInMemory(spanning.constData() + 4999));
+        unlockFromMemory(spanning);
+        QVERIFY(!lockedInMemory(spanning.constData() + 4999) && spanning == QString(5000, u'x'));
     }
 };
 

@@ -1,5 +1,6 @@
 // The model: its settings, its history, its failures and its copies.
 #include "support/ModelFixture.h"
+#include "support/ProcessMemory.h"
 #include "support/ScriptedRandomSource.h"
 
 #include <QElapsedTimer>
@@ -84,6 +85,8 @@ private slots:
         // What a view still holds of a dropped or cleared entry reads as zeros.
         const QString zeros(4, u'\0'), newest = history.first().text;
         QCOMPARE(dropped, zeros);
+        QVERIFY(lockedInMemory(newest.constData()));
+        QVERIFY(lockedInMemory(f.model->current()->text.constData()));
         f.log.clear();
         f.model->clearHistory();
         QCOMPARE(f.log, (QStringList{"cleared", "history"}));

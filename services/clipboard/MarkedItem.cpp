@@ -59,8 +59,11 @@ MarkedItem::MarkedItem(const QString &text, const QByteArray &copyId)
         setData(type, value);
     // A buffer of its own, so that wiping it never touches the caller's
     // string (the password still on show).
-    setText(QString(text.constData(), text.size()));
+    const QString own(text.constData(), text.size());
+    lockInMemory(own);
+    setText(own);
     m_utf8 = text.toUtf8();
+    lockInMemory(m_utf8);
     livingItems().append(this);
 }
 

@@ -46,3 +46,24 @@ inline int copiesInMemory(qint64 pid, const QString &text)
     }
     return found;
 }
+
+// Whether the page that holds an address of this process is locked in
+// memory, out of swap: its mapping's flags say "lo".
+inline bool lockedInMemory(const void *address)
+{
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return false;
+    const auto at = quintptr(address);
+    bool inside = false;
+    for (const QByteArray &line : smaps.readAll().split('\n')) {
+        const QByteArray first = line.left(line.indexOf(' '));
+        if (first.contains('-') && !first.contains(':')) {
+            const QList<QByteArray> range = first.split('-');
+            inside = range[0].toULongLong(nullptr, 16) <= at && at < range[1].toULongLong(nullptr, 16);
+        } else if (inside && first == "VmFlags:") {
+            return line.split(' ').contains("lo");
+        }
+    }
+    return false;
+}
