@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <memory>
 
@@ -228,6 +229,41 @@ private slots:
         QVERIFY(app.press("Tab") && app.press("space") && app.press("Escape"));
         QTRY_COMPARE(app.shownWindows(), 1);
         QCOMPARE(copiesInMemory(app.pid(), copied), 0);
+    }
+
+    // The helper holds the password while it serves it, pasted once, and
+    // no copy of it once it has cleared: read as it exits, stopped there by gdb.
+    void helperLeavesNoPasswordBehind()
+    {
+        if (onWayland() || ::geteuid() != 0)
+            QSKIP("the helper's memory is closed to all but root; read on X11");
+        const QString password = QStringLiteral("helper-Kq7;vX2pZ");
+        QTemporaryFile input;
+        QVERIFY(input.open() && input.write(password.toUtf8()) > 0 && input.flush());
+        QProcess gdb;
+        gdb.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0"); // which cannot work under ptrace
+        gdb.setProcessEnvironment(environment);
+        gdb.start("gdb", {"-q", "-nx", QCoreApplication::applicationDirPath() + "/tessellon-clipboard"});
+        gdb.write("set confirm off\nhandle SIGPIPE nostop noprint\ncatch syscall exit_group\nrun --clear-after="
+                  + QByteArray::number(clearAfter) + " < " + QFile::encodeName(input.fileName()) + "\n");
+        const auto said = [&](const char *text) {
+            QByteArray output;
+            for (QDeadlineTimer wait(60'000); !output.contains(text) && !wait.hasExpired();)
+                output += gdb.waitForReadyRead(1000) ? gdb.readAll() : QByteArray();
+            return output.contains(text) || (qWarning() << output, false);
+        };
+        QVERIFY(said("copied"));
+        QCOMPARE(paste(), password.toUtf8());
+        QCOMPARE(ourHelpers().size(), 1);
+        const qint64 helper = ourHelpers().first().toLongLong();
+        QVERIFY(copiesInMemory(helper, password) > 0);
+        QVERIFY(said("exit_group"));
+        QVERIFY(pastesNothing());
+        QCOMPARE(copiesInMemory(helper, password), 0);
+        gdb.write("kill\nquit\n");
+        QVERIFY(gdb.waitForFinished(10'000));
     }
 
     // A click outside the history panel closes it, and does the same every
