@@ -1,14 +1,18 @@
 // tessellon-cli as a whole process. Prints:
-// - one default password, against `openssl rand -base64 12` (16 characters
-//   from the same system source, by a small general-purpose tool), run
-//   alternately;
+// - one default password, against `pwgen -s 16 1` (16 characters from the
+//   system source by a small C program) and against the least Qt Core
+//   program (least_qt_program, the floor of any program built on Qt), run
+//   in turn: the medians of the ratios of runs side by side, so that the
+//   machine's busier spells weigh on both;
 // - --count 100000 of the default password, per password, against the raw
 //   system draws those passwords need (16 four-byte requests each).
+// Usage: bench_command_line [PAIRS] (default 200)
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <vector>
 
@@ -45,7 +49,7 @@ qint64 runOnce(const std::vector<const char *> &command)
     return timer.nsecsElapsed();
 }
 
-double median(std::vector<qint64> values)
+template <typename Number> double median(std::vector<Number> values)
 {
     std::sort(values.begin(), values.end());
     return double(values[values.size() / 2]);
@@ -74,13 +78,25 @@ int main(int argc, char **argv)
     const QByteArray cli =
         (QCoreApplication::applicationDirPath() + "/tessellon-cli").toLocal8Bit();
 
-    std::vector<qint64> ours, openssl;
-    for (int i = 0; i < 200; ++i) {
+    const QByteArray least =
+        (QCoreApplication::applicationDirPath() + "/least_qt_program").toLocal8Bit();
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    std::vector<qint64> ours, pwgen, floor;
+    std::vector<double> oursToPwgen, floorToPwgen, oursToFloor;
+    for (int i = 0; i < rounds; ++i) {
         ours.push_back(runOnce({cli.constData()}));
-        openssl.push_back(runOnce({"openssl", "rand", "-base64", "12"}));
+        pwgen.push_back(runOnce({"pwgen", "-s", "16", "1"}));
+        floor.push_back(runOnce({least.constData()}));
+        oursToPwgen.push_back(double(ours.back()) / double(pwgen.back()));
+        floorToPwgen.push_back(double(floor.back()) / double(pwgen.back()));
+        oursToFloor.push_back(double(ours.back()) / double(floor.back()));
     }
-    std::printf("%-34s %10.0f us  openssl %6.0f us  ratio %5.2f\n", "one password, whole process",
-                median(ours) / 1e3, median(openssl) / 1e3, median(ours) / median(openssl));
+    std::printf("%-34s %10.0f us  pwgen %8.0f us  ratio %5.2f\n", "one password, whole process",
+                median(ours) / 1e3, median(pwgen) / 1e3, median(oursToPwgen));
+    std::printf("%-34s %10.0f us  pwgen %8.0f us  ratio %5.2f\n", "the least Qt Core program",
+                median(floor) / 1e3, median(pwgen) / 1e3, median(floorToPwgen));
+    std::printf("%-34s %10.0f us  least %8.0f us  ratio %5.2f\n", "one password over that floor",
+                median(ours) / 1e3, median(floor) / 1e3, median(oursToFloor));
 
     constexpr int count = 100'000;
     std::vector<qint64> many, draws;
