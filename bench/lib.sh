@@ -7,7 +7,7 @@ bench_build="$TESSELLON_ROOT/build-bench"
 # Installs what the benchmarks need and builds them.
 build_benchmarks() {
     ensure_packages "${TESSELLON_BUILD_PACKAGES[@]}" libbenchmark-dev libxcb1-dev \
-        libxcb-damage0-dev pkg-config xvfb pwgen openssl
+        libxcb-damage0-dev pkg-config xvfb dbus-daemon pwgen openssl
     configure_and_build "$bench_build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
         -DTESSELLON_BENCH=ON >/dev/null
 }
