@@ -1,5 +1,7 @@
 #include "ui/chips/FlowLayout.h"
 
+#include <QGuiApplication>
+#include <QStyle>
 #include <QWidget>
 
 #include <cmath>
@@ -142,13 +144,18 @@ void FlowLayout::setGeometry(const QRect &rect)
     const QRect bounds = contentsRect();
     const QList<QLayoutItem *> placed = visibleItems();
     const QList<QSizeF> sizes = idealSizes(placed);
+    // Lines start at the leading edge: the right one in a right-to-left
+    // window, beside the row's title.
+    const Qt::LayoutDirection direction =
+        parentWidget() ? parentWidget()->layoutDirection() : QGuiApplication::layoutDirection();
     qreal y = bounds.y();
     for (const Row &row : rows(sizes, bounds.width())) {
         qreal x = bounds.x();
         for (const qsizetype index : row.indices) {
             const QSizeF size = sizes.at(index);
             const QPointF topLeft(x, y + (row.height - size.height()) * 0.5);
-            placed.at(index)->setGeometry(QRect(topLeft.toPoint(), size.toSize()));
+            placed.at(index)->setGeometry(
+                QStyle::visualRect(direction, bounds, QRect(topLeft.toPoint(), size.toSize())));
             x += m_spacing + size.width();
         }
         y += m_lineSpacing + row.height;

@@ -80,7 +80,10 @@ void StrengthMeter::paintEvent(QPaintEvent *)
     const qreal progress = m_animation->progress();
     const qreal shown = m_fromFraction + (fraction(m_bits) - m_fromFraction) * progress;
     const QColor color = Theme::mix(m_fromColor, fillColor(), progress);
-    const QRectF fill(track.topLeft(), QSizeF(qMax(minimumFill, shown * track.width()), barHeight));
+    QRectF fill(track.topLeft(), QSizeF(qMax(minimumFill, shown * track.width()), barHeight));
+    // From the leading edge: the right one in a right-to-left window.
+    if (layoutDirection() == Qt::RightToLeft)
+        fill.moveRight(track.right());
     const qreal fillRadius = qMin(radius, fill.width() / 2);
     painter.setBrush(color);
     painter.drawRoundedRect(fill, fillRadius, fillRadius);
