@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+using namespace Qt::StringLiterals;
+
 #include <array>
 #include <cmath>
 
@@ -31,6 +33,32 @@ constexpr const char *context = "GeneratedPassword";
 QString count(double value, const char *text, Wording wording)
 {
     return worded(wording, context, text, int(std::trunc(value)));
+}
+
+// How a language counts years in the large: by thousands (thousand,
+// million, billion …), or by ten thousands, as Japanese and Chinese do
+// (万, 億, 兆, 京). A catalogue of the second kind gives the words of that
+// scale; none, of the first.
+QStringList myriadScale(Wording wording)
+{
+    //: Write "thousands" if your language counts large numbers by thousands.
+    //: If it counts by ten thousands, write the words for 10^4, 10^8, 10^12
+    //: and 10^16 years instead, each with %n, parted by "|": %n万年|%n億年|%n兆年|%n京年
+    const QStringList words =
+        worded(wording, context, QT_TRANSLATE_NOOP("GeneratedPassword", "thousands")).split(u'|');
+    return words.size() == 4 ? words : QStringList();
+}
+
+QString scaledMyriads(double years, const QStringList &words)
+{
+    for (int power = 3; power >= 0; --power) {
+        const double scale = std::pow(1e4, power + 1);
+        if (scale <= years) {
+            QString text = words.at(power);
+            return text.replace(u"%n"_s, QString::number(std::nearbyint(years / scale), 'f', 0));
+        }
+    }
+    return QString(); // not reached: the first scale is the least count shown
 }
 
 QString scaledYears(double years, Wording wording)
@@ -69,9 +97,10 @@ QString GeneratedPassword::humanDuration(double seconds, Wording wording)
         return count(seconds / 86'400, QT_TRANSLATE_N_NOOP("GeneratedPassword", "%n days"),
                      wording);
     const double years = seconds / secondsPerYear;
-    if (years < 1000)
+    const QStringList myriads = myriadScale(wording);
+    if (years < (myriads.isEmpty() ? 1e3 : 1e4))
         return count(years, QT_TRANSLATE_N_NOOP("GeneratedPassword", "%n years"), wording);
     if (years >= 1e21)
         return worded(wording, context, endless);
-    return scaledYears(years, wording);
+    return myriads.isEmpty() ? scaledYears(years, wording) : scaledMyriads(years, myriads);
 }

@@ -4,8 +4,10 @@
 #include "support/ModelFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
+#include "ui/chips/CharacterChip.h"
 #include "ui/chips/ChipRowTitle.h"
 #include "ui/controls/PasswordDisplay.h"
+#include "ui/controls/StrengthMeter.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/history/HistoryRowDelegate.h"
 #include "ui/text/FittedText.h"
@@ -182,6 +184,30 @@ private slots:
         QCOMPARE(faults, 0);
     }
 
+    // Years in the large in each language's own scale: Japanese and Chinese
+    // count by ten thousands.
+    void yearsInTheLanguagesScale_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<double>("years");
+        QTest::addColumn<QString>("written");
+        for (const auto &[language, years, written] :
+             {std::tuple{"ja", 1.96e11, u"1960億年"_s}, {"ja", 2.5e5, u"25万年"_s},
+              {"ja", 5.4e19, u"5400京年"_s}, {"ja", 5000.0, u"5000年"_s},
+              {"zh_CN", 1.96e11, u"1960 亿年"_s}, {"zh_CN", 3.1e13, u"31 万亿年"_s},
+              {"fr", 1.96e11, u"196 milliards d’années"_s}})
+            QTest::addRow("%s, %g", language, years) << language << years << written;
+    }
+
+    void yearsInTheLanguagesScale()
+    {
+        QFETCH(QString, language);
+        QFETCH(double, years);
+        QFETCH(QString, written);
+        const Translations catalogue({language});
+        QCOMPARE(GeneratedPassword::humanDuration(years * 31'557'600), written);
+    }
+
     // In Arabic the window mirrors, but a password reads left to right in the
     // display, the history's rows and the copy: even one that starts with an
     // Arabic letter and holds what the bidirectional algorithm moves.
@@ -214,6 +240,24 @@ private slots:
         QCOMPARE(w.window.layoutDirection(), Qt::RightToLeft);
         QTest::keyClick(&w.window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.copiedTexts.value(0), w.model->current()->text);
+
+        // The meter fills from its leading edge, and chips line up from their
+        // title's side: each is the left-to-right window's, mirrored.
+        auto *meter = w.window.findChild<StrengthMeter *>();
+        QTest::qWait(400); // its glide
+        const auto ends = [meter](Qt::LayoutDirection direction) {
+            meter->setLayoutDirection(direction);
+            const QImage bar = meter->grab().toImage();
+            const int y = bar.height() / 2;
+            return std::pair(bar.pixelColor(3, y), bar.pixelColor(bar.width() - 4, y));
+        };
+        const auto [left, right] = ends(Qt::RightToLeft);
+        QVERIFY(left != right);
+        QCOMPARE(ends(Qt::LeftToRight), std::pair(right, left));
+        const QList<CharacterChip *> chips = w.window.findChildren<CharacterChip *>();
+        QVERIFY(chips.size() > 2 && chips[0]->y() == chips[1]->y());
+        QCOMPARE(chips[0]->geometry().right(), chips[0]->parentWidget()->contentsRect().right());
+        QVERIFY(chips[1]->x() < chips[0]->x());
 
         // A range such as "0–9" reads as in English: its title is drawn alike.
         const auto drawn = [](Qt::LayoutDirection direction) {

@@ -293,8 +293,8 @@
         <source>%n thousand years</source>
         <translation>
             <numerusform>%n ألف سنة</numerusform>
-            <numerusform>%n ألف سنة</numerusform>
-            <numerusform>%n ألف سنة</numerusform>
+            <numerusform>ألف سنة</numerusform>
+            <numerusform>ألفا سنة</numerusform>
             <numerusform>%n آلاف سنة</numerusform>
             <numerusform>%n ألف سنة</numerusform>
             <numerusform>%n ألف سنة</numerusform>
@@ -304,8 +304,8 @@
         <source>%n million years</source>
         <translation>
             <numerusform>%n مليون سنة</numerusform>
-            <numerusform>%n مليون سنة</numerusform>
-            <numerusform>%n مليون سنة</numerusform>
+            <numerusform>مليون سنة</numerusform>
+            <numerusform>مليونا سنة</numerusform>
             <numerusform>%n ملايين سنة</numerusform>
             <numerusform>%n مليون سنة</numerusform>
             <numerusform>%n مليون سنة</numerusform>
@@ -315,8 +315,8 @@
         <source>%n billion years</source>
         <translation>
             <numerusform>%n مليار سنة</numerusform>
-            <numerusform>%n مليار سنة</numerusform>
-            <numerusform>%n مليار سنة</numerusform>
+            <numerusform>مليار سنة</numerusform>
+            <numerusform>مليارا سنة</numerusform>
             <numerusform>%n مليارات سنة</numerusform>
             <numerusform>%n مليار سنة</numerusform>
             <numerusform>%n مليار سنة</numerusform>
@@ -326,8 +326,8 @@
         <source>%n trillion years</source>
         <translation>
             <numerusform>%n تريليون سنة</numerusform>
-            <numerusform>%n تريليون سنة</numerusform>
-            <numerusform>%n تريليون سنة</numerusform>
+            <numerusform>تريليون سنة</numerusform>
+            <numerusform>تريليونا سنة</numerusform>
             <numerusform>%n تريليونات سنة</numerusform>
             <numerusform>%n تريليون سنة</numerusform>
             <numerusform>%n تريليون سنة</numerusform>
@@ -337,8 +337,8 @@
         <source>%n quadrillion years</source>
         <translation>
             <numerusform>%n كوادريليون سنة</numerusform>
-            <numerusform>%n كوادريليون سنة</numerusform>
-            <numerusform>%n كوادريليون سنة</numerusform>
+            <numerusform>كوادريليون سنة</numerusform>
+            <numerusform>كوادريليونا سنة</numerusform>
             <numerusform>%n كوادريليونات سنة</numerusform>
             <numerusform>%n كوادريليون سنة</numerusform>
             <numerusform>%n كوادريليون سنة</numerusform>
@@ -348,8 +348,8 @@
         <source>%n quintillion years</source>
         <translation>
             <numerusform>%n كوينتليون سنة</numerusform>
-            <numerusform>%n كوينتليون سنة</numerusform>
-            <numerusform>%n كوينتليون سنة</numerusform>
+            <numerusform>كوينتليون سنة</numerusform>
+            <numerusform>كوينتليونا سنة</numerusform>
             <numerusform>%n كوينتليونات سنة</numerusform>
             <numerusform>%n كوينتليون سنة</numerusform>
             <numerusform>%n كوينتليون سنة</numerusform>
@@ -417,6 +417,11 @@
             <numerusform>%n سنة</numerusform>
             <numerusform>%n سنة</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>thousands</translation>
     </message>
 </context>
 <context>

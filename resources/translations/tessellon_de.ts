@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Exclude ambiguous characters</source>
-        <translation>Mehrdeutige Zeichen ausschließen</translation>
+        <translation>Leicht verwechselbare Zeichen ausschließen</translation>
     </message>
     <message>
         <source>Clear clipboard after 1 minute</source>
@@ -365,6 +365,11 @@
             <numerusform>%n Jahr</numerusform>
             <numerusform>%n Jahre</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>thousands</translation>
     </message>
 </context>
 <context>

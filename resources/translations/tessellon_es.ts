@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
-        <translation>--copy necesita un compositor Wayland que ofrezca control de datos (como sway o KDE Plasma); copia desde la ventana de Tessellon.</translation>
+        <translation>--copy necesita un compositor Wayland que ofrezca data control (como sway o KDE Plasma); copia desde la ventana de Tessellon.</translation>
     </message>
 </context>
 <context>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Add the entropy in bits, the rating and the crack time, tab-separated.</source>
-        <translation>Añade la entropía en bits, el nivel de seguridad y el tiempo para descifrarla, separados por tabuladores.</translation>
+        <translation>Añade la entropía en bits, el nivel de seguridad y el tiempo estimado para romper la contraseña, separados por tabuladores.</translation>
     </message>
     <message>
         <source>Print one JSON object per password.</source>
@@ -284,7 +284,7 @@
     <message numerus="yes">
         <source>%n thousand years</source>
         <translation>
-            <numerusform>%n mil años</numerusform>
+            <numerusform>mil años</numerusform>
             <numerusform>%n mil años</numerusform>
         </translation>
     </message>
@@ -298,7 +298,7 @@
     <message numerus="yes">
         <source>%n billion years</source>
         <translation>
-            <numerusform>%n mil millones de años</numerusform>
+            <numerusform>mil millones de años</numerusform>
             <numerusform>%n mil millones de años</numerusform>
         </translation>
     </message>
@@ -312,7 +312,7 @@
     <message numerus="yes">
         <source>%n quadrillion years</source>
         <translation>
-            <numerusform>%n mil billones de años</numerusform>
+            <numerusform>mil billones de años</numerusform>
             <numerusform>%n mil billones de años</numerusform>
         </translation>
     </message>
@@ -365,6 +365,11 @@
             <numerusform>%n año</numerusform>
             <numerusform>%n años</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>thousands</translation>
     </message>
 </context>
 <context>

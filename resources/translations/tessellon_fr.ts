@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Brackets</source>
-        <translation>Parenthèses</translation>
+        <translation>Délimiteurs</translation>
     </message>
 </context>
 <context>
@@ -284,8 +284,8 @@
     <message numerus="yes">
         <source>%n thousand years</source>
         <translation>
-            <numerusform>%n millier d’années</numerusform>
-            <numerusform>%n milliers d’années</numerusform>
+            <numerusform>mille ans</numerusform>
+            <numerusform>%n mille ans</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -365,6 +365,11 @@
             <numerusform>%n an</numerusform>
             <numerusform>%n ans</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>thousands</translation>
     </message>
 </context>
 <context>

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
-        <translation>--copy にはデータコントロールに対応した Wayland コンポジター（sway や KDE Plasma など）が必要です。Tessellon のウィンドウからコピーしてください。</translation>
+        <translation>--copy には data control に対応した Wayland コンポジター（sway や KDE Plasma など）が必要です。Tessellon のウィンドウからコピーしてください。</translation>
     </message>
 </context>
 <context>
@@ -353,6 +353,11 @@
             <numerusform>%n年</numerusform>
         </translation>
     </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>%n万年|%n億年|%n兆年|%n京年</translation>
+    </message>
 </context>
 <context>
     <name>GeneratorError</name>
@@ -463,7 +468,7 @@
     <name>Strength</name>
     <message>
         <source>Weak</source>
-        <translation>弱い</translation>
+        <translation>脆弱</translation>
     </message>
     <message>
         <source>Fair</source>
@@ -475,11 +480,11 @@
     </message>
     <message>
         <source>Strong</source>
-        <translation>強い</translation>
+        <translation>強固</translation>
     </message>
     <message>
         <source>Excellent</source>
-        <translation>非常に強い</translation>
+        <translation>非常に強固</translation>
     </message>
 </context>
 <context>

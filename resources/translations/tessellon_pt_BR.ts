@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
-        <translation>--copy requer um compositor Wayland com suporte a controle de dados (como sway ou KDE Plasma); copie pela janela do Tessellon.</translation>
+        <translation>--copy requer um compositor Wayland com suporte a data control (como sway ou KDE Plasma); copie pela janela do Tessellon.</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@
     <message numerus="yes">
         <source>%n thousand years</source>
         <translation>
-            <numerusform>%n mil anos</numerusform>
+            <numerusform>mil anos</numerusform>
             <numerusform>%n mil anos</numerusform>
         </translation>
     </message>
@@ -365,6 +365,11 @@
             <numerusform>%n ano</numerusform>
             <numerusform>%n anos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>thousands</translation>
     </message>
 </context>
 <context>

@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Prints passwords or passphrases from the system&apos;s secure random source, one per line. Options not given come from the settings of the Tessellon window (never changed from here), or from the defaults with --defaults.</source>
-        <translation>使用系统的安全随机数源生成密码或密码短语，每行一个。未指定的选项取自 Tessellon 窗口的设置（此处绝不会更改这些设置）；若指定 --defaults，则取默认值。</translation>
+        <translation>使用系统的安全随机源生成密码或密码短语，每行一个。未指定的选项取自 Tessellon 窗口的设置（此处绝不会更改这些设置）；若指定 --defaults，则取默认值。</translation>
     </message>
     <message>
         <source>write error</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>History</source>
-        <translation>历史</translation>
+        <translation>历史记录</translation>
     </message>
     <message>
         <source>Recently generated passwords</source>
@@ -353,6 +353,11 @@
             <numerusform>%n 年</numerusform>
         </translation>
     </message>
+    <message>
+        <source>thousands</source>
+        <extracomment>Write &quot;thousands&quot; if your language counts large numbers by thousands. If it counts by ten thousands, write the words for 10^4, 10^8, 10^12 and 10^16 years instead, each with %n, parted by &quot;|&quot;: %n万年|%n億年|%n兆年|%n京年</extracomment>
+        <translation>%n 万年|%n 亿年|%n 万亿年|%n 亿亿年</translation>
+    </message>
 </context>
 <context>
     <name>GeneratorError</name>
@@ -369,7 +374,7 @@
     <name>HistoryView</name>
     <message>
         <source>History</source>
-        <translation>历史</translation>
+        <translation>历史记录</translation>
     </message>
     <message>
         <source>No history yet</source>
@@ -501,7 +506,7 @@
     </message>
     <message>
         <source>Tessellon has to stop: the system&apos;s secure random source failed.</source>
-        <translation>Tessellon 必须停止运行：系统的安全随机数源出现故障。</translation>
+        <translation>Tessellon 必须停止运行：系统的安全随机源出现故障。</translation>
     </message>
     <message>
         <source>It never makes a password from a weaker source. The system may be missing the getrandom call, or a security policy may forbid it.</source>
@@ -524,7 +529,7 @@
     </message>
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
-        <translation>每处连接随机选用其中一个，使密码更强。</translation>
+        <translation>每处连接随机选用其中一个，使密码短语更强。</translation>
     </message>
 </context>
 </TS>
