@@ -63,30 +63,30 @@
     </message>
     <message>
         <source>--copy is not available on this platform.</source>
-        <translation>الخيار --copy غير متاح على هذه المنصة.</translation>
+        <translation>الخيار ⁦--copy⁩ غير متاح على هذه المنصة.</translation>
     </message>
     <message>
         <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
-        <translation>يتطلب الخيار --copy مُركِّب Wayland يوفّر التحكم في البيانات (مثل sway أو KDE Plasma)؛ انسخ من نافذة Tessellon.</translation>
+        <translation>يتطلب الخيار ⁦--copy⁩ مُركِّب Wayland يدعم بروتوكول data control (مثل sway أو KDE Plasma)؛ انسخ من نافذة Tessellon.</translation>
     </message>
 </context>
 <context>
     <name>CommandLineRequest</name>
     <message>
         <source>--%1 must be a whole number of at least %2, not &apos;%3&apos;.</source>
-        <translation>يجب أن تكون قيمة --%1 عددًا صحيحًا لا يقل عن %2، وليس &apos;%3&apos;.</translation>
+        <translation>يجب أن تكون قيمة ⁦--%1⁩ عددًا صحيحًا لا يقل عن %2، وليس &apos;⁨%3⁩&apos;.</translation>
     </message>
     <message>
         <source>--%1 must be a whole number from %2 to %3, not &apos;%4&apos;.</source>
-        <translation>يجب أن تكون قيمة --%1 عددًا صحيحًا من %2 إلى %3، وليس &apos;%4&apos;.</translation>
+        <translation>يجب أن تكون قيمة ⁦--%1⁩ عددًا صحيحًا من %2 إلى %3، وليس &apos;⁨%4⁩&apos;.</translation>
     </message>
     <message>
         <source>--%1 holds the byte 0x%2, which is not UTF-8 text.</source>
-        <translation>تحتوي قيمة --%1 على البايت 0x%2، وهو ليس نصًا بترميز UTF-8.</translation>
+        <translation>تحتوي قيمة ⁦--%1⁩ على البايت ⁦0x%2⁩، وهو ليس نصًا بترميز UTF-8.</translation>
     </message>
     <message>
         <source>--%1 holds U+%2, a character that cannot be seen or typed back.</source>
-        <translation>تحتوي قيمة --%1 على U+%2، وهو حرف لا يُرى ولا يمكن إعادة كتابته.</translation>
+        <translation>تحتوي قيمة ⁦--%1⁩ على ⁦U+%2⁩، وهو حرف لا يُرى ولا يمكن إعادة كتابته.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Leave out characters that are easy to confuse.</source>
-        <translation>استبعاد الأحرف التي يسهل الخلط بينها.</translation>
+        <translation>استبعاد الأحرف الملتبسة.</translation>
     </message>
     <message>
         <source>Keep characters that are easy to confuse.</source>
-        <translation>الإبقاء على الأحرف التي يسهل الخلط بينها.</translation>
+        <translation>الإبقاء على الأحرف الملتبسة.</translation>
     </message>
     <message>
         <source>Start from the defaults, not the window&apos;s settings.</source>
@@ -166,27 +166,27 @@
     </message>
     <message>
         <source>With --copy: leave the copy in place.</source>
-        <translation>مع --copy: إبقاء النسخة في الحافظة دون مسح.</translation>
+        <translation>مع ⁦--copy⁩: إبقاء النسخة في الحافظة دون مسح.</translation>
     </message>
     <message>
         <source>--mode must be basic, advanced or words, not &apos;%1&apos;.</source>
-        <translation>يجب أن تكون قيمة --mode هي basic أو advanced أو words، وليس &apos;%1&apos;.</translation>
+        <translation>يجب أن تكون قيمة ⁦--mode⁩ هي basic أو advanced أو words، وليس &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
         <source>--exclude-ambiguous and --keep-ambiguous contradict each other.</source>
-        <translation>الخياران --exclude-ambiguous و --keep-ambiguous متعارضان.</translation>
+        <translation>الخياران ⁦--exclude-ambiguous⁩ و ⁦--keep-ambiguous⁩ متعارضان.</translation>
     </message>
     <message>
         <source>--strength and --json contradict each other.</source>
-        <translation>الخياران --strength و --json متعارضان.</translation>
+        <translation>الخياران ⁦--strength⁩ و ⁦--json⁩ متعارضان.</translation>
     </message>
     <message>
         <source>--no-clear only goes with --copy.</source>
-        <translation>لا يُستخدم الخيار --no-clear إلا مع --copy.</translation>
+        <translation>لا يُستخدم الخيار ⁦--no-clear⁩ إلا مع ⁦--copy⁩.</translation>
     </message>
     <message>
         <source>Prints passwords or passphrases from the system&apos;s secure random source, one per line. Options not given come from the settings of the Tessellon window (never changed from here), or from the defaults with --defaults.</source>
-        <translation>يطبع كلمات مرور أو عبارات مرور من مصدر العشوائية الآمن في النظام، واحدة في كل سطر. تؤخذ الخيارات غير المحددة من إعدادات نافذة Tessellon (التي لا تتغير من هنا أبدًا)، أو من القيم الافتراضية مع --defaults.</translation>
+        <translation>يطبع كلمات مرور أو عبارات مرور من مصدر العشوائية الآمن في النظام، واحدة في كل سطر. تؤخذ الخيارات غير المحددة من إعدادات نافذة Tessellon (التي لا تتغير من هنا أبدًا)، أو من القيم الافتراضية مع ⁦--defaults⁩.</translation>
     </message>
     <message>
         <source>write error</source>
@@ -197,12 +197,12 @@
     <name>CommandLineUsage</name>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>وسيط غير متوقع &apos;%1&apos;.</translation>
+        <translation>وسيط غير متوقع &apos;⁨%1⁩&apos;.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.
 </source>
-        <translation>جرّب &apos;%1 --help&apos; لمزيد من المعلومات.
+        <translation>جرّب &apos;⁦%1 --help⁩&apos; لمزيد من المعلومات.
 </translation>
     </message>
 </context>
@@ -235,7 +235,7 @@
         <source>%n characters in the pool</source>
         <translation>
             <numerusform>%n حرف في المجموعة</numerusform>
-            <numerusform>%n حرف في المجموعة</numerusform>
+            <numerusform>حرف واحد في المجموعة</numerusform>
             <numerusform>حرفان في المجموعة</numerusform>
             <numerusform>%n أحرف في المجموعة</numerusform>
             <numerusform>%n حرفًا في المجموعة</numerusform>
@@ -367,7 +367,7 @@
         <source>%n seconds</source>
         <translation>
             <numerusform>%n ثانية</numerusform>
-            <numerusform>%n ثانية</numerusform>
+            <numerusform>ثانية واحدة</numerusform>
             <numerusform>ثانيتان</numerusform>
             <numerusform>%n ثوانٍ</numerusform>
             <numerusform>%n ثانية</numerusform>
@@ -378,7 +378,7 @@
         <source>%n minutes</source>
         <translation>
             <numerusform>%n دقيقة</numerusform>
-            <numerusform>%n دقيقة</numerusform>
+            <numerusform>دقيقة واحدة</numerusform>
             <numerusform>دقيقتان</numerusform>
             <numerusform>%n دقائق</numerusform>
             <numerusform>%n دقيقة</numerusform>
@@ -389,7 +389,7 @@
         <source>%n hours</source>
         <translation>
             <numerusform>%n ساعة</numerusform>
-            <numerusform>%n ساعة</numerusform>
+            <numerusform>ساعة واحدة</numerusform>
             <numerusform>ساعتان</numerusform>
             <numerusform>%n ساعات</numerusform>
             <numerusform>%n ساعة</numerusform>
@@ -400,7 +400,7 @@
         <source>%n days</source>
         <translation>
             <numerusform>%n يوم</numerusform>
-            <numerusform>%n يوم</numerusform>
+            <numerusform>يوم واحد</numerusform>
             <numerusform>يومان</numerusform>
             <numerusform>%n أيام</numerusform>
             <numerusform>%n يومًا</numerusform>
@@ -411,7 +411,7 @@
         <source>%n years</source>
         <translation>
             <numerusform>%n سنة</numerusform>
-            <numerusform>%n سنة</numerusform>
+            <numerusform>سنة واحدة</numerusform>
             <numerusform>سنتان</numerusform>
             <numerusform>%n سنوات</numerusform>
             <numerusform>%n سنة</numerusform>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
-        <translation>في كل موضع وصل يُختار أحدها عشوائيًا، مما يجعلها أقوى.</translation>
+        <translation>في كل موضع وصل يُختار أحدها عشوائيًا، مما يجعل عبارة المرور أقوى.</translation>
     </message>
 </context>
 </TS>

@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Leave out characters that are easy to confuse.</source>
-        <translation>Omite los caracteres fáciles de confundir.</translation>
+        <translation>Omite los caracteres ambiguos.</translation>
     </message>
     <message>
         <source>Keep characters that are easy to confuse.</source>
-        <translation>Conserva los caracteres fáciles de confundir.</translation>
+        <translation>Conserva los caracteres ambiguos.</translation>
     </message>
     <message>
         <source>Start from the defaults, not the window&apos;s settings.</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
-        <translation>Cada unión elige uno al azar, lo que hace la frase más segura.</translation>
+        <translation>Cada unión elige uno al azar, lo que hace más segura la frase de contraseña.</translation>
     </message>
 </context>
 </TS>

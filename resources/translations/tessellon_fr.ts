@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
-        <translation>--copy nécessite un compositeur Wayland qui offre le contrôle des données («&#xa0;data control&#xa0;», comme sway ou KDE Plasma)&#xa0;; copiez depuis la fenêtre de Tessellon.</translation>
+        <translation>--copy nécessite un compositeur Wayland prenant en charge «&#xa0;data control&#xa0;» (comme sway ou KDE Plasma)&#xa0;; copiez depuis la fenêtre de Tessellon.</translation>
     </message>
 </context>
 <context>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Leave out characters that are easy to confuse.</source>
-        <translation>Omettre les caractères faciles à confondre.</translation>
+        <translation>Omettre les caractères ambigus.</translation>
     </message>
     <message>
         <source>Keep characters that are easy to confuse.</source>
-        <translation>Conserver les caractères faciles à confondre.</translation>
+        <translation>Conserver les caractères ambigus.</translation>
     </message>
     <message>
         <source>Start from the defaults, not the window&apos;s settings.</source>

@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Leave out characters that are easy to confuse.</source>
-        <translation>Omite caracteres fáceis de confundir.</translation>
+        <translation>Omite caracteres ambíguos.</translation>
     </message>
     <message>
         <source>Keep characters that are easy to confuse.</source>
-        <translation>Mantém caracteres fáceis de confundir.</translation>
+        <translation>Mantém caracteres ambíguos.</translation>
     </message>
     <message>
         <source>Start from the defaults, not the window&apos;s settings.</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
-        <translation>Cada junção sorteia um deles, o que deixa a frase mais forte.</translation>
+        <translation>Cada junção sorteia um deles, o que deixa a frase secreta mais forte.</translation>
     </message>
 </context>
 </TS>

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>--copy needs a Wayland compositor that offers data control (such as sway or KDE Plasma); copy from the Tessellon window.</source>
-        <translation>--copy 需要支持数据控制（data control）的 Wayland 合成器（例如 sway 或 KDE Plasma）；请从 Tessellon 窗口复制。</translation>
+        <translation>--copy 需要支持 data control 协议的 Wayland 合成器（例如 sway 或 KDE Plasma）；请从 Tessellon 窗口复制。</translation>
     </message>
 </context>
 <context>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Leave out characters that are easy to confuse.</source>
-        <translation>排除容易混淆的字符。</translation>
+        <translation>排除易混淆字符。</translation>
     </message>
     <message>
         <source>Keep characters that are easy to confuse.</source>
-        <translation>保留容易混淆的字符。</translation>
+        <translation>保留易混淆字符。</translation>
     </message>
     <message>
         <source>Start from the defaults, not the window&apos;s settings.</source>
@@ -363,7 +363,7 @@
     <name>GeneratorError</name>
     <message>
         <source>Turn on at least one character to generate a password.</source>
-        <translation>请至少开启一个字符才能生成密码。</translation>
+        <translation>请至少开启一个字符以生成密码。</translation>
     </message>
     <message>
         <source>The word list couldn&apos;t be loaded.</source>
