@@ -73,7 +73,9 @@ public:
         }
         if (m_name == u"copyq" || m_name == u"gpaste") {
             const QString asked = m_name == u"copyq" ? "count" : "history";
-            return QTest::qWaitFor([&] { return client({asked}).has_value(); }, 20'000);
+            // A first start in a fresh home sets itself up: GPaste took over
+            // 20 s in a clean root.
+            return QTest::qWaitFor([&] { return client({asked}).has_value(); }, 60'000);
         }
         QTest::qWait(2000); // its connection made, the clipboard watched
         return m_process.state() == QProcess::Running;
