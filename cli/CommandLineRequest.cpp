@@ -2,6 +2,8 @@
 
 #include "cli/CommandLineArguments.h"
 #include "core/Characters.h"
+#include "core/PasswordRules.h"
+#include "core/SiteRules.h"
 #include "startup/CommandLineUsage.h"
 
 #include <QCommandLineParser>
@@ -96,6 +98,11 @@ public:
     QCommandLineOption exclude{"exclude-ambiguous",
                                tr("Leave out characters that are easy to confuse.")};
     QCommandLineOption keep{"keep-ambiguous", tr("Keep characters that are easy to confuse.")};
+    QCommandLineOption requireEach{"require-each",
+                                   tr("Hold at least one character of every group that is on.")};
+    QCommandLineOption rules{
+        "rules", tr("A site's password rules: \"minlength: 8; required: digit\"."), tr("rules")};
+    QCommandLineOption site{"site", tr("Apply the known rules of a site."), tr("domain")};
     QCommandLineOption defaults{"defaults",
                                 tr("Start from the defaults, not the window's settings.")};
     QCommandLineOption count{{"c", "count"}, tr("How many passwords, each drawn anew."), tr("k")};
@@ -138,6 +145,30 @@ std::optional<UsageError> readCounts(const QCommandLineParser &parser, const Opt
     return std::nullopt;
 }
 
+// Rules typed are read here, so that a mistake is told before anything is drawn.
+std::optional<UsageError> readRules(const QCommandLineParser &parser, const Options &options,
+                                    CommandLineRequest &request)
+{
+    if (parser.isSet(options.requireEach))
+        request.requireEachGroup = true;
+    if (parser.isSet(options.rules) && parser.isSet(options.site))
+        return UsageError{CommandLineRequest::tr("--rules and --site contradict each other.")};
+    if (parser.isSet(options.site)) {
+        request.passwordRules = SiteRules::rulesFor(parser.value(options.site));
+        if (!request.passwordRules)
+            return UsageError{CommandLineRequest::tr("No rules are known for the site '%1'.")
+                                  .arg(parser.value(options.site))};
+    }
+    if (parser.isSet(options.rules)) {
+        const auto parsed = PasswordRules::parse(parser.value(options.rules));
+        if (const auto *unreadable = std::get_if<QString>(&parsed))
+            return UsageError{
+                CommandLineRequest::tr("--rules cannot be read at '%1'.").arg(*unreadable)};
+        request.passwordRules = parser.value(options.rules);
+    }
+    return std::nullopt;
+}
+
 std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Options &options,
                                       CommandLineRequest &request)
 {
@@ -176,6 +207,8 @@ std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Op
         return UsageError{CommandLineRequest::tr("--strength and --json contradict each other.")};
     if (parser.isSet(options.noClear) && !parser.isSet(options.copy))
         return UsageError{CommandLineRequest::tr("--no-clear only goes with --copy.")};
+    if (std::optional<UsageError> error = readRules(parser, options, request))
+        return error;
     request.fromDefaults = parser.isSet(options.defaults);
     request.output = parser.isSet(options.json)       ? CommandLineRequest::Output::json
                      : parser.isSet(options.strength) ? CommandLineRequest::Output::strength
@@ -196,6 +229,8 @@ Settings CommandLineRequest::applied(Settings base) const
     base.additionalCharacters = additionalCharacters.value_or(base.additionalCharacters);
     base.separators = separators.value_or(base.separators);
     base.excludeAmbiguous = excludeAmbiguous.value_or(base.excludeAmbiguous);
+    base.requireEachGroup = requireEachGroup.value_or(base.requireEachGroup);
+    base.passwordRules = passwordRules.value_or(base.passwordRules);
     return base;
 }
 
@@ -210,8 +245,9 @@ parseCommandLine(const QStringList &arguments)
         "(never changed from here), or from the defaults with --defaults."));
     parser.addOptions({options.help, options.version, options.mode, options.length, options.words,
                        options.characters, options.extra, options.separators, options.exclude,
-                       options.keep, options.defaults, options.count, options.strength,
-                       options.json, options.copy, options.noClear});
+                       options.keep, options.requireEach, options.rules, options.site,
+                       options.defaults, options.count, options.strength, options.json,
+                       options.copy, options.noClear});
     if (!parser.parse(arguments))
         return UsageError{parser.errorText()};
     if (!parser.positionalArguments().isEmpty())

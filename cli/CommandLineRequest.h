@@ -26,6 +26,8 @@ public:
     std::optional<QString> additionalCharacters;
     std::optional<CharacterSet> separators;
     std::optional<bool> excludeAmbiguous;
+    std::optional<bool> requireEachGroup;
+    std::optional<QString> passwordRules;
 
     qint64 count = 1;
     Output output = Output::passwords;

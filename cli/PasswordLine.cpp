@@ -1,11 +1,13 @@
 #include "cli/PasswordLine.h"
 
+#include "core/PasswordRules.h"
 #include "core/Strength.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
-QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::Output output)
+QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::Output output,
+                        const Settings &settings)
 {
     if (output == CommandLineRequest::Output::passwords)
         return password.text.toUtf8().append('\n');
@@ -18,7 +20,7 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
             .join(u'\t')
             .toUtf8()
             .append('\n');
-    const QJsonObject object{
+    QJsonObject object{
         {QStringLiteral("text"), password.text},
         {QStringLiteral("entropyBits"), password.entropyBits},
         {QStringLiteral("poolSize"), password.poolSize},
@@ -27,5 +29,12 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
         {QStringLiteral("rating"), rating},
         {QStringLiteral("crackTime"), crackTime},
     };
+    if (password.mode != GeneratorMode::words
+        && (settings.requireEachGroup || !settings.passwordRules.isEmpty())) {
+        object.insert(QStringLiteral("requireEachGroup"), settings.requireEachGroup);
+        // As read, in one spelling: the password was drawn, so they can be.
+        const auto rules = PasswordRules::parse(settings.passwordRules);
+        object.insert(QStringLiteral("rules"), std::get<PasswordRules>(rules).toText());
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }

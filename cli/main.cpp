@@ -75,6 +75,19 @@ int writeError()
     return 1;
 }
 
+// Rules that no password meets are a mistake in the options.
+int failed(const GeneratorError &error)
+{
+    if (error.kind == GeneratorError::emptyAlphabet
+        || error.kind == GeneratorError::wordlistUnavailable) {
+        print(stderr, errorText(error).toUtf8() + '\n');
+        return 1;
+    }
+    print(stderr,
+          CommandLineUsage::error(QCoreApplication::applicationName(), errorText(error)).toUtf8());
+    return 2;
+}
+
 // Nothing reaches standard output before the first password is known to
 // come: a failure can only happen there, since the settings stay the same.
 int run(const CommandLineRequest &request)
@@ -84,10 +97,8 @@ int run(const CommandLineRequest &request)
     QByteArray pending; // written in large pieces: many short writes cost more than the draws
     for (qint64 i = 0; i < request.count; ++i) {
         const GenerationResult result = PasswordGenerator::generate(settings);
-        if (const auto *error = std::get_if<GeneratorError>(&result)) {
-            print(stderr, errorText(*error).toUtf8() + '\n');
-            return 1;
-        }
+        if (const auto *error = std::get_if<GeneratorError>(&result))
+            return failed(*error);
         const GeneratedPassword &password = std::get<GeneratedPassword>(result);
         if (i == 0 && request.copy) {
             if (const std::optional<QString> error = handOffToClipboard(
@@ -98,7 +109,7 @@ int run(const CommandLineRequest &request)
             }
             continue;
         }
-        pending += passwordLine(password, request.output);
+        pending += passwordLine(password, request.output, settings);
         if (pending.size() >= 1 << 16) {
             if (!written(pending))
                 return writeError();
@@ -124,8 +135,9 @@ int main(int argc, char *argv[])
     if (const auto *answer = std::get_if<CommandLineAnswer>(&parsed))
         return written(answer->text.toUtf8()) ? 0 : writeError();
     if (const auto *error = std::get_if<UsageError>(&parsed)) {
-        print(stderr, CommandLineUsage::error(QCoreApplication::applicationName(), error->message)
-                          .toUtf8());
+        print(
+            stderr,
+            CommandLineUsage::error(QCoreApplication::applicationName(), error->message).toUtf8());
         return 2;
     }
     return run(std::get<CommandLineRequest>(parsed));

@@ -1,7 +1,10 @@
 #include "core/PasswordGenerator.h"
 
+#include "core/Requirements.h"
+#include "core/SecretWipe.h"
 #include "core/Wordlist.h"
 
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QVarLengthArray>
 
@@ -36,6 +39,48 @@ QUuid makeRecordId()
                  byte(1), byte(2), byte(3), byte(4), byte(5), byte(6), byte(7));
 }
 
+// Most characters are one UTF-16 unit: those are written in place, and
+// the first longer one switches to appending.
+QString joined(const QStringList &pool, const QVarLengthArray<quint32, 128> &indices)
+{
+    QString text(indices.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    qsizetype i = 0;
+    for (; i < indices.size(); ++i) {
+        const QString &character = pool.at(indices[i]);
+        if (character.size() != 1) {
+            text.truncate(i);
+            break;
+        }
+        out[i] = character.front();
+    }
+    for (; i < indices.size(); ++i)
+        text += pool.at(indices[i]);
+    return text;
+}
+
+// Rules that fewer draws than one in a thousand meet are refused: the
+// cost of a password stays bounded, and the message says why.
+constexpr double rarestAccepted = 1.0 / 1000;
+// Enough tries that running out is a one in e^64 event.
+constexpr double triesPerExpectedDraw = 64;
+
+QString oneIn(double acceptance)
+{
+    return QLocale().toString(double(std::llround(1 / acceptance)), 'f', 0);
+}
+
+// Settings change far less often than passwords are drawn: the last
+// requirements, counted once, serve until they do.
+const std::variant<Requirements, GeneratorError> &requirementsFor(const Settings &settings)
+{
+    thread_local std::optional<std::pair<Settings, std::variant<Requirements, GeneratorError>>>
+        last;
+    if (!last || last->first != settings)
+        last.emplace(settings, Requirements::from(settings));
+    return last->second;
+}
+
 GeneratedPassword makeRecord(QString text, double bits, qsizetype pool, qint64 units,
                              GeneratorMode mode)
 {
@@ -54,30 +99,35 @@ GenerationResult generate(const Settings &settings, RandomSource &random,
 
 GenerationResult generateCharacters(const Settings &settings, RandomSource &random)
 {
-    const QStringList pool = settings.effectivePool();
-    if (pool.size() < 2)
-        return GeneratorError::emptyAlphabet;
+    const auto &built = requirementsFor(settings);
+    if (const auto *error = std::get_if<GeneratorError>(&built))
+        return *error;
+    const Requirements &requirements = std::get<Requirements>(built);
+    const QStringList &pool = requirements.pool();
+    const qint64 length = requirements.length();
+    if (requirements.count().isZero())
+        return GeneratorError(GeneratorError::rulesUnmetAtLength, QString::number(length));
+    const double acceptance = requirements.isOpen() ? 1.0 : requirements.acceptance();
+    if (acceptance < rarestAccepted)
+        return GeneratorError(GeneratorError::rulesTooRare, oneIn(acceptance));
 
-    const qint64 length = std::max<qint64>(settings.length, 0);
-    // Most characters are one UTF-16 unit: those are written in place, and
-    // the first longer one switches to appending.
-    QString text(length, Qt::Uninitialized);
-    QChar *out = text.data();
-    qint64 i = 0;
-    for (; i < length; ++i) {
-        const QString &character = pool.at(drawIndex(random, pool.size()));
-        if (character.size() != 1) {
-            text.truncate(i);
-            text += character;
-            ++i;
-            break;
-        }
-        out[i] = character.front();
+    // Whole candidates until one meets the requirements, so that every
+    // password that does is equally likely; no character is placed by force.
+    QVarLengthArray<quint32, 128> indices(length);
+    const qint64 tries = qint64(std::ceil(triesPerExpectedDraw / acceptance));
+    bool met = false;
+    for (qint64 attempt = 0; attempt < tries && !met; ++attempt) {
+        for (quint32 &index : indices)
+            index = drawIndex(random, pool.size());
+        met = requirements.isOpen() || requirements.isMetBy(indices.data());
     }
-    for (; i < length; ++i)
-        text += pool.at(drawIndex(random, pool.size()));
+    QString text = met ? joined(pool, indices) : QString();
+    wipeMemory(indices.data(), size_t(indices.size()) * sizeof(quint32));
+    if (!met)
+        return GeneratorError(GeneratorError::rulesTooRare, oneIn(acceptance));
 
-    const double bits = std::log2(double(pool.size())) * double(length);
+    const double bits = requirements.isOpen() ? std::log2(double(pool.size())) * double(length)
+                                              : requirements.entropyBits();
     return makeRecord(std::move(text), bits, pool.size(), length, settings.mode);
 }
 

@@ -23,6 +23,12 @@ struct Settings
     CharacterSet separators{QStringLiteral("_")};
     bool excludeAmbiguous = false;
     bool autoClearClipboard = true;
+    // A password holds a character of every character row that has one on
+    // (the additional characters count as one more row).
+    bool requireEachGroup = false;
+    // A site's rules in its own language ("minlength: 8; required: digit");
+    // empty for none.
+    QString passwordRules = {};
 
     // Upper case, lower case, digits and symbols: 76 characters.
     static const CharacterSet &defaultEnabledCharacters();

@@ -90,6 +90,11 @@ private slots:
                 "contradict");
         refused("no-clear alone", {"--no-clear"}, "--no-clear only goes with --copy.");
         refused("an argument", {"now"}, "Unexpected argument 'now'.");
+        refused("unreadable rules", {"--rules", "minlength: 8; maxlen: 9"},
+                "--rules cannot be read at 'maxlen: 9'.");
+        refused("an unknown site", {"--site", "example.invalid"},
+                "No rules are known for the site 'example.invalid'.");
+        refused("rules and a site", {"--rules=minlength: 8", "--site=163.com"}, "contradict");
         // Characters that cannot be seen or typed back are refused by name.
         refused("newline", {"--characters=ab\n"}, "--characters holds U+000A");
         refused("zero-width space", {"--separators=-\u200B"}, "--separators holds U+200B");
@@ -151,6 +156,17 @@ private slots:
             "\\{\"crackTime\":\"2 seconds\",\"entropyBits\":38\\.77\\d*,\"mode\":\"words\","
             "\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z-]+\\+[a-z-]+\\+[a-z-]+\","
             "\"unitCount\":3\\}\\n");
+        // A site's rules and every group: the length within its range, the exact entropy.
+        row("a site's rules",
+            "tessellon-cli --defaults --site https://www.163.com/ -l 20 --require-each --json", 0,
+            "\\{\"crackTime\":\"[^\"]+\",\"entropyBits\":99\\.7438829638959\\d*,\"mode\":\"basic\","
+            "\"poolSize\":76,\"rating\":\"Strong\",\"requireEachGroup\":true,"
+            "\"rules\":\"minlength: 6; maxlength: "
+            "16\",\"text\":\"[!-~]{16}\",\"unitCount\":16\\}\\n");
+        row("rules no password meets", "tessellon-cli --defaults -l 4 --rules 'required: [\u00e9]'",
+            2, "",
+            "tessellon-cli: No character that is on meets the rule \u201Crequired: "
+            "[\u00e9]\u201D.");
         // A mistake: the parser's words, and the way to help, in the user's language.
         row("usage error", "tessellon-cli -l 3", 2, "",
             "tessellon-cli: --length must be a whole number from 4 to 128, not '3'.\n"
@@ -235,7 +251,7 @@ private slots:
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         };
         const QStringList listed = options(run("tessellon-cli --help").out);
-        QCOMPARE(listed.size(), 16);
+        QCOMPARE(listed.size(), 19);
         QCOMPARE(options(source("tessellon-cli.bash-completion")), listed);
         QCOMPARE(options(source("tessellon-cli.1").remove(u'\\')), listed);
     }

@@ -1,8 +1,12 @@
 // The core: character tables, settings, the word list, drawing and rating.
 #include "core/Alphabet.h"
+#include "core/Characters.h"
 #include "core/PasswordGenerator.h"
+#include "core/PasswordRules.h"
 #include "core/ResourceFiles.h"
 #include "core/SecretWipe.h"
+#include "core/Requirements.h"
+#include "core/SiteRules.h"
 #include "core/Strength.h"
 #include "core/Superscript.h"
 #include "core/Wordlist.h"
@@ -14,6 +18,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <array>
@@ -21,6 +26,8 @@
 #include <cmath>
 #include <thread>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,6 +53,56 @@ struct Replay
     QString text;
     double bits;
     qint64 poolSize;
+};
+
+Settings withRules(Settings settings, const QString &rules, bool eachGroup = false)
+{
+    settings.passwordRules = rules;
+    settings.requireEachGroup = eachGroup;
+    return settings;
+}
+
+// The test's own reading of a row: what a password may hold, the sets it
+// must each touch, the longest run of one character.
+struct Demands
+{
+    QString alphabet;
+    QStringList needs; // regular expression classes
+    int maxRun = 0;
+
+    bool metBy(const QString &text) const
+    {
+        static const QRegularExpression runs(u"(.)\\1*"_s);
+        for (const auto &run : runs.globalMatch(text)) {
+            if (maxRun > 0 && run.capturedLength() > maxRun)
+                return false;
+        }
+        return std::ranges::all_of(
+            needs, [&](const QString &need) { return text.contains(QRegularExpression(need)); });
+    }
+
+    // Every string of the length over the alphabet, counted one by one.
+    qint64 count(qint64 length) const
+    {
+        const QStringList characters = Characters::graphemes(alphabet);
+        qint64 met = 0;
+        QList<qsizetype> digits(length, 0);
+        for (bool more = true; more;) {
+            QString text;
+            for (qsizetype d : digits)
+                text += characters[d];
+            met += metBy(text);
+            more = false;
+            for (qsizetype &d : digits) {
+                if (++d < characters.size()) {
+                    more = true;
+                    break;
+                }
+                d = 0;
+            }
+        }
+        return met;
+    }
 };
 
 } // namespace
@@ -215,6 +272,10 @@ private slots:
         QTest::newRow("characters of two UTF-16 units among one-unit ones")
             << Replay(make(u"basic", "a😀e\u0301", 5), {}, {3, 1, 2, 1, 3}, "a\u00e9😀\u00e9a",
                       5 * std::log2(3.0), 3);
+        // "aba" has no digit: a whole new password is drawn, nothing is patched in.
+        QTest::newRow("a draw that misses a group, drawn again whole")
+            << Replay(withRules(make(u"basic", "ab12", 3), {}, true), {}, {2, 3, 2, 0, 2, 3}, "1ab",
+                      std::log2(64.0 - 2 * 8), 4);
         // Fewer than two characters or words: an error, and nothing drawn.
         QTest::newRow("one character") << Replay(make(u"basic", "a", 16), {}, {}, {}, 0, 0);
         QTest::newRow("one word") << Replay(make(u"words", {}, 5), {"only"}, {}, {}, 0, 0);
@@ -240,6 +301,166 @@ private slots:
         QCOMPARE(password.entropyBits, replay.bits);
         QCOMPARE(password.poolSize, replay.poolSize);
         QCOMPARE(password.unitCount, replay.settings.length);
+    }
+
+    // The passwords that meet the rules, counted exactly: against the
+    // test's own enumeration, or against figures worked out apart.
+    void countsRules_data()
+    {
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<Demands>("demands");
+        QTest::addColumn<qint64>("length");
+        QTest::addColumn<double>("bits"); // NaN: enumerate
+        const double each = std::nan("");
+        const auto row = [](const char *name, Settings settings, Demands demands, qint64 length,
+                            double bits) {
+            QTest::newRow(name) << settings << demands << length << bits;
+        };
+        row("every group", withRules(make(u"basic", "ab12", 4), {}, true),
+            {"ab12", {"[ab]", "[12]"}}, 4, each);
+        row("overlapping required sets",
+            withRules(make(u"basic", "abc12", 4), "required: [ab]; required: [bc], digit"),
+            {"abc12", {"[ab]", "[bc12]"}}, 4, each);
+        row("a set inside another",
+            withRules(make(u"basic", "abc1", 3), "required: lower; required: [a]"),
+            {"abc", {"[a-z]", "a"}}, 3, each); // with nothing allowed, only the required
+        row("a required set that is also a group",
+            withRules(make(u"basic", "ab12", 4), "allowed: lower; required: digit", true),
+            {"ab12", {"[ab]", "[12]"}}, 4, each);
+        row("runs of two and every group",
+            withRules(make(u"basic", "ab1", 6), "max-consecutive: 2", true),
+            {"ab1", {"[ab]", "1"}, 2}, 6, each);
+        row("allowed narrows, maxlength shortens",
+            withRules(make(u"basic", "abcd123", 16), "maxlength: 5; allowed: [abc1]"), {"abc1", {}},
+            5, each);
+        row("minlength lengthens",
+            withRules(make(u"basic", "ab", 4), "minlength: 6; allowed: [a]; required: [b]"),
+            {"ab", {"b"}}, 6, each);
+        row("the extras are a group",
+            withRules(make(u"advanced", "ab", 4, "_", false, "\u00e9"), {}, true),
+            {"ab\u00e9", {"[ab]", "\u00e9"}}, 4, each);
+        row("every group of the defaults", withRules(Settings(), {}, true), {}, 16,
+            99.74388296389596);
+        row("binary, runs of two", withRules(make(u"basic", "ab", 100), "max-consecutive: 2"), {},
+            100, 69.95746922924867);
+        row("digits, no repeat", withRules(make(u"basic", "0123456789", 128), "max-consecutive: 1"),
+            {}, 128, 405.90240327806106);
+    }
+
+    void countsRules()
+    {
+        QFETCH(Settings, settings);
+        QFETCH(Demands, demands);
+        QFETCH(qint64, length);
+        QFETCH(double, bits);
+        const auto requirements = std::get<Requirements>(Requirements::from(settings));
+        QCOMPARE(requirements.length(), length);
+        if (!std::isnan(bits)) {
+            QCOMPARE(requirements.entropyBits(), bits);
+            return;
+        }
+        QCOMPARE(qRound64(std::exp2(requirements.entropyBits())), demands.count(length));
+        const auto password = std::get<GeneratedPassword>(PasswordGenerator::generate(settings));
+        QCOMPARE(password.entropyBits, requirements.entropyBits());
+        QCOMPARE(password.poolSize, Characters::graphemes(demands.alphabet).size());
+        QVERIFY2(demands.metBy(password.text), qPrintable(password.text));
+    }
+
+    // Rules no password meets, or too few: told, nothing drawn.
+    void refusesRules_data()
+    {
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<GeneratorError>("error");
+        const auto row = [](const char *name, Settings settings, GeneratorError::Kind kind,
+                            const QString &detail) {
+            QTest::newRow(name) << settings << GeneratorError(kind, detail);
+        };
+        row("unreadable", withRules(Settings(), "minlen: 3"), GeneratorError::rulesUnreadable,
+            "minlen: 3");
+        row("a required set with nothing on",
+            withRules(make(u"basic", "ab12", 8), "required: upper"), GeneratorError::ruleUnmet,
+            "required: upper");
+        row("one character allowed", withRules(make(u"basic", "ab", 8), "allowed: [a]"),
+            GeneratorError::ruleUnmet, "allowed: [a]");
+        row("lengths that cross", withRules(Settings(), "minlength: 9; maxlength: 8"),
+            GeneratorError::ruleUnmet, "minlength: 9; maxlength: 8");
+        row("four groups in three characters", withRules(make(u"basic", "aA1-", 3), {}, true),
+            GeneratorError::rulesUnmetAtLength, "3");
+        row("one draw in 2^19", withRules(make(u"basic", "ab", 20), "max-consecutive: 1"),
+            GeneratorError::rulesTooRare, "524288");
+    }
+
+    void refusesRules()
+    {
+        QFETCH(Settings, settings);
+        QFETCH(GeneratorError, error);
+        ScriptedRandomSource random({});
+        GeneratorError refused =
+            std::get<GeneratorError>(PasswordGenerator::generate(settings, random));
+        refused.detail.remove(u',');
+        QCOMPARE(refused.kind, error.kind);
+        QCOMPARE(refused.detail, error.detail);
+    }
+
+    // Rules as sites publish them, read back in one spelling, or the part
+    // that cannot be read; and a site's own rules found by its address.
+    void readsRules_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("unreadable");
+        const auto row = [](const char *text, const char *read, const char *unreadable = nullptr) {
+            QTest::newRow(text) << QString(text) << QString(read) << QString(unreadable);
+        };
+        row("max-consecutive: 2; minlength: 10; maxlength: 15; allowed: upper; required: digit, "
+            "special;",
+            "minlength: 10; maxlength: 15; max-consecutive: 2; required: digit, special; allowed: "
+            "upper");
+        row("Required: UPPER ;; allowed:lower,ascii-printable,unicode",
+            "required: upper; allowed: lower, ascii-printable, unicode");
+        row("required: [-().&@?'#,/\"+]", "required: [\"#&'()+,-./?@]");
+        row("required: [abc]]; required: [;]", "required: [abc]]; required: [;]");
+        row("required: digit; required: digit", "required: digit");
+        row("minlength: 8; minlength: 10; maxlength: 20; maxlength: 12; max-consecutive: 3; "
+            "max-consecutive: 2",
+            "minlength: 10; maxlength: 12; max-consecutive: 2");
+        row("minlength: 8; minlen: 3; maxlength: 9", "", "minlen: 3");
+        row("required: digits", "", "required: digits");
+        row("required: digit upper", "", "required: digit upper");
+        row("maxlength: -1", "", "maxlength: -1");
+        row("required: [abc", "", "required: [abc");
+    }
+
+    void readsRules()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QFETCH(QString, unreadable);
+        const auto parsed = PasswordRules::parse(text);
+        if (!unreadable.isNull()) {
+            QCOMPARE(std::get<QString>(parsed), unreadable);
+            return;
+        }
+        QCOMPARE(std::get<PasswordRules>(parsed).toText(), read);
+        QCOMPARE(std::get<PasswordRules>(PasswordRules::parse(read)),
+                 std::get<PasswordRules>(parsed));
+        for (const QString &site : {u"https://www.163.com/login"_s, u"163.COM."_s})
+            QCOMPARE(SiteRules::rulesFor(site), u"minlength: 6; maxlength: 16;"_s);
+        QCOMPARE(SiteRules::rulesFor(u"163.com.example"_s), std::nullopt);
+        QCOMPARE(SiteRules::domains().size(), 434);
+    }
+
+    // Under rules the system source still favours no password that meets them.
+    void rulesAreUniform()
+    {
+        const Settings settings = withRules(make(u"basic", "ab12", 4), "max-consecutive: 2", true);
+        const qint64 meeting = Demands{"ab12", {"[ab]", "[12]"}, 2}.count(4);
+        QHash<QString, qint64> counts;
+        for (qint64 i = 0; i < meeting * 400; ++i)
+            ++counts[std::get<GeneratedPassword>(PasswordGenerator::generate(settings)).text];
+        QCOMPARE(counts.size(), meeting); // each that meets them, and no other
+        const double p = ChiSquare::pValue(counts.values());
+        QVERIFY2(p > ChiSquare::falseAlarmRate, qPrintable(QString::number(p)));
     }
 
     // The system source favours no index.
@@ -296,7 +517,8 @@ private slots:
         QVERIFY(!lockedInMemory(second.constData()));
         const QString spanning(5000, u'x'); // over three pages
         lockInMemory(spanning);
-        QVERIFY(lockedInMemory(spanning.constData()) && lockedInMemory(spanning.constData() + 4999));
+        QVERIFY(lockedInMemory(spanning.constData())
+                && lockedInMemory(spanning.constData() + 4999));
         unlockFromMemory(spanning);
         QVERIFY(!lockedInMemory(spanning.constData() + 4999) && spanning == QString(5000, u'x'));
     }

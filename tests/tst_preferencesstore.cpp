@@ -23,11 +23,12 @@ QJsonObject object(const QByteArray &json)
     return QJsonDocument::fromJson(json).object();
 }
 
-// How the defaults are stored: all eight members, sets as text in code order.
+// How the defaults are stored: all ten members, sets as text in code order.
 const QByteArray defaults =
     R"({"mode":"basic","length":16,"wordCount":5,"additionalCharacters":"","separators":"_",)"
     R"("enabledCharacters":"#$%&*+-/0123456789=@ABCDEFGHIJKLMNOPQRSTUVWXYZ\\^_)"
-    R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true})";
+    R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true,)"
+    R"("requireEachGroup":false,"passwordRules":""})";
 
 // The warnings told from any thread while noteWarning is installed.
 QMutex warningsMutex;
@@ -77,10 +78,11 @@ private slots:
         row("{\"additionalCharacters\":\" \\t\\\"\\\\|\", \"\\u006cength\" :\n 20 , "
             R"("x":{"length":"no"},"y":[1,{}],"mode":"advanced","wordCount":3,)"
             R"("enabledCharacters":"b😀a！","separators":".-","excludeAmbiguous":true,)"
-            R"("autoClearClipboard":false})",
+            R"("autoClearClipboard":false,"requireEachGroup":true,"passwordRules":"required: digit"})",
             R"({"additionalCharacters":" \t\u0022\u005c|","length":20,"mode":"advanced",)"
             R"("wordCount":3,"enabledCharacters":"ab！😀","separators":"-.",)"
-            R"("excludeAmbiguous":true,"autoClearClipboard":false})");
+            R"("excludeAmbiguous":true,"autoClearClipboard":false,"requireEachGroup":true,)"
+            R"("passwordRules":"required: digit"})");
         // A byte-order mark before the document is allowed, whatever follows.
         row("\xEF\xBB\xBF{\"length\":20}", R"({"length":20})");
         row("\xEF\xBB\xBF{\"mode\":\"words\"}", R"({"mode":"words"})");
@@ -98,8 +100,8 @@ private slots:
               R"({"mode":"word"})", R"({"mode":1})", R"({"length":"16"})", R"({"length":1e1})",
               R"({"length":9223372036854775808})", R"({"length":-9223372036854775809})",
               R"({"wordCount":5.0})", R"({"length":5,"length":5.5})", R"({"excludeAmbiguous":1})",
-              R"({"separators":["-"]})", R"({"additionalCharacters":{}})", R"([{"mode":"words"}])",
-              R"({"mode":"words")"})
+              R"({"requireEachGroup":"yes"})", R"({"separators":["-"]})",
+              R"({"additionalCharacters":{}})", R"([{"mode":"words"}])", R"({"mode":"words")"})
             row(json);
     }
 

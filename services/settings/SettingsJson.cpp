@@ -19,6 +19,8 @@ const char *const additionalKey = "additionalCharacters";
 const char *const separatorsKey = "separators";
 const char *const excludeKey = "excludeAmbiguous";
 const char *const autoClearKey = "autoClearClipboard";
+const char *const requireEachKey = "requireEachGroup";
+const char *const rulesKey = "passwordRules";
 
 // Reads one member into target when it is present and not null. False
 // when the member cannot be converted, which spoils the whole document.
@@ -101,6 +103,8 @@ QByteArray encode(const Settings &settings)
         {separatorsKey, utf8(settings.separators.toText())},
         {excludeKey, settings.excludeAmbiguous},
         {autoClearKey, settings.autoClearClipboard},
+        {requireEachKey, settings.requireEachGroup},
+        {rulesKey, utf8(settings.passwordRules)},
     };
     // Qt's UTF-8 is always valid; replacing rather than throwing is moot.
     return QByteArray::fromStdString(object.dump(-1, ' ', false, Json::error_handler_t::replace));
@@ -124,7 +128,9 @@ std::optional<Settings> decode(const QByteArray &json)
         && readMember(document, additionalKey, settings.additionalCharacters, asString)
         && readMember(document, separatorsKey, settings.separators, asCharacterSet)
         && readMember(document, excludeKey, settings.excludeAmbiguous, asBool)
-        && readMember(document, autoClearKey, settings.autoClearClipboard, asBool);
+        && readMember(document, autoClearKey, settings.autoClearClipboard, asBool)
+        && readMember(document, requireEachKey, settings.requireEachGroup, asBool)
+        && readMember(document, rulesKey, settings.passwordRules, asString);
     if (!valid)
         return std::nullopt;
 
