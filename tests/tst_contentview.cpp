@@ -4,6 +4,7 @@
 #include "support/ModelFixture.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"
+#include "ui/RulesDialog.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/chips/CharacterChip.h"
 #include "ui/chips/ChipRow.h"
@@ -82,18 +83,63 @@ private slots:
         QCOMPARE(copy->text(), u"Copied"_s);
         QTRY_COMPARE(copy->text(), u"Copy"_s);
         const QList<QAction *> items = w.find<QToolButton>("optionsButton")->menu()->actions();
-        QVERIFY(items.size() == 4 && items.at(2)->isSeparator());
-        QVERIFY(!items.at(0)->isChecked() && items.at(1)->isChecked());
-        QCOMPARE(items.at(3)->text(), u"76 characters in the pool"_s);
+        QVERIFY(items.size() == 6 && items.at(4)->isSeparator());
+        QVERIFY(!items.at(0)->isChecked() && items.at(3)->isChecked());
+        QCOMPARE(items.at(5)->text(), u"76 characters in the pool"_s);
         items.at(0)->trigger();
-        items.at(1)->trigger();
+        items.at(3)->trigger();
         QVERIFY(w.settings().excludeAmbiguous && !w.settings().autoClearClipboard);
-        QCOMPARE(items.at(3)->text(), u"71 characters in the pool"_s);
+        QCOMPARE(items.at(5)->text(), u"71 characters in the pool"_s);
         // No password: nothing to copy, no strength and no pool to tell.
         w.model->setSettings({.enabledCharacters = {}});
         auto *exponent = w.find<QLabel>("exponentLabel");
-        QVERIFY(!copy->isEnabled() && items.at(3)->text().isEmpty());
+        QVERIFY(!copy->isEnabled() && items.at(5)->text().isEmpty());
         QVERIFY(exponent->text() == u"—" && exponent->toolTip().isEmpty());
+    }
+
+    // Rules from the menu: every group at once, a site's by its address in
+    // the dialog, shown under the length, gone with one press; none for words.
+    void rulesFromTheMenu()
+    {
+        Window w;
+        w.model->setSettings({.length = 20});
+        const QList<QAction *> items = w.find<QToolButton>("optionsButton")->menu()->actions();
+        auto *shown = w.find<QLabel>("rulesText");
+        QVERIFY(!shown->isVisible());
+        items.at(1)->trigger();
+        QVERIFY(w.settings().requireEachGroup && items.at(1)->isChecked());
+        QCOMPARE(w.model->current()->entropyBits,
+                 124.84372495724567); // 76^20 less those missing a group
+        QVERIFY(shown->isVisible() && shown->text() == u"Every chosen group"_s);
+
+        items.at(2)->trigger();
+        auto *dialog = w.view.findChild<RulesDialog *>();
+        auto *field = dialog->findChild<QLineEdit *>("rulesField");
+        auto *reading = dialog->findChild<QLabel *>("rulesReading");
+        auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        for (const auto &[typed, read, acceptable] :
+             {std::tuple{"minlen: 3", "These rules can't be read at \u201Cminlen: 3\u201D.", false},
+              {"nowhere.invalid", "No rules are known for \u201Cnowhere.invalid\u201D.", false},
+              {"required:digit", "Read as: required: digit", true},
+              {"https://www.163.com/",
+               "The rules of https://www.163.com/: minlength: 6; maxlength: 16", true}}) {
+            field->clear();
+            QTest::keyClicks(field, QString::fromUtf8(typed));
+            QCOMPARE(reading->text(), QString::fromUtf8(read));
+            QCOMPARE(ok->isEnabled(), acceptable);
+        }
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(w.settings().passwordRules, u"minlength: 6; maxlength: 16"_s);
+        QCOMPARE(w.model->current()->unitCount, 16);
+        QCOMPARE(shown->text(), u"Every chosen group \u00B7 minlength: 6; maxlength: 16"_s);
+
+        w.model->setSettings(Settings{.mode = GeneratorMode::words, .requireEachGroup = true});
+        QVERIFY(!shown->isVisible() && !items.at(1)->isEnabled() && !items.at(2)->isEnabled());
+        w.model->setSettings(
+            Settings{.requireEachGroup = true, .passwordRules = u"required: digit"_s});
+        QTest::mouseClick(w.find<QToolButton>("dropRulesButton"), Qt::LeftButton);
+        QVERIFY(!w.settings().requireEachGroup && w.settings().passwordRules.isEmpty());
+        QVERIFY(!shown->isVisible());
     }
 
     void eachModesPanel_data()

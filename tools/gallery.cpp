@@ -118,10 +118,10 @@ QWidget *buildingBlocks()
 }
 
 // NAME is the theme, and after it the language where one is shown.
-bool drawWindow(GeneratorMode mode, const QDir &folder, const QString &name)
+bool drawWindow(GeneratorMode mode, const QDir &folder, const QString &name,
+                Settings settings = {})
 {
     SampleRandomSource random;
-    Settings settings;
     settings.mode = mode;
     ModelFixture fixture({.start = settings, .random = &random});
     for (int i = 0; i < 4; ++i)
@@ -161,6 +161,12 @@ int main(int argc, char *argv[])
     }
     // Each language the window speaks, in the light theme.
     QApplication::setPalette(Palettes::light());
+    saved = drawWindow(GeneratorMode::basic, folder, QStringLiteral("light-rules"),
+                       {.requireEachGroup = true,
+                        .passwordRules = QStringLiteral(
+                            "minlength: 8; maxlength: 64; max-consecutive: 2; required: digit; "
+                            "required: upper; required: lower; required: [!#$%&()*-/@\\^_`|~]")})
+            && saved;
     for (const QString &language : QStringLiteral(TESSELLON_LANGUAGES).split(u',')) {
         const Translations translations({language});
         for (GeneratorMode mode : allGeneratorModes)

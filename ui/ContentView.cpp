@@ -6,6 +6,7 @@
 #include "ui/BasicControls.h"
 #include "ui/EditSettings.h"
 #include "ui/PasswordActions.h"
+#include "ui/RulesDialog.h"
 #include "ui/WordsControls.h"
 #include "ui/controls/LabeledRow.h"
 #include "ui/controls/PasswordDisplay.h"
@@ -16,6 +17,7 @@
 #include "ui/style/SeparatorLine.h"
 #include "ui/style/Symbols.h"
 #include "ui/style/Theme.h"
+#include "ui/text/StyledLabel.h"
 #include "ui/text/TabularLabel.h"
 
 #include <QAction>
@@ -50,6 +52,8 @@ ContentView::ContentView(GeneratorModel &model, QWidget *parent)
                               Settings::maximumWordCount, &Settings::wordCount);
     column->addWidget(m_lengthRow);
     column->addWidget(m_wordsRow);
+    m_rulesRow = makeRulesRow();
+    column->addWidget(m_rulesRow);
     // The divider keeps 2 more above and below than the rows' spacing.
     column->addSpacing(2);
     column->addWidget(new SeparatorLine(this));
@@ -163,6 +167,33 @@ LabeledRow *ContentView::makeCountRow(const char *name, const QString &title, qi
     return row;
 }
 
+// The rules in force, where the length they may change is set, with a way
+// to drop them; shown only while there are any.
+LabeledRow *ContentView::makeRulesRow()
+{
+    m_rulesText =
+        new StyledLabel(QString(), Theme::TextStyle::callout, Theme::Foreground::primary, this);
+    m_rulesText->setObjectName(QStringLiteral("rulesText"));
+    m_rulesText->setWordWrap(true); // a site's rules run long: all of them on show
+    m_rulesText->setMinimumWidth(0);
+    auto *drop = new QToolButton(this);
+    drop->setObjectName(QStringLiteral("dropRulesButton"));
+    drop->setIcon(Symbols::icon(QStringLiteral("xmark.circle.fill")));
+    drop->setText(tr("Drop the Rules"));
+    drop->setAccessibleName(tr("Drop the Rules"));
+    drop->setToolTip(tr("Drop the rules"));
+    drop->setAutoRaise(true);
+    connect(drop, &QToolButton::clicked, this, [this] {
+        editSettings(m_model, [](Settings &settings) {
+            settings.requireEachGroup = false;
+            settings.passwordRules.clear();
+        });
+    });
+    auto *row = new LabeledRow(tr("Rules"), m_rulesText, drop, this);
+    m_rulesText->setAccessibleName(tr("Rules"));
+    return row;
+}
+
 QWidget *ContentView::makeBottomBar()
 {
     auto *bar = new QWidget(this);
@@ -223,9 +254,15 @@ QToolButton *ContentView::makeOptionsButton(QWidget *parent)
 
     auto *menu = new QMenu(button);
     m_excludeAmbiguous = menu->addAction(tr("Exclude ambiguous characters"));
+    m_requireEach = menu->addAction(tr("Every chosen group at least once"));
+    m_askForRules = menu->addAction(tr("Password Rules\u2026"));
     m_autoClear = menu->addAction(tr("Clear clipboard after 1 minute"));
-    for (QAction *action : {m_excludeAmbiguous, m_autoClear})
+    for (QAction *action : {m_excludeAmbiguous, m_autoClear, m_requireEach})
         action->setCheckable(true);
+    connect(m_requireEach, &QAction::triggered, this, [this](bool on) {
+        editSettings(m_model, [&](Settings &settings) { settings.requireEachGroup = on; });
+    });
+    connect(m_askForRules, &QAction::triggered, this, &ContentView::askForRules);
     connect(m_excludeAmbiguous, &QAction::triggered, this, [this](bool on) {
         editSettings(m_model, [&](Settings &settings) { settings.excludeAmbiguous = on; });
     });
@@ -270,6 +307,17 @@ void ContentView::showHistory()
     m_historyPanel->popUp(this, m_historyButton);
 }
 
+void ContentView::askForRules()
+{
+    auto *dialog = new RulesDialog(m_model.settings().passwordRules, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        editSettings(m_model,
+                     [&](Settings &settings) { settings.passwordRules = dialog->rules(); });
+    });
+    dialog->open();
+}
+
 void ContentView::refreshPassword()
 {
     const std::optional<GeneratedPassword> &current = m_model.current();
@@ -295,6 +343,18 @@ void ContentView::refreshSettings()
     m_modePicker->setCurrentIndex(m_modePicker->findData(int(settings.mode)));
     m_excludeAmbiguous->setChecked(settings.excludeAmbiguous);
     m_autoClear->setChecked(settings.autoClearClipboard);
+    // Rules are for characters; a passphrase has none of these.
+    m_requireEach->setChecked(settings.requireEachGroup);
+    m_requireEach->setEnabled(!words);
+    m_askForRules->setEnabled(!words);
+    QStringList rules;
+    if (settings.requireEachGroup)
+        rules << tr("Every chosen group");
+    if (!settings.passwordRules.isEmpty())
+        rules << settings.passwordRules;
+    const QString rulesText = rules.join(QStringLiteral(" \u00B7 "));
+    m_rulesText->setText(rulesText);
+    m_rulesRow->setVisible(!words && !rules.isEmpty());
 
     // A new panel only when the mode changed; the panels refresh themselves.
     if (m_shownMode != settings.mode) {

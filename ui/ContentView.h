@@ -55,12 +55,14 @@ private:
     // The slider is named NAME + "Slider" whatever the language.
     LabeledRow *makeCountRow(const char *name, const QString &title, qint64 minimum, qint64 maximum,
                              qint64 Settings::*field);
+    LabeledRow *makeRulesRow();
     QWidget *makeBottomBar();
     QToolButton *makeHistoryButton(QWidget *parent);
     QToolButton *makeOptionsButton(QWidget *parent);
     QWidget *makeControls();
 
     void showHistory();
+    void askForRules();
     void refreshPassword();
     void refreshSettings();
     void refreshCopyTitle();
@@ -79,6 +81,10 @@ private:
     QToolButton *m_historyButton = nullptr;
     QAction *m_excludeAmbiguous = nullptr;
     QAction *m_autoClear = nullptr;
+    QAction *m_requireEach = nullptr;
+    QAction *m_askForRules = nullptr;
+    LabeledRow *m_rulesRow = nullptr;
+    QLabel *m_rulesText = nullptr;
     QAction *m_summary = nullptr;
     HistoryPanel *m_historyPanel = nullptr;
     bool m_historyOpen = false;
