@@ -16,6 +16,13 @@ Settings defaultPassword()
     return Settings();
 }
 
+Settings everyGroup()
+{
+    Settings settings;
+    settings.requireEachGroup = true;
+    return settings;
+}
+
 Settings ninetyFourCharacters()
 {
     Settings settings;
@@ -67,6 +74,10 @@ void draws(benchmark::State &state, int count)
 
 BENCHMARK_CAPTURE(generation, default_password, defaultPassword);
 BENCHMARK_CAPTURE(draws, default_password, 16);
+// Its baseline is the draws of one password without the rule: redrawing
+// the passwords that miss a group is part of its cost.
+BENCHMARK_CAPTURE(generation, default_every_group, everyGroup);
+BENCHMARK_CAPTURE(draws, default_every_group, 16);
 BENCHMARK_CAPTURE(generation, chars128_of_94, ninetyFourCharacters);
 BENCHMARK_CAPTURE(draws, chars128_of_94, 128);
 BENCHMARK_CAPTURE(generation, words5_one_separator, fiveWords);

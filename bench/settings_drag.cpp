@@ -3,6 +3,7 @@
 // settings saved on a real disk. Prints the median and the worst step for
 // the store the program uses, and for a store that writes and syncs on the
 // interface thread, as the program did before.
+#include "core/Alphabet.h"
 #include "core/GeneratorModel.h"
 #include "services/settings/PreferencesStore.h"
 #include "services/settings/SettingsJson.h"
@@ -44,9 +45,10 @@ public:
     }
 };
 
-void drag(const char *name, SettingsStore &store)
+void drag(const char *name, SettingsStore &store, const Settings &start = {})
 {
     GeneratorModel model({.store = store});
+    model.setSettings(start);
     ContentView view(model);
     view.resize(view.sizeHint());
     view.show();
@@ -87,5 +89,16 @@ int main(int argc, char **argv)
     }
     PreferencesStore store;
     drag("saving in the background", store);
+    // Each step counts the passwords that meet the rules anew: every group
+    // of the advanced pool, extras, and a site's limit on repeats.
+    drag("every group and a site's rules", store,
+         {.mode = GeneratorMode::advanced,
+          .enabledCharacters = CharacterSet(Settings::separatorChoices()
+                                            + Alphabet::brackets().characters
+                                            + Settings::defaultEnabledCharacters().sorted()),
+          .additionalCharacters = QStringLiteral("\u00e9\u00fc"),
+          .requireEachGroup = true,
+          .passwordRules = QStringLiteral("max-consecutive: 2; required: [!#$%&*@^]; "
+                                          "allowed: ascii-printable, unicode")});
     return 0;
 }

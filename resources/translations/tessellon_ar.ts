@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>خطأ في الكتابة</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>تضمين حرف واحد على الأقل من كل فئة مفعّلة.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>قواعد كلمات المرور لموقع ما: &quot;⁨minlength: 8; required: digit⁩&quot;.</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>قواعد</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>تطبيق القواعد المعروفة لموقع ما.</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>نطاق</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>الخياران ⁦--rules⁩ و ⁦--site⁩ متعارضان.</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>لا توجد قواعد معروفة للموقع &apos;⁨%1⁩&apos;.</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة قيمة ⁦--rules⁩ عند &apos;⁨%1⁩&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -285,6 +317,30 @@
     <message>
         <source>Copied</source>
         <translation>تم النسخ</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>إزالة القواعد</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>إزالة القواعد</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>القواعد</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>كل فئة مختارة مرة واحدة على الأقل</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>قواعد كلمات المرور…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>كل فئة مختارة</translation>
     </message>
 </context>
 <context>
@@ -434,6 +490,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>تعذّر تحميل قائمة الكلمات.</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>تعذّرت قراءة قواعد كلمات المرور عند «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>لا يستوفي أيّ حرف مفعّل القاعدة «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>لا توجد كلمة مرور بطول %1 تستوفي القواعد.</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>كلمة مرور واحدة فقط من كل %1 تستوفي القواعد: زِد طول كلمة المرور أو خفّف القواعد.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -516,6 +588,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>قواعد كلمات المرور</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>نطاق موقع ما، أو القواعد التي ينشرها:</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>⁨example.com⁩ أو ⁨minlength: 8; required: digit⁩</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>بلا قواعد: تتبع كلمات المرور الخيارات وحدها.</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>قواعد ⁨%1⁩: ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>قُرئت على أنها: ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>تعذّرت قراءة هذه القواعد عند «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>لا توجد قواعد معروفة للموقع «⁨%1⁩».</translation>
     </message>
 </context>
 <context>

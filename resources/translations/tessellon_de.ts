@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>Schreibfehler</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>Aus jeder eingeschalteten Gruppe mindestens ein Zeichen verwenden.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>Passwortregeln einer Website: „minlength: 8; required: digit“.</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>Die bekannten Regeln einer Website anwenden.</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>--rules und --site schließen sich gegenseitig aus.</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>Für die Website „%1“ sind keine Regeln bekannt.</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>--rules kann bei „%1“ nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -277,6 +309,30 @@
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>Regeln entfernen</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>Regeln entfernen</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>Jede gewählte Gruppe mindestens einmal</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>Passwortregeln…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>Jede gewählte Gruppe</translation>
     </message>
 </context>
 <context>
@@ -382,6 +438,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>Die Wortliste konnte nicht geladen werden.</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>Die Passwortregeln können bei „%1“ nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>Kein eingeschaltetes Zeichen erfüllt die Regel „%1“.</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>Kein Passwort mit %1 Zeichen erfüllt die Regeln.</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>Nur eines von %1 Passwörtern erfüllt die Regeln: Verlängern Sie das Passwort oder lockern Sie die Regeln.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -464,6 +536,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>Passwortregeln</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>Die Domain einer Website oder die Regeln, die sie veröffentlicht:</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>example.com oder minlength: 8; required: digit</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>Keine Regeln: Passwörter richten sich allein nach den Optionen.</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>Regeln von %1: %2</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>Gelesen als: %1</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>Diese Regeln können bei „%1“ nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>Für „%1“ sind keine Regeln bekannt.</translation>
     </message>
 </context>
 <context>

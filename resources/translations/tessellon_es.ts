@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>error de escritura</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>Incluye al menos un carácter de cada grupo activado.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>Reglas de contraseña de un sitio: &quot;minlength: 8; required: digit&quot;.</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>reglas</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>Aplica las reglas conocidas de un sitio.</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>dominio</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>--rules y --site se contradicen.</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>No se conocen reglas para el sitio &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>--rules no se puede leer en &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -277,6 +309,30 @@
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>Quitar reglas</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>Quitar reglas</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>Cada grupo elegido al menos una vez</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>Reglas de contraseña…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>Cada grupo elegido</translation>
     </message>
 </context>
 <context>
@@ -382,6 +438,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>No se pudo cargar la lista de palabras.</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>Las reglas de contraseña no se pueden leer en “%1”.</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>Ningún carácter activado cumple la regla “%1”.</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>Ninguna contraseña de %1 caracteres cumple las reglas.</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>Solo una de cada %1 contraseñas cumple las reglas: alarga la contraseña o flexibiliza las reglas.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -464,6 +536,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>Reglas de contraseña</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>El dominio de un sitio, o las reglas que publica:</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>example.com o minlength: 8; required: digit</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>Sin reglas: las contraseñas siguen solo las opciones.</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>Reglas de %1: %2</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>Interpretación: %1</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>Estas reglas no se pueden leer en “%1”.</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>No se conocen reglas para “%1”.</translation>
     </message>
 </context>
 <context>

@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>erreur d’écriture</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>Inclure au moins un caractère de chaque groupe activé.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>Règles de mot de passe d’un site&#xa0;: «&#xa0;minlength: 8; required: digit&#xa0;».</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>règles</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>Appliquer les règles connues d’un site.</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>domaine</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>--rules et --site sont incompatibles.</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>Aucune règle connue pour le site «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>--rules est illisible au niveau de «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -277,6 +309,30 @@
     <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>Retirer les règles</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>Retirer les règles</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>Chaque groupe choisi au moins une fois</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>Règles de mot de passe…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>Chaque groupe choisi</translation>
     </message>
 </context>
 <context>
@@ -382,6 +438,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>Impossible de charger la liste de mots.</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>Les règles de mot de passe sont illisibles au niveau de «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>Aucun caractère activé ne respecte la règle «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>Aucun mot de passe de %1 caractères ne respecte les règles.</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>Seul un mot de passe sur %1 respecte les règles&#xa0;: allongez le mot de passe ou assouplissez les règles.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -464,6 +536,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>Règles de mot de passe</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>Le domaine d’un site, ou les règles qu’il publie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>example.com ou minlength: 8; required: digit</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>Aucune règle&#xa0;: les mots de passe suivent uniquement les options.</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>Règles de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>Interprétation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>Ces règles sont illisibles au niveau de «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>Aucune règle connue pour «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

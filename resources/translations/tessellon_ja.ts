@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>書き込みエラー</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>オンにした各グループの文字を少なくとも1つずつ含めます。</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>サイトのパスワードルール（&quot;minlength: 8; required: digit&quot; など）。</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>サイトの既知のルールを適用します。</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>ドメイン</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>--rules と --site は同時に指定できません。</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>サイト &apos;%1&apos; の既知のルールはありません。</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>--rules の &apos;%1&apos; の部分を解釈できません。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -275,6 +307,30 @@
     <message>
         <source>Copied</source>
         <translation>コピー済み</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>ルールを解除</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>ルールを解除</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>選択した各グループを必ず使用</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>パスワードルール…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>各グループを必ず使用</translation>
     </message>
 </context>
 <context>
@@ -369,6 +425,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>単語リストを読み込めませんでした。</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>パスワードルールの「%1」の部分を解釈できません。</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>オンにした文字の中に、ルール「%1」を満たすものがありません。</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>%1文字のパスワードではルールを満たせません。</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>ルールを満たすパスワードは%1個に1つしかありません。パスワードを長くするか、ルールを緩めてください。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -451,6 +523,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>パスワードルール</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>サイトのドメイン、またはサイトが公開しているルール：</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>example.com または minlength: 8; required: digit</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>ルールなし：パスワードはオプションの設定だけに従います。</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>%1 のルール：%2</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>解釈結果：%1</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>このルールの「%1」の部分を解釈できません。</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>「%1」の既知のルールはありません。</translation>
     </message>
 </context>
 <context>

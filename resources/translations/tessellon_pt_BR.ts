@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>erro de escrita</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>Inclui pelo menos um caractere de cada grupo ativado.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>Regras de senha de um site: &quot;minlength: 8; required: digit&quot;.</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>regras</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>Aplica as regras conhecidas de um site.</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>domínio</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>--rules e --site se contradizem.</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>Não há regras conhecidas para o site &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>Não foi possível ler --rules em &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -277,6 +309,30 @@
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>Remover regras</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>Remover regras</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>Cada grupo escolhido pelo menos uma vez</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>Regras de senha…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>Cada grupo escolhido</translation>
     </message>
 </context>
 <context>
@@ -382,6 +438,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>Não foi possível carregar a lista de palavras.</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>Não foi possível ler as regras de senha em “%1”.</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>Nenhum caractere ativado atende à regra “%1”.</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>Nenhuma senha de %1 caracteres atende às regras.</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>Só uma em cada %1 senhas atende às regras: aumente o tamanho ou flexibilize as regras.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -464,6 +536,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>Regras de senha</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>O domínio de um site, ou as regras que ele publica:</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>example.com ou minlength: 8; required: digit</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>Sem regras: as senhas seguem apenas as opções.</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>Regras de %1: %2</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>Interpretação: %1</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>Não foi possível ler estas regras em “%1”.</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>Não há regras conhecidas para “%1”.</translation>
     </message>
 </context>
 <context>

@@ -192,6 +192,38 @@
         <source>write error</source>
         <translation>写入错误</translation>
     </message>
+    <message>
+        <source>Hold at least one character of every group that is on.</source>
+        <translation>从每个已开启的字符组中至少选用一个字符。</translation>
+    </message>
+    <message>
+        <source>A site&apos;s password rules: &quot;minlength: 8; required: digit&quot;.</source>
+        <translation>网站的密码规则：&quot;minlength: 8; required: digit&quot;。</translation>
+    </message>
+    <message>
+        <source>rules</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Apply the known rules of a site.</source>
+        <translation>应用某个网站的已知规则。</translation>
+    </message>
+    <message>
+        <source>domain</source>
+        <translation>域名</translation>
+    </message>
+    <message>
+        <source>--rules and --site contradict each other.</source>
+        <translation>--rules 与 --site 相互冲突。</translation>
+    </message>
+    <message>
+        <source>No rules are known for the site &apos;%1&apos;.</source>
+        <translation>网站 &apos;%1&apos; 没有已知的规则。</translation>
+    </message>
+    <message>
+        <source>--rules cannot be read at &apos;%1&apos;.</source>
+        <translation>无法解析 --rules 中的 &apos;%1&apos;。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -275,6 +307,30 @@
     <message>
         <source>Copied</source>
         <translation>已复制</translation>
+    </message>
+    <message>
+        <source>Drop the Rules</source>
+        <translation>移除规则</translation>
+    </message>
+    <message>
+        <source>Drop the rules</source>
+        <translation>移除规则</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Every chosen group at least once</source>
+        <translation>每个所选字符组至少出现一次</translation>
+    </message>
+    <message>
+        <source>Password Rules…</source>
+        <translation>密码规则…</translation>
+    </message>
+    <message>
+        <source>Every chosen group</source>
+        <translation>每个所选字符组都出现</translation>
     </message>
 </context>
 <context>
@@ -369,6 +425,22 @@
         <source>The word list couldn&apos;t be loaded.</source>
         <translation>无法加载单词列表。</translation>
     </message>
+    <message>
+        <source>The password rules can&apos;t be read at “%1”.</source>
+        <translation>无法解析密码规则中的“%1”。</translation>
+    </message>
+    <message>
+        <source>No character that is on meets the rule “%1”.</source>
+        <translation>没有已开启的字符能满足规则“%1”。</translation>
+    </message>
+    <message>
+        <source>No password of %1 characters meets the rules.</source>
+        <translation>%1 个字符的密码无法满足规则。</translation>
+    </message>
+    <message>
+        <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
+        <translation>每 %1 个密码中只有 1 个满足规则：请加长密码或放宽规则。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -451,6 +523,41 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RulesDialog</name>
+    <message>
+        <source>Password Rules</source>
+        <translation>密码规则</translation>
+    </message>
+    <message>
+        <source>A site&apos;s domain, or the rules it publishes:</source>
+        <translation>网站的域名，或网站公布的规则：</translation>
+    </message>
+    <message>
+        <source>example.com or minlength: 8; required: digit</source>
+        <translation>example.com 或 minlength: 8; required: digit</translation>
+    </message>
+    <message>
+        <source>No rules: passwords follow the options alone.</source>
+        <translation>无规则：密码仅按选项生成。</translation>
+    </message>
+    <message>
+        <source>The rules of %1: %2</source>
+        <translation>%1 的规则：%2</translation>
+    </message>
+    <message>
+        <source>Read as: %1</source>
+        <translation>解析为：%1</translation>
+    </message>
+    <message>
+        <source>These rules can&apos;t be read at “%1”.</source>
+        <translation>无法解析这些规则中的“%1”。</translation>
+    </message>
+    <message>
+        <source>No rules are known for “%1”.</source>
+        <translation>没有“%1”的已知规则。</translation>
     </message>
 </context>
 <context>
