@@ -103,6 +103,9 @@ public:
     QCommandLineOption rules{
         "rules", tr("A site's password rules: \"minlength: 8; required: digit\"."), tr("rules")};
     QCommandLineOption site{"site", tr("Apply the known rules of a site."), tr("domain")};
+    QCommandLineOption maxLength{"max-length",
+                                 tr("At most n characters in a passphrase; 0 for no limit."),
+                                 tr("n")};
     QCommandLineOption defaults{"defaults",
                                 tr("Start from the defaults, not the window's settings.")};
     QCommandLineOption count{{"c", "count"}, tr("How many passwords, each drawn anew."), tr("k")};
@@ -125,6 +128,7 @@ std::optional<UsageError> readCounts(const QCommandLineParser &parser, const Opt
     } counts[] = {
         {options.length, request.length, Settings::minimumLength, Settings::maximumLength},
         {options.words, request.wordCount, Settings::minimumWordCount, Settings::maximumWordCount},
+        {options.maxLength, request.passphraseLimit, 0, Settings::maximumPassphraseLimit},
     };
     for (const auto &[option, target, lowest, highest] : counts) {
         if (!parser.isSet(option))
@@ -231,6 +235,7 @@ Settings CommandLineRequest::applied(Settings base) const
     base.excludeAmbiguous = excludeAmbiguous.value_or(base.excludeAmbiguous);
     base.requireEachGroup = requireEachGroup.value_or(base.requireEachGroup);
     base.passwordRules = passwordRules.value_or(base.passwordRules);
+    base.passphraseLimit = passphraseLimit.value_or(base.passphraseLimit);
     return base;
 }
 
@@ -245,7 +250,7 @@ parseCommandLine(const QStringList &arguments)
         "(never changed from here), or from the defaults with --defaults."));
     parser.addOptions({options.help, options.version, options.mode, options.length, options.words,
                        options.characters, options.extra, options.separators, options.exclude,
-                       options.keep, options.requireEach, options.rules, options.site,
+                       options.keep, options.requireEach, options.rules, options.site, options.maxLength,
                        options.defaults, options.count, options.strength, options.json,
                        options.copy, options.noClear});
     if (!parser.parse(arguments))

@@ -28,6 +28,7 @@ public:
     std::optional<bool> excludeAmbiguous;
     std::optional<bool> requireEachGroup;
     std::optional<QString> passwordRules;
+    std::optional<qint64> passphraseLimit;
 
     qint64 count = 1;
     Output output = Output::passwords;

@@ -29,6 +29,8 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
         {QStringLiteral("rating"), rating},
         {QStringLiteral("crackTime"), crackTime},
     };
+    if (password.mode == GeneratorMode::words && settings.passphraseLimit > 0)
+        object.insert(QStringLiteral("maxLength"), settings.passphraseLimit);
     if (password.mode != GeneratorMode::words
         && (settings.requireEachGroup || !settings.passwordRules.isEmpty())) {
         object.insert(QStringLiteral("requireEachGroup"), settings.requireEachGroup);

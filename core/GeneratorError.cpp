@@ -26,6 +26,15 @@ QString errorText(const GeneratorError &error)
         return text(QT_TRANSLATE_NOOP("GeneratorError",
                                       "No password of %1 characters meets the rules."))
             .arg(error.detail);
+    case GeneratorError::passphraseTooLong:
+        return text(QT_TRANSLATE_NOOP("GeneratorError",
+                                      "No passphrase of this many words fits in %1 characters."))
+            .arg(error.detail);
+    case GeneratorError::passphraseRarelyFits:
+        return text(QT_TRANSLATE_NOOP("GeneratorError",
+                                      "Only one passphrase in %1 fits in the limit: use fewer "
+                                      "words or a higher limit."))
+            .arg(error.detail);
     case GeneratorError::rulesTooRare:
         return text(QT_TRANSLATE_NOOP("GeneratorError", "Only one password in %1 meets the rules: "
                                                         "make it longer or the rules looser."))

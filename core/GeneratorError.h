@@ -6,12 +6,14 @@
 struct GeneratorError
 {
     enum Kind {
-        emptyAlphabet,       // fewer than two characters to draw from
-        wordlistUnavailable, // fewer than two words in the list
-        rulesUnreadable,     // detail: the part of the rules that cannot be read
-        ruleUnmet,           // detail: the rule no chosen character meets
-        rulesUnmetAtLength,  // detail: the length no password of meets them
-        rulesTooRare,        // detail: one in how many draws meets them
+        emptyAlphabet,        // fewer than two characters to draw from
+        wordlistUnavailable,  // fewer than two words in the list
+        rulesUnreadable,      // detail: the part of the rules that cannot be read
+        ruleUnmet,            // detail: the rule no chosen character meets
+        rulesUnmetAtLength,   // detail: the length no password of meets them
+        rulesTooRare,         // detail: one in how many draws meets them
+        passphraseTooLong,    // detail: the limit no passphrase fits in
+        passphraseRarelyFits, // detail: one in how many draws fits
     };
 
     GeneratorError(Kind kind, QString detail = {})

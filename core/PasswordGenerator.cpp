@@ -1,5 +1,6 @@
 #include "core/PasswordGenerator.h"
 
+#include "core/PassphraseLimit.h"
 #include "core/Requirements.h"
 #include "core/SecretWipe.h"
 #include "core/Wordlist.h"
@@ -81,6 +82,30 @@ const std::variant<Requirements, GeneratorError> &requirementsFor(const Settings
     return last->second;
 }
 
+// The count for a passphrase limit, kept while the list and settings stay.
+const BigCount &passphrasesWithin(const QStringList &words, const QStringList &separators,
+                                  qint64 count, qint64 limit)
+{
+    struct Counted
+    {
+        const QString *words;
+        qsizetype size;
+        QStringList separators;
+        qint64 count, limit;
+        BigCount fitting;
+    };
+    thread_local std::optional<Counted> last;
+    if (!last || last->words != words.constData() || last->size != words.size()
+        || last->separators != separators || last->count != count || last->limit != limit)
+        last = Counted{words.constData(),
+                       words.size(),
+                       separators,
+                       count,
+                       limit,
+                       PassphraseLimit::countWithin(words, separators, count, limit)};
+    return last->fitting;
+}
+
 GeneratedPassword makeRecord(QString text, double bits, qsizetype pool, qint64 units,
                              GeneratorMode mode)
 {
@@ -138,22 +163,51 @@ GenerationResult generatePassphrase(const Settings &settings, const QStringList 
         return GeneratorError::wordlistUnavailable;
 
     const qint64 count = std::max<qint64>(settings.wordCount, 0);
-    QVarLengthArray<quint32, 16> picks;
-    for (qint64 i = 0; i < count; ++i)
-        picks.append(drawIndex(random, words.size()));
-
     const QStringList separators = settings.effectiveSeparators();
+    double bits = std::log2(double(words.size())) * double(count);
+    if (separators.size() >= 2)
+        bits += std::log2(double(separators.size())) * double(std::max<qint64>(count, 1) - 1);
+    const qint64 limit = settings.passphraseLimit;
+    double acceptance = 1.0;
+    if (limit > 0) {
+        const BigCount &fitting = passphrasesWithin(words, separators, count, limit);
+        if (fitting.isZero())
+            return GeneratorError(GeneratorError::passphraseTooLong, QString::number(limit));
+        acceptance = std::exp2(fitting.log2() - bits);
+        bits = fitting.log2();
+        if (acceptance < rarestAccepted)
+            return GeneratorError(GeneratorError::passphraseRarelyFits, oneIn(acceptance));
+    }
+
+    // All word indices first, in word order, then one separator per join;
+    // a passphrase over the limit is drawn again whole.
+    QVarLengthArray<quint32, 16> picks;
     QVarLengthArray<const QString *, 16> joins;
-    for (qsizetype i = 1; i < picks.size() && !separators.isEmpty(); ++i) {
-        joins.append(separators.size() == 1 ? &separators.first()
-                                            : &separators.at(drawIndex(random, separators.size())));
+    qsizetype size = 0;
+    const qint64 tries = qint64(std::ceil(triesPerExpectedDraw / acceptance));
+    bool fits = false;
+    for (qint64 attempt = 0; attempt < tries && !fits; ++attempt) {
+        picks.clear();
+        joins.clear();
+        for (qint64 i = 0; i < count; ++i)
+            picks.append(drawIndex(random, words.size()));
+        for (qsizetype i = 1; i < picks.size() && !separators.isEmpty(); ++i) {
+            joins.append(separators.size() == 1
+                             ? &separators.first()
+                             : &separators.at(drawIndex(random, separators.size())));
+        }
+        size = 0;
+        for (quint32 pick : picks)
+            size += words.at(pick).size();
+        for (const QString *join : joins)
+            size += join->size();
+        fits = limit <= 0 || size <= limit;
+    }
+    if (!fits) {
+        wipeMemory(picks.data(), size_t(picks.size()) * sizeof(quint32));
+        return GeneratorError(GeneratorError::passphraseRarelyFits, oneIn(acceptance));
     }
     // Sized once and written in place: the draws should be all the cost.
-    qsizetype size = 0;
-    for (quint32 pick : picks)
-        size += words.at(pick).size();
-    for (const QString *join : joins)
-        size += join->size();
     QString text(size, Qt::Uninitialized);
     QChar *out = text.data();
     for (qsizetype i = 0; i < picks.size(); ++i) {
@@ -161,10 +215,7 @@ GenerationResult generatePassphrase(const Settings &settings, const QStringList 
             out = std::copy(joins[i - 1]->cbegin(), joins[i - 1]->cend(), out);
         out = std::copy(words.at(picks[i]).cbegin(), words.at(picks[i]).cend(), out);
     }
-
-    double bits = std::log2(double(words.size())) * double(count);
-    if (separators.size() >= 2)
-        bits += std::log2(double(separators.size())) * double(std::max<qint64>(count, 1) - 1);
+    wipeMemory(picks.data(), size_t(picks.size()) * sizeof(quint32));
     return makeRecord(std::move(text), bits, words.size(), count, GeneratorMode::words);
 }
 

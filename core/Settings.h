@@ -14,6 +14,7 @@ struct Settings
     static constexpr qint64 maximumLength = 128;
     static constexpr qint64 minimumWordCount = 3;
     static constexpr qint64 maximumWordCount = 12;
+    static constexpr qint64 maximumPassphraseLimit = 256;
 
     GeneratorMode mode = GeneratorMode::basic;
     qint64 length = 16;
@@ -29,6 +30,8 @@ struct Settings
     // A site's rules in its own language ("minlength: 8; required: digit");
     // empty for none.
     QString passwordRules = {};
+    // At most this many UTF-16 units in a passphrase; 0 for no limit.
+    qint64 passphraseLimit = 0;
 
     // Upper case, lower case, digits and symbols: 76 characters.
     static const CharacterSet &defaultEnabledCharacters();

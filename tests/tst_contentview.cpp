@@ -98,7 +98,8 @@ private slots:
     }
 
     // Rules from the menu: every group at once, a site's by its address in
-    // the dialog, shown under the length, gone with one press; none for words.
+    // the dialog, shown under the length, gone with one press; for words, a
+    // length limit of their own.
     void rulesFromTheMenu()
     {
         Window w;
@@ -133,8 +134,19 @@ private slots:
         QCOMPARE(w.model->current()->unitCount, 16);
         QCOMPARE(shown->text(), u"Every chosen group \u00B7 minlength: 6; maxlength: 16"_s);
 
-        w.model->setSettings(Settings{.mode = GeneratorMode::words, .requireEachGroup = true});
+        w.model->setSettings(
+            Settings{.mode = GeneratorMode::words, .wordCount = 3, .requireEachGroup = true});
         QVERIFY(!shown->isVisible() && !items.at(1)->isEnabled() && !items.at(2)->isEnabled());
+        // A passphrase's limit instead, counted once typed whole.
+        auto *limit = w.panel()->findChild<QSpinBox *>("passphraseLimit");
+        QCOMPARE(limit->text(), u"No limit"_s);
+        limit->setFocus();
+        QTest::keyClick(limit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(limit, u"24"_s);
+        QCOMPARE(w.settings().passphraseLimit, 0);
+        QTest::keyClick(limit, Qt::Key_Return);
+        QCOMPARE(w.settings().passphraseLimit, 24);
+        QVERIFY(w.model->current() && w.model->current()->text.size() <= 24);
         w.model->setSettings(
             Settings{.requireEachGroup = true, .passwordRules = u"required: digit"_s});
         QTest::mouseClick(w.find<QToolButton>("dropRulesButton"), Qt::LeftButton);

@@ -3,9 +3,9 @@
 #include "core/Characters.h"
 #include "core/PasswordGenerator.h"
 #include "core/PasswordRules.h"
+#include "core/Requirements.h"
 #include "core/ResourceFiles.h"
 #include "core/SecretWipe.h"
-#include "core/Requirements.h"
 #include "core/SiteRules.h"
 #include "core/Strength.h"
 #include "core/Superscript.h"
@@ -366,6 +366,62 @@ private slots:
         QVERIFY2(demands.metBy(password.text), qPrintable(password.text));
     }
 
+    // Passphrases within a length limit: counted against the test's own
+    // enumeration of every passphrase, or figures worked out apart for the
+    // shipped list; each drawn one fits.
+    void passphraseLimit_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("separators");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<double>("bits"); // NaN: enumerate
+        const QStringList few{"a", "bb", "ccc", "dddd", "ee"};
+        const double each = std::nan("");
+        QTest::newRow("two separators") << few << "-+" << 3ll << 8ll << each;
+        QTest::newRow("one separator") << few << "-" << 4ll << 11ll << each;
+        QTest::newRow("none") << few << "" << 3ll << 5ll << each;
+        QTest::newRow("shipped, 3 words in 20")
+            << QStringList() << "_" << 3ll << 20ll << 36.31257624707826;
+        QTest::newRow("shipped, 4 words in 24, two separators")
+            << QStringList() << "._" << 4ll << 24ll << 49.198348490342894;
+    }
+
+    void passphraseLimit()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, separators);
+        QFETCH(qint64, count);
+        QFETCH(qint64, limit);
+        QFETCH(double, bits);
+        Settings settings = make(u"words", {}, count, separators);
+        settings.passphraseLimit = limit;
+        const QStringList &list = words.isEmpty() ? Wordlist::words() : words;
+        const auto password = std::get<GeneratedPassword>(PasswordGenerator::generate(
+            settings, RandomSource::system(), [&]() -> const QStringList & { return list; }));
+        QVERIFY(password.text.size() <= limit);
+        if (!std::isnan(bits)) {
+            QCOMPARE(password.entropyBits, bits);
+            return;
+        }
+        // Every sequence of words and joins, counted one by one.
+        const QStringList joins =
+            separators.isEmpty() ? QStringList{""} : separators.split("", Qt::SkipEmptyParts);
+        qint64 fitting = 0;
+        const qint64 units = 2 * count - 1, choices = list.size() * joins.size();
+        for (qint64 n = 0, all = qint64(std::pow(double(choices), double(count))) / joins.size();
+             n < all; ++n) {
+            QString text;
+            for (qint64 i = 0, rest = n; i < units; ++i) {
+                const QStringList &from = i % 2 ? joins : list;
+                text += from.at(rest % from.size());
+                rest /= from.size();
+            }
+            fitting += text.size() <= limit;
+        }
+        QCOMPARE(qRound64(std::exp2(password.entropyBits)), fitting);
+    }
+
     // Rules no password meets, or too few: told, nothing drawn.
     void refusesRules_data()
     {
@@ -388,6 +444,9 @@ private slots:
             GeneratorError::rulesUnmetAtLength, "3");
         row("one draw in 2^19", withRules(make(u"basic", "ab", 20), "max-consecutive: 1"),
             GeneratorError::rulesTooRare, "524288");
+        Settings passphrase = make(u"words", {}, 3);
+        passphrase.passphraseLimit = 10; // three words of three letters and two joins: 11
+        row("three words in ten", passphrase, GeneratorError::passphraseTooLong, "10");
     }
 
     void refusesRules()

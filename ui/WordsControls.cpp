@@ -1,6 +1,7 @@
 #include "ui/WordsControls.h"
 
 #include "core/GeneratorModel.h"
+#include "ui/EditSettings.h"
 #include "ui/SettingsChipRows.h"
 #include "ui/chips/ChipRow.h"
 #include "ui/controls/LabeledRow.h"
@@ -8,6 +9,8 @@
 #include "ui/text/StyledLabel.h"
 
 #include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
@@ -19,7 +22,9 @@ WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
     column->setSpacing(Theme::spacing);
     column->addWidget(SettingsChipRows::forSeparators(model, this));
     column->addWidget(makeHintRow());
+    column->addWidget(makeLimitRow());
     connect(&model, &GeneratorModel::settingsChanged, this, &WordsControls::refresh);
+    refresh();
 }
 
 QString WordsControls::separatorHint(qsizetype separatorCount)
@@ -42,7 +47,29 @@ QWidget *WordsControls::makeHintRow()
     return rowWidget;
 }
 
+// Sites often cap a password at 20 characters or so: the passphrases that
+// fit are drawn, and the strength is theirs.
+QWidget *WordsControls::makeLimitRow()
+{
+    m_limit = new QSpinBox(this);
+    m_limit->setObjectName(QStringLiteral("passphraseLimit"));
+    m_limit->setRange(0, int(Settings::maximumPassphraseLimit));
+    m_limit->setSpecialValueText(tr("No limit"));
+    m_limit->setSuffix(tr(" characters"));
+    m_limit->setAccessibleName(tr("Longest passphrase"));
+    m_limit->setKeyboardTracking(false); // a typed number counts once it is whole
+    connect(m_limit, &QSpinBox::valueChanged, this, [this](int limit) {
+        editSettings(m_model, [&](Settings &settings) { settings.passphraseLimit = limit; });
+    });
+    auto *rest = new QWidget(this);
+    rest->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return new LabeledRow(tr("At most"), m_limit, rest, this);
+}
+
 void WordsControls::refresh()
 {
-    m_hint->setText(separatorHint(m_model.settings().separators.size()));
+    const Settings &settings = m_model.settings();
+    m_hint->setText(separatorHint(settings.separators.size()));
+    const QSignalBlocker quiet(m_limit);
+    m_limit->setValue(int(settings.passphraseLimit));
 }

@@ -3,9 +3,11 @@
 #include <QWidget>
 
 class GeneratorModel;
+class QSpinBox;
 class StyledLabel;
 
-// Words mode: which separators may join the words, and what that means.
+// Words mode: which separators may join the words, what that means, and
+// how long a passphrase may be at most.
 class WordsControls : public QWidget
 {
     Q_OBJECT
@@ -18,8 +20,10 @@ public:
 
 private:
     QWidget *makeHintRow();
+    QWidget *makeLimitRow();
     void refresh();
 
     GeneratorModel &m_model;
     StyledLabel *m_hint = nullptr;
+    QSpinBox *m_limit = nullptr;
 };

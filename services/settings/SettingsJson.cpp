@@ -21,6 +21,7 @@ const char *const excludeKey = "excludeAmbiguous";
 const char *const autoClearKey = "autoClearClipboard";
 const char *const requireEachKey = "requireEachGroup";
 const char *const rulesKey = "passwordRules";
+const char *const passphraseLimitKey = "passphraseLimit";
 
 // Reads one member into target when it is present and not null. False
 // when the member cannot be converted, which spoils the whole document.
@@ -105,6 +106,7 @@ QByteArray encode(const Settings &settings)
         {autoClearKey, settings.autoClearClipboard},
         {requireEachKey, settings.requireEachGroup},
         {rulesKey, utf8(settings.passwordRules)},
+        {passphraseLimitKey, settings.passphraseLimit},
     };
     // Qt's UTF-8 is always valid; replacing rather than throwing is moot.
     return QByteArray::fromStdString(object.dump(-1, ' ', false, Json::error_handler_t::replace));
@@ -130,13 +132,16 @@ std::optional<Settings> decode(const QByteArray &json)
         && readMember(document, excludeKey, settings.excludeAmbiguous, asBool)
         && readMember(document, autoClearKey, settings.autoClearClipboard, asBool)
         && readMember(document, requireEachKey, settings.requireEachGroup, asBool)
-        && readMember(document, rulesKey, settings.passwordRules, asString);
+        && readMember(document, rulesKey, settings.passwordRules, asString)
+        && readMember(document, passphraseLimitKey, settings.passphraseLimit, asInteger);
     if (!valid)
         return std::nullopt;
 
     settings.length = std::clamp(settings.length, Settings::minimumLength, Settings::maximumLength);
     settings.wordCount =
         std::clamp(settings.wordCount, Settings::minimumWordCount, Settings::maximumWordCount);
+    settings.passphraseLimit =
+        std::clamp<qint64>(settings.passphraseLimit, 0, Settings::maximumPassphraseLimit);
     return settings;
 }
 
