@@ -164,6 +164,10 @@ private slots:
             // JSON writes a backslash as two.
             "\"rules\":\"minlength: 6; maxlength: 16\","
             "\"text\":\"([!#-\\[\\]-~]|\\\\\\\\){16}\",\"unitCount\":16\\}\\n");
+        row("a passphrase within 20", "tessellon-cli --defaults -m words -w 3 --max-length 20 --json",
+            0, "\\{\"crackTime\":\"[^\"]+\",\"entropyBits\":36\\.312576247078\\d*,\"maxLength\":20,"
+            "\"mode\":\"words\",\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z_-]{11,20}\","
+            "\"unitCount\":3\\}\\n");
         row("rules no password meets", "tessellon-cli --defaults -l 4 --rules 'required: [\u00e9]'",
             2, "",
             "tessellon-cli: No character that is on meets the rule \u201Crequired: "
@@ -252,7 +256,7 @@ private slots:
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         };
         const QStringList listed = options(run("tessellon-cli --help").out);
-        QCOMPARE(listed.size(), 19);
+        QCOMPARE(listed.size(), 20);
         QCOMPARE(options(source("tessellon-cli.bash-completion")), listed);
         QCOMPARE(options(source("tessellon-cli.1").remove(u'\\')), listed);
     }

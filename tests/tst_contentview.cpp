@@ -193,7 +193,10 @@ private slots:
 
         // Tab goes from the count through every stop of the new panel to the bottom bar.
         QWidgetList stops = controls->findChildren<QWidget *>(), tabbed;
-        stops.removeIf([](QWidget *each) { return !(each->focusPolicy() & Qt::TabFocus); });
+        stops.removeIf([](QWidget *each) { // a spin box's field is the box's own stop
+            return !(each->focusPolicy() & Qt::TabFocus)
+                   || qobject_cast<QAbstractSpinBox *>(each->parentWidget());
+        });
         stops << picker << w.find("optionsButton") << w.find("regenerateButton");
         slider->setFocus();
         while (tabbed.size() < stops.size()) {

@@ -23,12 +23,12 @@ QJsonObject object(const QByteArray &json)
     return QJsonDocument::fromJson(json).object();
 }
 
-// How the defaults are stored: all ten members, sets as text in code order.
+// How the defaults are stored: all eleven members, sets as text in code order.
 const QByteArray defaults =
     R"({"mode":"basic","length":16,"wordCount":5,"additionalCharacters":"","separators":"_",)"
     R"("enabledCharacters":"#$%&*+-/0123456789=@ABCDEFGHIJKLMNOPQRSTUVWXYZ\\^_)"
     R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true,)"
-    R"("requireEachGroup":false,"passwordRules":""})";
+    R"("requireEachGroup":false,"passwordRules":"","passphraseLimit":0})";
 
 // The warnings told from any thread while noteWarning is installed.
 QMutex warningsMutex;
@@ -62,13 +62,15 @@ private slots:
             QTest::newRow(QByteArray(json).replace('\n', "\\n"))
                 << QByteArray(json) << QByteArray(changes);
         };
-        // Absent and null keep defaults; counts clamp to 4...128 and 3...12; sets dedupe.
+        // Absent and null keep defaults; counts clamp to 4...128, 3...12 and 0...256; sets dedupe.
         row("{}", "{}");
         row(R"({"mode":null,"length":null,"separators":null,"excludeAmbiguous":null})", "{}");
         row(R"({"length":-9223372036854775808,"wordCount":9223372036854775807})",
             R"({"length":4,"wordCount":12})");
-        row(R"({"length":129,"wordCount":2})", R"({"length":128,"wordCount":3})");
-        row(R"({"length":3,"wordCount":13})", R"({"length":4,"wordCount":12})");
+        row(R"({"length":129,"wordCount":2,"passphraseLimit":257})",
+            R"({"length":128,"wordCount":3,"passphraseLimit":256})");
+        row(R"({"length":3,"wordCount":13,"passphraseLimit":-1})",
+            R"({"length":4,"wordCount":12,"passphraseLimit":0})");
         row(R"({"enabledCharacters":"aab\u00e9\ud83d\ude00e\u0301","separators":""})",
             R"({"enabledCharacters":"ab\u00e9\ud83d\ude00","separators":""})");
         // Characters that join their neighbours are read as after a save.

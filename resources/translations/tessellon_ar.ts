@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>تعذّرت قراءة قيمة ⁦--rules⁩ عند &apos;⁨%1⁩&apos;.</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>الحد الأقصى لعدد أحرف عبارة المرور؛ 0 بلا حد.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -506,6 +510,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>كلمة مرور واحدة فقط من كل %1 تستوفي القواعد: زِد طول كلمة المرور أو خفّف القواعد.</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>لا توجد عبارة مرور بهذا العدد من الكلمات بطول %1 أو أقل.</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>عبارة مرور واحدة فقط من كل %1 تتسع ضمن الحد: استخدم كلمات أقل أو حدًّا أعلى.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -702,6 +714,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>في كل موضع وصل يُختار أحدها عشوائيًا، مما يجعل عبارة المرور أقوى.</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>بلا حد</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> حرفًا</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>الطول الأقصى لعبارة المرور</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>بحد أقصى</translation>
     </message>
 </context>
 </TS>

@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>--rules kann bei „%1“ nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>Höchstens n Zeichen pro Passphrase; 0 für keine Grenze.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -454,6 +458,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>Nur eines von %1 Passwörtern erfüllt die Regeln: Verlängern Sie das Passwort oder lockern Sie die Regeln.</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>Keine Passphrase mit so vielen Wörtern passt in %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>Nur eine von %1 Passphrasen passt in die Grenze: Wählen Sie weniger Wörter oder eine höhere Grenze.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -650,6 +662,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>Jede Wortgrenze erhält zufällig eines davon, was die Passphrase stärker macht.</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Keine Grenze</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> Zeichen</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>Maximale Länge der Passphrase</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Höchstens</translation>
     </message>
 </context>
 </TS>

@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>--rules no se puede leer en &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>Como máximo n caracteres por frase de contraseña; 0 para no poner límite.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -454,6 +458,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>Solo una de cada %1 contraseñas cumple las reglas: alarga la contraseña o flexibiliza las reglas.</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>Ninguna frase de contraseña con tantas palabras cabe en %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>Solo una de cada %1 frases de contraseña cabe en el límite: usa menos palabras o un límite mayor.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -650,6 +662,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>Cada unión elige uno al azar, lo que hace más segura la frase de contraseña.</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> caracteres</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>Longitud máxima de la frase de contraseña</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Máximo</translation>
     </message>
 </context>
 </TS>

@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>--rules est illisible au niveau de «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>Au plus n caractères par phrase de passe ; 0 pour aucune limite.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -454,6 +458,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>Seul un mot de passe sur %1 respecte les règles&#xa0;: allongez le mot de passe ou assouplissez les règles.</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>Aucune phrase de passe de ce nombre de mots ne tient en %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>Seule une phrase de passe sur %1 tient dans la limite : choisissez moins de mots ou une limite plus haute.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -650,6 +662,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>Chaque jonction en tire un au hasard, ce qui renforce la phrase de passe.</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Aucune limite</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> caractères</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>Longueur maximale de la phrase de passe</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Au plus</translation>
     </message>
 </context>
 </TS>

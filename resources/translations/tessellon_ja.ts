@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>--rules の &apos;%1&apos; の部分を解釈できません。</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>パスフレーズを最大 n 文字にします。0 で制限なし。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -441,6 +445,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>ルールを満たすパスワードは%1個に1つしかありません。パスワードを長くするか、ルールを緩めてください。</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>この単語数のパスフレーズは%1文字に収まりません。</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>制限内に収まるパスフレーズは%1個に1つしかありません。単語数を減らすか、制限を上げてください。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -637,6 +649,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>つなぎ目ごとにランダムに1つ選ぶため、より強くなります。</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>制限なし</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>パスフレーズの最大長</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>最大</translation>
     </message>
 </context>
 </TS>

@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>Não foi possível ler --rules em &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>No máximo n caracteres por frase secreta; 0 para não ter limite.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -454,6 +458,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>Só uma em cada %1 senhas atende às regras: aumente o tamanho ou flexibilize as regras.</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>Nenhuma frase secreta com tantas palavras cabe em %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>Só uma em cada %1 frases secretas cabe no limite: use menos palavras ou um limite maior.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -650,6 +662,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>Cada junção sorteia um deles, o que deixa a frase secreta mais forte.</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sem limite</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> caracteres</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>Tamanho máximo da frase secreta</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Máximo</translation>
     </message>
 </context>
 </TS>

@@ -224,6 +224,10 @@
         <source>--rules cannot be read at &apos;%1&apos;.</source>
         <translation>无法解析 --rules 中的 &apos;%1&apos;。</translation>
     </message>
+    <message>
+        <source>At most n characters in a passphrase; 0 for no limit.</source>
+        <translation>密码短语最多 n 个字符；0 表示不限。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -441,6 +445,14 @@
         <source>Only one password in %1 meets the rules: make it longer or the rules looser.</source>
         <translation>每 %1 个密码中只有 1 个满足规则：请加长密码或放宽规则。</translation>
     </message>
+    <message>
+        <source>No passphrase of this many words fits in %1 characters.</source>
+        <translation>这么多单词的密码短语无法容纳在 %1 个字符内。</translation>
+    </message>
+    <message>
+        <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
+        <translation>每 %1 个密码短语中只有 1 个符合长度限制：请减少单词数或提高限制。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -637,6 +649,22 @@
     <message>
         <source>Each join picks one at random, which makes it stronger.</source>
         <translation>每处连接随机选用其中一个，使密码短语更强。</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>不限</translation>
+    </message>
+    <message>
+        <source> characters</source>
+        <translation> 个字符</translation>
+    </message>
+    <message>
+        <source>Longest passphrase</source>
+        <translation>密码短语最大长度</translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>最多</translation>
     </message>
 </context>
 </TS>
