@@ -66,9 +66,11 @@ constexpr double rarestAccepted = 1.0 / 1000;
 // Enough tries that running out is a one in e^64 event.
 constexpr double triesPerExpectedDraw = 64;
 
+// Whole numbers as far as a double holds them exactly, then in short.
 QString oneIn(double acceptance)
 {
-    return QLocale().toString(double(std::llround(1 / acceptance)), 'f', 0);
+    const double draws = std::round(1 / acceptance);
+    return draws < 1e15 ? QLocale().toString(draws, 'f', 0) : QLocale().toString(draws, 'g', 3);
 }
 
 // Settings change far less often than passwords are drawn: the last

@@ -90,6 +90,10 @@ std::variant<Requirements, GeneratorError> Requirements::from(const Settings &se
     if (shortest > longest)
         return GeneratorError(GeneratorError::ruleUnmet,
                               u"minlength: %1; maxlength: %2"_s.arg(shortest).arg(longest));
+    // No longer than the longest password the window offers, whatever a
+    // rule asks: a typed "minlength: 99999999" must not fill the memory.
+    if (shortest > Settings::maximumLength)
+        return GeneratorError(GeneratorError::ruleUnmet, u"minlength: %1"_s.arg(shortest));
     requirements.m_length = std::clamp(std::max<qint64>(settings.length, 0), shortest, longest);
     requirements.m_maxRun = rules->maxConsecutive.value_or(0);
 

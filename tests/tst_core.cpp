@@ -440,10 +440,14 @@ private slots:
             GeneratorError::ruleUnmet, "allowed: [a]");
         row("lengths that cross", withRules(Settings(), "minlength: 9; maxlength: 8"),
             GeneratorError::ruleUnmet, "minlength: 9; maxlength: 8");
+        row("longer than any password", withRules(Settings(), "minlength: 99999999"),
+            GeneratorError::ruleUnmet, "minlength: 99999999");
         row("four groups in three characters", withRules(make(u"basic", "aA1-", 3), {}, true),
             GeneratorError::rulesUnmetAtLength, "3");
         row("one draw in 2^19", withRules(make(u"basic", "ab", 20), "max-consecutive: 1"),
             GeneratorError::rulesTooRare, "524288");
+        row("one draw in 2^127", withRules(make(u"basic", "ab", 128), "max-consecutive: 1"),
+            GeneratorError::rulesTooRare, "1.7e+38");
         Settings passphrase = make(u"words", {}, 3);
         passphrase.passphraseLimit = 10; // three words of three letters and two joins: 11
         row("three words in ten", passphrase, GeneratorError::passphraseTooLong, "10");
@@ -456,7 +460,7 @@ private slots:
         ScriptedRandomSource random({});
         GeneratorError refused =
             std::get<GeneratorError>(PasswordGenerator::generate(settings, random));
-        refused.detail.remove(u',');
+        refused.detail.remove(u','); // the locale's digit groups
         QCOMPARE(refused.kind, error.kind);
         QCOMPARE(refused.detail, error.detail);
     }
