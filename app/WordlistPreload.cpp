@@ -6,7 +6,9 @@
 
 void startWordlistPreload()
 {
-    QThread *thread = QThread::create([] { Wordlist::words(); });
+    // The interface's list, which the settings take until another is chosen;
+    // named here, where the catalogue is.
+    QThread *thread = QThread::create([name = Wordlist::forInterface()] { Wordlist::words(name); });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start(QThread::LowPriority);
 }

@@ -4,6 +4,7 @@
 #include "core/Characters.h"
 #include "core/PasswordRules.h"
 #include "core/SiteRules.h"
+#include "core/Wordlist.h"
 #include "startup/CommandLineUsage.h"
 
 #include <QCommandLineParser>
@@ -103,9 +104,12 @@ public:
     QCommandLineOption rules{
         "rules", tr("A site's password rules: \"minlength: 8; required: digit\"."), tr("rules")};
     QCommandLineOption site{"site", tr("Apply the known rules of a site."), tr("domain")};
-    QCommandLineOption maxLength{"max-length",
-                                 tr("At most n characters in a passphrase; 0 for no limit."),
-                                 tr("n")};
+    QCommandLineOption wordList{"word-list",
+                                tr("The word list for passphrases: en, de or pt_BR; "
+                                   "the language's own until chosen."),
+                                tr("name")};
+    QCommandLineOption maxLength{
+        "max-length", tr("At most n characters in a passphrase; 0 for no limit."), tr("n")};
     QCommandLineOption defaults{"defaults",
                                 tr("Start from the defaults, not the window's settings.")};
     QCommandLineOption count{{"c", "count"}, tr("How many passwords, each drawn anew."), tr("k")};
@@ -176,6 +180,12 @@ std::optional<UsageError> readRules(const QCommandLineParser &parser, const Opti
 std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Options &options,
                                       CommandLineRequest &request)
 {
+    if (parser.isSet(options.wordList)) {
+        request.wordList = parser.value(options.wordList);
+        if (!Wordlist::names().contains(*request.wordList))
+            return UsageError{CommandLineRequest::tr("--word-list must be %1, not '%2'.")
+                                  .arg(Wordlist::names().join(u", "), *request.wordList)};
+    }
     if (parser.isSet(options.mode)) {
         request.mode = generatorModeFromRawValue(parser.value(options.mode));
         if (!request.mode)
@@ -236,6 +246,7 @@ Settings CommandLineRequest::applied(Settings base) const
     base.requireEachGroup = requireEachGroup.value_or(base.requireEachGroup);
     base.passwordRules = passwordRules.value_or(base.passwordRules);
     base.passphraseLimit = passphraseLimit.value_or(base.passphraseLimit);
+    base.wordList = wordList.value_or(base.wordList);
     return base;
 }
 
@@ -248,11 +259,12 @@ parseCommandLine(const QStringList &arguments)
         "Prints passwords or passphrases from the system's secure random source, one "
         "per line. Options not given come from the settings of the Tessellon window "
         "(never changed from here), or from the defaults with --defaults."));
-    parser.addOptions({options.help, options.version, options.mode, options.length, options.words,
-                       options.characters, options.extra, options.separators, options.exclude,
-                       options.keep, options.requireEach, options.rules, options.site, options.maxLength,
-                       options.defaults, options.count, options.strength, options.json,
-                       options.copy, options.noClear});
+    parser.addOptions({options.help,    options.version,    options.mode,        options.length,
+                       options.words,   options.characters, options.extra,       options.separators,
+                       options.exclude, options.keep,       options.requireEach, options.rules,
+                       options.site,    options.wordList,   options.maxLength,   options.defaults,
+                       options.count,   options.strength,   options.json,        options.copy,
+                       options.noClear});
     if (!parser.parse(arguments))
         return UsageError{parser.errorText()};
     if (!parser.positionalArguments().isEmpty())

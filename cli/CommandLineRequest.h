@@ -29,6 +29,7 @@ public:
     std::optional<bool> requireEachGroup;
     std::optional<QString> passwordRules;
     std::optional<qint64> passphraseLimit;
+    std::optional<QString> wordList;
 
     qint64 count = 1;
     Output output = Output::passwords;

@@ -2,6 +2,7 @@
 
 #include "core/PasswordRules.h"
 #include "core/Strength.h"
+#include "core/Wordlist.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +30,8 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
         {QStringLiteral("rating"), rating},
         {QStringLiteral("crackTime"), crackTime},
     };
+    if (password.mode == GeneratorMode::words)
+        object.insert(QStringLiteral("wordList"), Wordlist::chosen(settings));
     if (password.mode == GeneratorMode::words && settings.passphraseLimit > 0)
         object.insert(QStringLiteral("maxLength"), settings.passphraseLimit);
     if (password.mode != GeneratorMode::words

@@ -72,16 +72,6 @@ double BigCount::log2() const
     return std::log2(top) + 32.0 * double(m_limbs.size() - used);
 }
 
-std::optional<quint64> BigCount::toUInt64() const
-{
-    if (m_limbs.size() > 2)
-        return std::nullopt;
-    quint64 value = 0;
-    for (size_t i = m_limbs.size(); i-- > 0;)
-        value = value << 32 | m_limbs[i];
-    return value;
-}
-
 std::strong_ordering operator<=>(const BigCount &a, const BigCount &b)
 {
     if (a.m_limbs.size() != b.m_limbs.size())

@@ -3,7 +3,6 @@
 #include <QtGlobal>
 
 #include <compare>
-#include <optional>
 #include <vector>
 
 // A count of passwords, exact at any size: 76 characters to the 128th power
@@ -24,7 +23,6 @@ public:
     bool isZero() const { return m_limbs.empty(); }
     // log2 of the count; minus infinity for zero.
     double log2() const;
-    std::optional<quint64> toUInt64() const;
 
     friend std::strong_ordering operator<=>(const BigCount &a, const BigCount &b);
     friend bool operator==(const BigCount &, const BigCount &) = default;

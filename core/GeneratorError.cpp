@@ -35,6 +35,13 @@ QString errorText(const GeneratorError &error)
                                       "Only one passphrase in %1 fits in the limit: use fewer "
                                       "words or a higher limit."))
             .arg(error.detail);
+    case GeneratorError::lengthUnmet:
+        return text(QT_TRANSLATE_NOOP("GeneratorError",
+                                      "No password length meets the rule \u201C%1\u201D."))
+            .arg(error.detail);
+    case GeneratorError::tooManyGroups:
+        return text(QT_TRANSLATE_NOOP("GeneratorError",
+                                      "The rules ask for more than 16 groups of characters."));
     case GeneratorError::rulesTooRare:
         return text(QT_TRANSLATE_NOOP("GeneratorError", "Only one password in %1 meets the rules: "
                                                         "make it longer or the rules looser."))

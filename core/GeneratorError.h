@@ -11,6 +11,8 @@ struct GeneratorError
         rulesUnreadable,      // detail: the part of the rules that cannot be read
         ruleUnmet,            // detail: the rule no chosen character meets
         rulesUnmetAtLength,   // detail: the length no password of meets them
+        lengthUnmet,          // detail: the length rule no length meets
+        tooManyGroups,        // more required groups than can be counted
         rulesTooRare,         // detail: one in how many draws meets them
         passphraseTooLong,    // detail: the limit no passphrase fits in
         passphraseRarelyFits, // detail: one in how many draws fits

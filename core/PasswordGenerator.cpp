@@ -88,22 +88,18 @@ const std::variant<Requirements, GeneratorError> &requirementsFor(const Settings
 const BigCount &passphrasesWithin(const QStringList &words, const QStringList &separators,
                                   qint64 count, qint64 limit)
 {
+    // The list itself is kept, so that its buffer cannot be freed and
+    // reused by another list that would then look the same.
     struct Counted
     {
-        const QString *words;
-        qsizetype size;
-        QStringList separators;
+        QStringList words, separators;
         qint64 count, limit;
         BigCount fitting;
     };
     thread_local std::optional<Counted> last;
-    if (!last || last->words != words.constData() || last->size != words.size()
+    if (!last || last->words.constData() != words.constData() || last->words.size() != words.size()
         || last->separators != separators || last->count != count || last->limit != limit)
-        last = Counted{words.constData(),
-                       words.size(),
-                       separators,
-                       count,
-                       limit,
+        last = Counted{words, separators, count, limit,
                        PassphraseLimit::countWithin(words, separators, count, limit)};
     return last->fitting;
 }
@@ -120,7 +116,8 @@ GenerationResult generate(const Settings &settings, RandomSource &random,
                           const WordlistProvider &words)
 {
     if (settings.mode == GeneratorMode::words)
-        return generatePassphrase(settings, words ? words() : Wordlist::words(), random);
+        return generatePassphrase(
+            settings, words ? words() : Wordlist::words(Wordlist::chosen(settings)), random);
     return generateCharacters(settings, random);
 }
 

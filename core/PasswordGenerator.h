@@ -20,8 +20,9 @@ namespace PasswordGenerator {
 // so that a password never waits for the word list to load.
 using WordlistProvider = std::function<const QStringList &()>;
 
-// Words mode draws a passphrase from the list (the shipped one unless
-// given); the other two modes draw characters from the effective pool.
+// Words mode draws a passphrase from the list (the shipped one the
+// settings choose unless given); the other two modes draw characters from
+// the effective pool.
 GenerationResult generate(const Settings &settings, RandomSource &random = RandomSource::system(),
                           const WordlistProvider &words = {});
 

@@ -161,7 +161,7 @@ bool readProperty(Reader &reader, PasswordRules &rules)
         tighten(rules.minLength, *count, true);
     else if (name == "maxlength"_L1)
         tighten(rules.maxLength, *count, false);
-    else if (name == "max-consecutive"_L1)
+    else if (name == "max-consecutive"_L1 && *count >= 1) // no run is shorter than one
         tighten(rules.maxConsecutive, *count, false);
     else
         return false;
@@ -208,6 +208,11 @@ QString PasswordRules::CharacterClass::toText() const
 
 std::variant<PasswordRules, QString> PasswordRules::parse(const QString &text)
 {
+    // Published rules run to a few hundred characters; a longer text is
+    // not rules, and reading it would only keep the interface waiting.
+    constexpr qsizetype longest = 4096;
+    if (text.size() > longest)
+        return text.left(24) + u'\u2026';
     PasswordRules rules;
     Reader reader(text);
     while (!reader.atEnd()) {

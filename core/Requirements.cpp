@@ -72,8 +72,11 @@ std::variant<Requirements, GeneratorError> Requirements::from(const Settings &se
 
     Requirements requirements;
     const QStringList pool = settings.effectivePool();
+    // A form's maxlength counts UTF-16 units: under one, a character of two
+    // or more units (an emoji, a flag) could make the password too long.
+    const bool unitsCounted = rules->maxLength.has_value();
     for (const QString &character : pool) {
-        if (rules->allows(character))
+        if (rules->allows(character) && !(unitsCounted && character.size() > 1))
             requirements.m_pool.append(character);
     }
     if (requirements.m_pool.size() < 2) {
@@ -88,12 +91,14 @@ std::variant<Requirements, GeneratorError> Requirements::from(const Settings &se
     const qint64 shortest = rules->minLength.value_or(0);
     const qint64 longest = rules->maxLength.value_or(std::numeric_limits<qint64>::max());
     if (shortest > longest)
-        return GeneratorError(GeneratorError::ruleUnmet,
+        return GeneratorError(GeneratorError::lengthUnmet,
                               u"minlength: %1; maxlength: %2"_s.arg(shortest).arg(longest));
     // No longer than the longest password the window offers, whatever a
     // rule asks: a typed "minlength: 99999999" must not fill the memory.
     if (shortest > Settings::maximumLength)
-        return GeneratorError(GeneratorError::ruleUnmet, u"minlength: %1"_s.arg(shortest));
+        return GeneratorError(GeneratorError::lengthUnmet, u"minlength: %1"_s.arg(shortest));
+    if (longest < 1)
+        return GeneratorError(GeneratorError::lengthUnmet, u"maxlength: %1"_s.arg(longest));
     requirements.m_length = std::clamp(std::max<qint64>(settings.length, 0), shortest, longest);
     requirements.m_maxRun = rules->maxConsecutive.value_or(0);
 
@@ -126,7 +131,7 @@ std::variant<Requirements, GeneratorError> Requirements::from(const Settings &se
 
     groups = essentialGroups(groups);
     if (groups.size() > maximumGroups)
-        return GeneratorError(GeneratorError::rulesUnreadable, u"required"_s);
+        return GeneratorError::tooManyGroups;
     requirements.m_masks.fill(0, chosen.size());
     for (qsizetype g = 0; g < groups.size(); ++g) {
         for (qsizetype i = 0; i < chosen.size(); ++i)

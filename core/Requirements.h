@@ -36,7 +36,6 @@ public:
 
 private:
     Requirements() = default;
-    std::optional<GeneratorError> addGroup(const QList<bool> &members, const QString &rule);
     void countPasswords();
 
     QStringList m_pool;

@@ -32,6 +32,9 @@ struct Settings
     QString passwordRules = {};
     // At most this many UTF-16 units in a passphrase; 0 for no limit.
     qint64 passphraseLimit = 0;
+    // The shipped word list passphrases come from ("en", "de", "pt_BR");
+    // empty until chosen, when the interface's language decides.
+    QString wordList = {};
 
     // Upper case, lower case, digits and symbols: 76 characters.
     static const CharacterSet &defaultEnabledCharacters();

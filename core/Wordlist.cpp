@@ -1,9 +1,16 @@
 #include "core/Wordlist.h"
 
 #include "core/ResourceFiles.h"
+#include "core/Settings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
+
+#include <array>
+#include <mutex>
+
+using namespace Qt::StringLiterals;
 
 namespace Wordlist {
 
@@ -28,15 +35,73 @@ QStringList split(const QString &text)
     return entries;
 }
 
+struct Shipped
+{
+    QLatin1StringView name;
+    QLatin1StringView file;
+    QStringView autonym;
+};
+
+constexpr std::array<Shipped, 3> shipped{{
+    {"en"_L1, "wordlist.txt"_L1, u"English"},
+    {"de"_L1, "wordlist-de.txt"_L1, u"Deutsch"},
+    {"pt_BR"_L1, "wordlist-pt_BR.txt"_L1, u"Portugu\u00EAs (Brasil)"},
+}};
+
 } // namespace
+
+QStringList names()
+{
+    QStringList all;
+    for (const Shipped &list : shipped)
+        all << list.name;
+    return all;
+}
+
+QString autonym(const QString &name)
+{
+    for (const Shipped &list : shipped) {
+        if (list.name == name)
+            return list.autonym.toString();
+    }
+    return name;
+}
+
+const QStringList &words(const QString &name)
+{
+    // Each loads once, and other threads wait until that has finished.
+    static std::array<std::once_flag, shipped.size()> loaded;
+    static std::array<QStringList, shipped.size()> entries;
+    for (size_t i = 0; i < shipped.size(); ++i) {
+        if (shipped[i].name != name)
+            continue;
+        std::call_once(loaded[i],
+                       [i] { entries[i] = fromFile(ResourceFiles::locate(shipped[i].file)); });
+        return entries[i];
+    }
+    static const QStringList none;
+    return none;
+}
 
 const QStringList &words()
 {
-    // Function-local statics initialise once, and other threads block
-    // until that has finished.
-    static const QStringList entries =
-        fromFile(ResourceFiles::locate(QStringLiteral("wordlist.txt")));
-    return entries;
+    return words(u"en"_s);
+}
+
+QString forInterface()
+{
+    // A catalogue names the list of its language, so that a language gains
+    // its list where the list ships; the others keep English.
+    const QString name = QCoreApplication::translate(
+        "Wordlist", "en", "the name of the shipped word list in this language: en, de or pt_BR");
+    return names().contains(name) ? name : u"en"_s;
+}
+
+// A name this version does not ship (a later one's) falls back as if none
+// were chosen.
+QString chosen(const Settings &settings)
+{
+    return names().contains(settings.wordList) ? settings.wordList : forInterface();
 }
 
 QStringList fromFile(const QString &path)

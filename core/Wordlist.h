@@ -4,14 +4,32 @@
 #include <QString>
 #include <QStringList>
 
-// The passphrase vocabulary, read once per process from the shipped file
-// "wordlist.txt" and kept unchanged afterwards.
+struct Settings;
+
+// The passphrase vocabularies shipped beside the program: English (the
+// EFF's list, "wordlist.txt"), German and Brazilian Portuguese, each read
+// once per process on first use and kept unchanged afterwards.
 namespace Wordlist {
 
-// The entries in file order, duplicates included. Empty when the file is
-// missing, unreadable or not UTF-8; there is no retry. The first call from
-// any thread loads it; concurrent callers wait for that load.
+// The shipped lists by name: "en", "de", "pt_BR".
+QStringList names();
+// A list's name in its own language ("Deutsch").
+QString autonym(const QString &name);
+
+// A list's entries in file order, duplicates included. Empty for a name
+// not shipped, or when the file is missing, unreadable or not UTF-8; there
+// is no retry. The first call from any thread loads it; concurrent callers
+// wait for that load.
+const QStringList &words(const QString &name);
+// The English list.
 const QStringList &words();
+
+// The list of the interface's language, as its catalogue names it;
+// English where no list in that language is shipped.
+QString forInterface();
+// The list the settings choose: theirs, or until one is chosen, the
+// interface's.
+QString chosen(const Settings &settings);
 
 // The entries of a word-list file, or none when it cannot be read.
 QStringList fromFile(const QString &path);

@@ -95,6 +95,8 @@ private slots:
         refused("an unknown site", {"--site", "example.invalid"},
                 "No rules are known for the site 'example.invalid'.");
         refused("rules and a site", {"--rules=minlength: 8", "--site=163.com"}, "contradict");
+        refused("a list not shipped", {"--word-list", "fr"},
+                "--word-list must be en, de, pt_BR, not 'fr'.");
         // Characters that cannot be seen or typed back are refused by name.
         refused("newline", {"--characters=ab\n"}, "--characters holds U+000A");
         refused("zero-width space", {"--separators=-\u200B"}, "--separators holds U+200B");
@@ -155,7 +157,7 @@ private slots:
         row("passphrase json", "LANGUAGE=de tessellon-cli -w 3 --separators + --json", 0,
             "\\{\"crackTime\":\"2 seconds\",\"entropyBits\":38\\.77\\d*,\"mode\":\"words\","
             "\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z-]+\\+[a-z-]+\\+[a-z-]+\","
-            "\"unitCount\":3\\}\\n");
+            "\"unitCount\":3,\"wordList\":\"de\"\\}\\n");
         // A site's rules and every group: the length within its range, the exact entropy.
         row("a site's rules",
             "tessellon-cli --defaults --site https://www.163.com/ -l 20 --require-each --json", 0,
@@ -164,10 +166,11 @@ private slots:
             // JSON writes a backslash as two.
             "\"rules\":\"minlength: 6; maxlength: 16\","
             "\"text\":\"([!#-\\[\\]-~]|\\\\\\\\){16}\",\"unitCount\":16\\}\\n");
-        row("a passphrase within 20", "tessellon-cli --defaults -m words -w 3 --max-length 20 --json",
-            0, "\\{\"crackTime\":\"[^\"]+\",\"entropyBits\":36\\.312576247078\\d*,\"maxLength\":20,"
+        row("a passphrase within 20",
+            "tessellon-cli --defaults -m words -w 3 --max-length 20 --json", 0,
+            "\\{\"crackTime\":\"[^\"]+\",\"entropyBits\":36\\.312576247078\\d*,\"maxLength\":20,"
             "\"mode\":\"words\",\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z_-]{11,20}\","
-            "\"unitCount\":3\\}\\n");
+            "\"unitCount\":3,\"wordList\":\"en\"\\}\\n");
         row("rules no password meets", "tessellon-cli --defaults -l 4 --rules 'required: [\u00e9]'",
             2, "",
             "tessellon-cli: No character that is on meets the rule \u201Crequired: "
@@ -256,7 +259,7 @@ private slots:
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         };
         const QStringList listed = options(run("tessellon-cli --help").out);
-        QCOMPARE(listed.size(), 20);
+        QCOMPARE(listed.size(), 21);
         QCOMPARE(options(source("tessellon-cli.bash-completion")), listed);
         QCOMPARE(options(source("tessellon-cli.1").remove(u'\\')), listed);
     }

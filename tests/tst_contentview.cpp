@@ -1,6 +1,7 @@
 // The whole window over the real model, driven with mouse and keys: its
 // panels, its history, its measures and its menus.
 #include "app/TessellonApp.h"
+#include "core/Wordlist.h"
 #include "support/ModelFixture.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"
@@ -137,6 +138,13 @@ private slots:
         w.model->setSettings(
             Settings{.mode = GeneratorMode::words, .wordCount = 3, .requireEachGroup = true});
         QVERIFY(!shown->isVisible() && !items.at(1)->isEnabled() && !items.at(2)->isEnabled());
+        // The interface's list until another is picked, by its own name.
+        auto *list = w.panel()->findChild<QComboBox *>("wordList");
+        QCOMPARE(list->currentText(), u"English"_s);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(w.settings().wordList == u"de"_s && list->currentText() == u"Deutsch"_s);
+        QVERIFY(Wordlist::words(u"de"_s).contains(w.model->current()->text.split(u'_').first()));
         // A passphrase's limit instead, counted once typed whole.
         auto *limit = w.panel()->findChild<QSpinBox *>("passphraseLimit");
         QCOMPARE(limit->text(), u"No limit"_s);
@@ -193,8 +201,9 @@ private slots:
 
         // Tab goes from the count through every stop of the new panel to the bottom bar.
         QWidgetList stops = controls->findChildren<QWidget *>(), tabbed;
-        stops.removeIf([](QWidget *each) { // a spin box's field is the box's own stop
-            return !(each->focusPolicy() & Qt::TabFocus)
+        // A spin box's field is the box's own stop; a closed list, none.
+        stops.removeIf([](QWidget *each) {
+            return !(each->focusPolicy() & Qt::TabFocus) || !each->isVisible()
                    || qobject_cast<QAbstractSpinBox *>(each->parentWidget());
         });
         stops << picker << w.find("optionsButton") << w.find("regenerateButton");
@@ -207,7 +216,7 @@ private slots:
 
         // A chip flips its character; the title turns the row all on, then off.
         const auto hint = [&] {
-            auto *label = controls->findChild<QLabel *>();
+            auto *label = controls->findChild<QLabel *>("separatorHint");
             return label ? label->text() : u""_s;
         };
         ChipRow *chips = controls->findChildren<ChipRow *>().last();

@@ -1,5 +1,7 @@
 // The window in each shipped language and in a pseudo-language that wraps
 // every text in ⟦ ⟧ (built beside the others, never installed).
+#include "core/PasswordGenerator.h"
+#include "core/Wordlist.h"
 #include "startup/Translations.h"
 #include "support/ModelFixture.h"
 #include "ui/MainWindow.h"
@@ -180,6 +182,8 @@ private slots:
                 }
                 text.remove(QGuiApplication::applicationDisplayName());
                 text.remove(settings.passwordRules);
+                for (const QString &list : Wordlist::names()) // named in their own languages
+                    text.remove(Wordlist::autonym(list));
                 if (const QRegularExpressionMatch found = word.match(text); found.hasMatch()) {
                     qWarning() << found.captured() << "left in English in" << whole;
                     ++faults;
@@ -187,6 +191,25 @@ private slots:
             }
         }
         QCOMPARE(faults, 0);
+    }
+
+    // Passphrases in the interface's language where its list ships, else
+    // English, until a list is chosen; a list not shipped falls back so.
+    void passphrasesInTheLanguage()
+    {
+        for (const QString &language : QStringLiteral(TESSELLON_LANGUAGES).split(u',')) {
+            const Translations catalogue({language});
+            const QString own = language == u"de" || language == u"pt_BR" ? language : u"en"_s;
+            for (const auto &[chosen, expected] :
+                 {std::pair{QString(), own}, {u"fr"_s, own}, {u"pt_BR"_s, u"pt_BR"_s}}) {
+                const Settings settings{.mode = GeneratorMode::words, .wordList = chosen};
+                const auto password =
+                    std::get<GeneratedPassword>(PasswordGenerator::generate(settings));
+                for (const QString &word : password.text.split(u'_'))
+                    QVERIFY2(Wordlist::words(expected).contains(word),
+                             qPrintable(language + u' ' + word));
+            }
+        }
     }
 
     // Years in the large in each language's own scale: Japanese and Chinese

@@ -54,20 +54,28 @@ void RulesDialog::read(const QString &typed)
         m_rules = QString();
         reading = tr("No rules: passwords follow the options alone.");
     } else if (const std::optional<QString> site = SiteRules::rulesFor(text)) {
-        m_rules = std::get<PasswordRules>(PasswordRules::parse(*site)).toText();
-        reading = tr("The rules of %1: %2").arg(text, *m_rules);
+        reading = readRules(*site, [&](const QString &rules) {
+            return tr("The rules of %1: %2").arg(text, rules);
+        });
     } else if (text.contains(u':') && !text.contains(QStringLiteral("://"))) {
-        const auto parsed = PasswordRules::parse(text);
-        if (const auto *rules = std::get_if<PasswordRules>(&parsed)) {
-            m_rules = rules->toText();
-            reading = tr("Read as: %1").arg(*m_rules);
-        } else {
-            reading =
-                tr("These rules can't be read at \u201C%1\u201D.").arg(std::get<QString>(parsed));
-        }
+        reading =
+            readRules(text, [](const QString &rules) { return tr("Read as: %1").arg(rules); });
     } else {
         reading = tr("No rules are known for \u201C%1\u201D.").arg(text);
     }
     m_reading->setText(reading);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(m_rules.has_value());
+}
+
+// The rules in one spelling, as `saying` tells them, or what cannot be read
+// of them: a known site's file may have been edited too.
+QString RulesDialog::readRules(const QString &text,
+                               const std::function<QString(const QString &)> &saying)
+{
+    const auto parsed = PasswordRules::parse(text);
+    if (const auto *rules = std::get_if<PasswordRules>(&parsed)) {
+        m_rules = rules->toText();
+        return saying(*m_rules);
+    }
+    return tr("These rules can't be read at \u201C%1\u201D.").arg(std::get<QString>(parsed));
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QDialogButtonBox;
@@ -23,6 +24,7 @@ public:
 
 private:
     void read(const QString &typed);
+    QString readRules(const QString &text, const std::function<QString(const QString &)> &saying);
 
     QLineEdit *m_field;
     QLabel *m_reading;

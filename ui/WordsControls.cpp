@@ -1,6 +1,7 @@
 #include "ui/WordsControls.h"
 
 #include "core/GeneratorModel.h"
+#include "core/Wordlist.h"
 #include "ui/EditSettings.h"
 #include "ui/SettingsChipRows.h"
 #include "ui/chips/ChipRow.h"
@@ -8,6 +9,7 @@
 #include "ui/style/Theme.h"
 #include "ui/text/StyledLabel.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -20,6 +22,7 @@ WordsControls::WordsControls(GeneratorModel &model, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(Theme::spacing);
+    column->addWidget(makeListRow());
     column->addWidget(SettingsChipRows::forSeparators(model, this));
     column->addWidget(makeHintRow());
     column->addWidget(makeLimitRow());
@@ -42,6 +45,7 @@ QWidget *WordsControls::makeHintRow()
     QHBoxLayout *hintRow = LabeledRow::untitledRow(rowWidget, Theme::titleColumnSpacing);
     m_hint = new StyledLabel(separatorHint(m_model.settings().separators.size()),
                              Theme::TextStyle::caption, Theme::Foreground::secondary, rowWidget);
+    m_hint->setObjectName(QStringLiteral("separatorHint"));
     m_hint->setWordWrap(true); // as many lines as it needs, never cut
     hintRow->addWidget(m_hint, 1);
     return rowWidget;
@@ -66,9 +70,29 @@ QWidget *WordsControls::makeLimitRow()
     return new LabeledRow(tr("At most"), m_limit, rest, this);
 }
 
+// The lists by their own names; until one is picked, the one of the
+// interface's language shows as chosen.
+QWidget *WordsControls::makeListRow()
+{
+    m_list = new QComboBox(this);
+    m_list->setObjectName(QStringLiteral("wordList"));
+    m_list->setAccessibleName(tr("Word list"));
+    for (const QString &name : Wordlist::names())
+        m_list->addItem(Wordlist::autonym(name), name);
+    m_list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(m_list, &QComboBox::activated, this, [this](int index) {
+        const QString name = m_list->itemData(index).toString();
+        editSettings(m_model, [&](Settings &settings) { settings.wordList = name; });
+    });
+    auto *rest = new QWidget(this);
+    rest->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return new LabeledRow(tr("List"), m_list, rest, this);
+}
+
 void WordsControls::refresh()
 {
     const Settings &settings = m_model.settings();
+    m_list->setCurrentIndex(m_list->findData(Wordlist::chosen(settings)));
     m_hint->setText(separatorHint(settings.separators.size()));
     const QSignalBlocker quiet(m_limit);
     m_limit->setValue(int(settings.passphraseLimit));

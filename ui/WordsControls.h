@@ -3,11 +3,12 @@
 #include <QWidget>
 
 class GeneratorModel;
+class QComboBox;
 class QSpinBox;
 class StyledLabel;
 
-// Words mode: which separators may join the words, what that means, and
-// how long a passphrase may be at most.
+// Words mode: which word list, which separators may join the words, what
+// that means, and how long a passphrase may be at most.
 class WordsControls : public QWidget
 {
     Q_OBJECT
@@ -21,9 +22,11 @@ public:
 private:
     QWidget *makeHintRow();
     QWidget *makeLimitRow();
+    QWidget *makeListRow();
     void refresh();
 
     GeneratorModel &m_model;
     StyledLabel *m_hint = nullptr;
     QSpinBox *m_limit = nullptr;
+    QComboBox *m_list = nullptr;
 };

@@ -228,6 +228,18 @@
         <source>At most n characters in a passphrase; 0 for no limit.</source>
         <translation>الحد الأقصى لعدد أحرف عبارة المرور؛ 0 بلا حد.</translation>
     </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>قائمة كلمات عبارات المرور: ⁨en⁩ أو ⁨de⁩ أو ⁨pt_BR⁩؛ قائمة لغة الواجهة ما لم تُختر غيرها.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>اسم</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>يجب أن تكون قيمة ⁦--word-list⁩ ⁨%1⁩، وليس &apos;⁨%2⁩&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -518,6 +530,14 @@
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
         <translation>عبارة مرور واحدة فقط من كل %1 تتسع ضمن الحد: استخدم كلمات أقل أو حدًّا أعلى.</translation>
     </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>لا يوجد طول لكلمة المرور يستوفي القاعدة «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>تطلب القواعد أكثر من 16 فئة من الأحرف.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -698,6 +718,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -730,6 +758,14 @@
     <message>
         <source>At most</source>
         <translation>بحد أقصى</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>قائمة الكلمات</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>القائمة</translation>
     </message>
 </context>
 </TS>

@@ -228,6 +228,18 @@
         <source>At most n characters in a passphrase; 0 for no limit.</source>
         <translation>Höchstens n Zeichen pro Passphrase; 0 für keine Grenze.</translation>
     </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>Die Wortliste für Passphrasen: en, de oder pt_BR; bis zur Wahl die der Sprache.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>--word-list muss %1 sein, nicht „%2“.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -466,6 +478,14 @@
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
         <translation>Nur eine von %1 Passphrasen passt in die Grenze: Wählen Sie weniger Wörter oder eine höhere Grenze.</translation>
     </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>Keine Passwortlänge erfüllt die Regel „%1“.</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>Die Regeln verlangen mehr als 16 Zeichengruppen.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -646,6 +666,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -678,6 +706,14 @@
     <message>
         <source>At most</source>
         <translation>Höchstens</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Wortliste</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
 </context>
 </TS>

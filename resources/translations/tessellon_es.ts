@@ -228,6 +228,18 @@
         <source>At most n characters in a passphrase; 0 for no limit.</source>
         <translation>Como máximo n caracteres por frase de contraseña; 0 para no poner límite.</translation>
     </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>La lista de palabras de las frases de contraseña: en, de o pt_BR; la del idioma mientras no se elija otra.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>--word-list debe ser %1, no &apos;%2&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -466,6 +478,14 @@
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
         <translation>Solo una de cada %1 frases de contraseña cabe en el límite: usa menos palabras o un límite mayor.</translation>
     </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>Ninguna longitud de contraseña cumple la regla “%1”.</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>Las reglas piden más de 16 grupos de caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -646,6 +666,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -678,6 +706,14 @@
     <message>
         <source>At most</source>
         <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Lista de palabras</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 </TS>

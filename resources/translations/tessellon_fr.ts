@@ -226,7 +226,19 @@
     </message>
     <message>
         <source>At most n characters in a passphrase; 0 for no limit.</source>
-        <translation>Au plus n caractères par phrase de passe ; 0 pour aucune limite.</translation>
+        <translation>Au plus n caractères par phrase de passe&#xa0;; 0 pour aucune limite.</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>La liste de mots des phrases de passe&#xa0;: en, de ou pt_BR&#xa0;; celle de la langue tant qu’aucune n’est choisie.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>--word-list doit être %1, et non «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -464,7 +476,15 @@
     </message>
     <message>
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
-        <translation>Seule une phrase de passe sur %1 tient dans la limite : choisissez moins de mots ou une limite plus haute.</translation>
+        <translation>Seule une phrase de passe sur %1 tient dans la limite&#xa0;: choisissez moins de mots ou une limite plus haute.</translation>
+    </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>Aucune longueur de mot de passe ne respecte la règle « %1 ».</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>Les règles exigent plus de 16 groupes de caractères.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +666,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -678,6 +706,14 @@
     <message>
         <source>At most</source>
         <translation>Au plus</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Liste de mots</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
 </context>
 </TS>

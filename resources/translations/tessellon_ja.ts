@@ -228,6 +228,18 @@
         <source>At most n characters in a passphrase; 0 for no limit.</source>
         <translation>パスフレーズを最大 n 文字にします。0 で制限なし。</translation>
     </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>パスフレーズの単語リスト（en、de、pt_BR）。選ぶまでは表示言語のリスト。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>--word-list には %1 を指定してください（&apos;%2&apos; は無効です）。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -453,6 +465,14 @@
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
         <translation>制限内に収まるパスフレーズは%1個に1つしかありません。単語数を減らすか、制限を上げてください。</translation>
     </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>ルール「%1」を満たすパスワードの長さがありません。</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>ルールが求める文字グループが16を超えています。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -633,6 +653,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -665,6 +693,14 @@
     <message>
         <source>At most</source>
         <translation>最大</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>リスト</translation>
     </message>
 </context>
 </TS>

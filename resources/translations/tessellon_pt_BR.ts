@@ -228,6 +228,18 @@
         <source>At most n characters in a passphrase; 0 for no limit.</source>
         <translation>No máximo n caracteres por frase secreta; 0 para não ter limite.</translation>
     </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>A lista de palavras das frases secretas: en, de ou pt_BR; a do idioma até que se escolha uma.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>--word-list deve ser %1, não &apos;%2&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -466,6 +478,14 @@
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
         <translation>Só uma em cada %1 frases secretas cabe no limite: use menos palavras ou um limite maior.</translation>
     </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>Nenhum tamanho de senha atende à regra “%1”.</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>As regras pedem mais de 16 grupos de caracteres.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -646,6 +666,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>pt_BR</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -678,6 +706,14 @@
     <message>
         <source>At most</source>
         <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>Lista de palavras</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
     </message>
 </context>
 </TS>

@@ -228,6 +228,18 @@
         <source>At most n characters in a passphrase; 0 for no limit.</source>
         <translation>密码短语最多 n 个字符；0 表示不限。</translation>
     </message>
+    <message>
+        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
+        <translation>密码短语的单词列表：en、de 或 pt_BR；未选择时使用界面语言的列表。</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1, not &apos;%2&apos;.</source>
+        <translation>--word-list 必须是 %1，而不是 &apos;%2&apos;。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineUsage</name>
@@ -453,6 +465,14 @@
         <source>Only one passphrase in %1 fits in the limit: use fewer words or a higher limit.</source>
         <translation>每 %1 个密码短语中只有 1 个符合长度限制：请减少单词数或提高限制。</translation>
     </message>
+    <message>
+        <source>No password length meets the rule “%1”.</source>
+        <translation>没有任何密码长度能满足规则“%1”。</translation>
+    </message>
+    <message>
+        <source>The rules ask for more than 16 groups of characters.</source>
+        <translation>规则要求的字符组超过 16 个。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryView</name>
@@ -633,6 +653,14 @@
     </message>
 </context>
 <context>
+    <name>Wordlist</name>
+    <message>
+        <source>en</source>
+        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>WordsControls</name>
     <message>
         <source>Separators</source>
@@ -665,6 +693,14 @@
     <message>
         <source>At most</source>
         <translation>最多</translation>
+    </message>
+    <message>
+        <source>Word list</source>
+        <translation>单词列表</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
     </message>
 </context>
 </TS>

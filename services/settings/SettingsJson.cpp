@@ -22,6 +22,7 @@ const char *const autoClearKey = "autoClearClipboard";
 const char *const requireEachKey = "requireEachGroup";
 const char *const rulesKey = "passwordRules";
 const char *const passphraseLimitKey = "passphraseLimit";
+const char *const wordListKey = "wordList";
 
 // Reads one member into target when it is present and not null. False
 // when the member cannot be converted, which spoils the whole document.
@@ -107,6 +108,7 @@ QByteArray encode(const Settings &settings)
         {requireEachKey, settings.requireEachGroup},
         {rulesKey, utf8(settings.passwordRules)},
         {passphraseLimitKey, settings.passphraseLimit},
+        {wordListKey, utf8(settings.wordList)},
     };
     // Qt's UTF-8 is always valid; replacing rather than throwing is moot.
     return QByteArray::fromStdString(object.dump(-1, ' ', false, Json::error_handler_t::replace));
@@ -133,7 +135,8 @@ std::optional<Settings> decode(const QByteArray &json)
         && readMember(document, autoClearKey, settings.autoClearClipboard, asBool)
         && readMember(document, requireEachKey, settings.requireEachGroup, asBool)
         && readMember(document, rulesKey, settings.passwordRules, asString)
-        && readMember(document, passphraseLimitKey, settings.passphraseLimit, asInteger);
+        && readMember(document, passphraseLimitKey, settings.passphraseLimit, asInteger)
+        && readMember(document, wordListKey, settings.wordList, asString);
     if (!valid)
         return std::nullopt;
 

@@ -21,7 +21,9 @@ SWITCHES = {("ChipRowTitle", "lower"): re.compile("lower|keep"),
             ("QGuiApplication", "QT_LAYOUT_DIRECTION"): re.compile("LTR|RTL"),
             # or the four words of a scale by ten thousands, each with its number
             ("GeneratedPassword", "thousands"):
-                re.compile(r"thousands|[^|%]*%n[^|%]*(\|[^|%]*%n[^|%]*){3}")}
+                re.compile(r"thousands|[^|%]*%n[^|%]*(\|[^|%]*%n[^|%]*){3}"),
+            # the shipped word list of the language, or English
+            ("Wordlist", "en"): re.compile("en|de|pt_BR")}
 PLACEHOLDER = re.compile(r"%(?:[1-9]|L?n)")
 
 
