@@ -116,8 +116,8 @@ GenerationResult generate(const Settings &settings, RandomSource &random,
                           const WordlistProvider &words)
 {
     if (settings.mode == GeneratorMode::words)
-        return generatePassphrase(
-            settings, words ? words() : Wordlist::words(Wordlist::chosen(settings)), random);
+        return generatePassphrase(settings, words ? words() : Wordlist::chosenWords(settings),
+                                  random);
     return generateCharacters(settings, random);
 }
 

@@ -8,7 +8,9 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <atomic>
 #include <mutex>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +50,37 @@ constexpr std::array<Shipped, 3> shipped{{
     {"pt_BR"_L1, "wordlist-pt_BR.txt"_L1, u"Portugu\u00EAs (Brasil)"},
 }};
 
+// Which shipped list the interface's catalogue names, read when
+// catalogues come and go rather than on every passphrase.
+std::atomic<size_t> interfaceList{0};
+
+// The index of a shipped list, or none.
+std::optional<size_t> indexOf(QStringView name)
+{
+    for (size_t i = 0; i < shipped.size(); ++i) {
+        if (shipped[i].name == name)
+            return i;
+    }
+    return std::nullopt;
+}
+
+const QStringList &wordsAt(size_t i)
+{
+    // Each loads once, and other threads wait until that has finished.
+    static std::array<std::once_flag, shipped.size()> loaded;
+    static std::array<QStringList, shipped.size()> entries;
+    std::call_once(loaded[i],
+                   [i] { entries[i] = fromFile(ResourceFiles::locate(shipped[i].file)); });
+    return entries[i];
+}
+
+// A name this version does not ship (a later one's) falls back as if none
+// were chosen.
+size_t chosenIndex(const Settings &settings)
+{
+    return indexOf(settings.wordList).value_or(interfaceList.load(std::memory_order_relaxed));
+}
+
 } // namespace
 
 QStringList names()
@@ -60,48 +93,45 @@ QStringList names()
 
 QString autonym(const QString &name)
 {
-    for (const Shipped &list : shipped) {
-        if (list.name == name)
-            return list.autonym.toString();
-    }
-    return name;
+    const std::optional<size_t> i = indexOf(name);
+    return i ? shipped[*i].autonym.toString() : name;
 }
 
 const QStringList &words(const QString &name)
 {
-    // Each loads once, and other threads wait until that has finished.
-    static std::array<std::once_flag, shipped.size()> loaded;
-    static std::array<QStringList, shipped.size()> entries;
-    for (size_t i = 0; i < shipped.size(); ++i) {
-        if (shipped[i].name != name)
-            continue;
-        std::call_once(loaded[i],
-                       [i] { entries[i] = fromFile(ResourceFiles::locate(shipped[i].file)); });
-        return entries[i];
-    }
+    if (const std::optional<size_t> i = indexOf(name))
+        return wordsAt(*i);
     static const QStringList none;
     return none;
 }
 
 const QStringList &words()
 {
-    return words(u"en"_s);
+    return wordsAt(0);
 }
 
-QString forInterface()
+void followInterface()
 {
     // A catalogue names the list of its language, so that a language gains
     // its list where the list ships; the others keep English.
     const QString name = QCoreApplication::translate(
         "Wordlist", "en", "the name of the shipped word list in this language: en, de or pt_BR");
-    return names().contains(name) ? name : u"en"_s;
+    interfaceList.store(indexOf(name).value_or(0), std::memory_order_relaxed);
 }
 
-// A name this version does not ship (a later one's) falls back as if none
-// were chosen.
+QString forInterface()
+{
+    return shipped[interfaceList.load(std::memory_order_relaxed)].name;
+}
+
 QString chosen(const Settings &settings)
 {
-    return names().contains(settings.wordList) ? settings.wordList : forInterface();
+    return shipped[chosenIndex(settings)].name;
+}
+
+const QStringList &chosenWords(const Settings &settings)
+{
+    return wordsAt(chosenIndex(settings));
 }
 
 QStringList fromFile(const QString &path)

@@ -24,12 +24,18 @@ const QStringList &words(const QString &name);
 // The English list.
 const QStringList &words();
 
-// The list of the interface's language, as its catalogue names it;
-// English where no list in that language is shipped.
+// Reads again which list the installed catalogue names: whoever installs
+// or removes catalogues calls it. Until then, English.
+void followInterface();
+// The list of the interface's language, as its catalogue named it when
+// last followed; English where no list in that language is shipped.
 QString forInterface();
 // The list the settings choose: theirs, or until one is chosen, the
 // interface's.
 QString chosen(const Settings &settings);
+// Its entries, found without a lookup of the catalogue: this is on every
+// passphrase's path.
+const QStringList &chosenWords(const Settings &settings);
 
 // The entries of a word-list file, or none when it cannot be read.
 QStringList fromFile(const QString &path);

@@ -1,6 +1,7 @@
 #include "startup/Translations.h"
 
 #include "core/ResourceFiles.h"
+#include "core/Wordlist.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -34,6 +35,12 @@ bool isEnglish(const QString &language)
 
 Translations::Translations(const QStringList &languages)
 {
+    install(languages);
+    Wordlist::followInterface();
+}
+
+void Translations::install(const QStringList &languages)
+{
     for (const QString &language : languages) {
         if (isEnglish(language))
             return;
@@ -57,6 +64,7 @@ Translations::~Translations()
 {
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_own);
+    Wordlist::followInterface();
 }
 
 QStringList Translations::systemLanguages()

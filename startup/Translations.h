@@ -27,6 +27,8 @@ public:
     QString language() const { return m_language; }
 
 private:
+    void install(const QStringList &languages);
+
     QTranslator m_own;
     QTranslator m_qt;
     QString m_language;
