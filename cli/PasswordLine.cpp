@@ -1,6 +1,5 @@
 #include "cli/PasswordLine.h"
 
-#include "core/PasswordRules.h"
 #include "core/Strength.h"
 #include "core/Wordlist.h"
 
@@ -37,9 +36,7 @@ QByteArray passwordLine(const GeneratedPassword &password, CommandLineRequest::O
     if (password.mode != GeneratorMode::words
         && (settings.requireEachGroup || !settings.passwordRules.isEmpty())) {
         object.insert(QStringLiteral("requireEachGroup"), settings.requireEachGroup);
-        // As read, in one spelling: the password was drawn, so they can be.
-        const auto rules = PasswordRules::parse(settings.passwordRules);
-        object.insert(QStringLiteral("rules"), std::get<PasswordRules>(rules).toText());
+        object.insert(QStringLiteral("rules"), settings.passwordRules);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }

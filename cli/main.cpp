@@ -5,6 +5,7 @@
 #include "core/CopyTimings.h"
 #include "core/GeneratorError.h"
 #include "core/PasswordGenerator.h"
+#include "core/PasswordRules.h"
 #include "services/clipboard/ClipboardHandOff.h"
 #include "services/settings/PreferencesStore.h"
 #include "startup/CommandLineUsage.h"
@@ -75,6 +76,16 @@ int writeError()
     return 1;
 }
 
+// The rules written as --json reports them, read once rather than per line;
+// rules that cannot be read are left for the generator to tell.
+Settings inOneSpelling(Settings settings)
+{
+    const auto rules = PasswordRules::parse(settings.passwordRules);
+    if (const auto *read = std::get_if<PasswordRules>(&rules))
+        settings.passwordRules = read->toText();
+    return settings;
+}
+
 // Rules that no password meets are a mistake in the options.
 int failed(const GeneratorError &error)
 {
@@ -92,8 +103,8 @@ int failed(const GeneratorError &error)
 // come: a failure can only happen there, since the settings stay the same.
 int run(const CommandLineRequest &request)
 {
-    const Settings settings =
-        request.applied(request.fromDefaults ? Settings() : PreferencesStore().load());
+    const Settings settings = inOneSpelling(
+        request.applied(request.fromDefaults ? Settings() : PreferencesStore().load()));
     QByteArray pending; // written in large pieces: many short writes cost more than the draws
     for (qint64 i = 0; i < request.count; ++i) {
         const GenerationResult result = PasswordGenerator::generate(settings);
