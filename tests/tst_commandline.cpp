@@ -1,6 +1,4 @@
-// tessellon-cli's parser in process; both programs as a terminal and scripts run them.
-#include "cli/CommandLineRequest.h"
-
+// Both programs as a terminal and scripts run them, through the shell.
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QProcess>
@@ -8,13 +6,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
-struct Run
+static QByteArray contents(const QString &path)
 {
-    int status = -1;
-    QByteArray out, err;
-};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// By the shell in the programs' folder: exit status, standard output, standard error.
+static std::tuple<int, QByteArray, QByteArray> run(const QString &script)
+{
+    QProcess shell;
+    shell.setWorkingDirectory(QCoreApplication::applicationDirPath());
+    shell.start("/bin/sh", {"-c", script});
+    const bool finished = shell.waitForFinished(60'000);
+    return {finished ? shell.exitCode() : -1, shell.readAllStandardOutput(),
+            shell.readAllStandardError()};
+}
 
 class TestCommandLine : public QObject
 {
@@ -23,96 +30,29 @@ class TestCommandLine : public QObject
     QTemporaryDir m_config;
     QByteArray m_stored;
 
-    // By the shell in the programs' folder, on its PATH, in English, settings under m_config.
-    void start(QProcess &shell, const QString &script) const
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LANGUAGE", "en");
-        environment.insert("XDG_CONFIG_HOME", m_config.path());
-        environment.insert("PATH", QCoreApplication::applicationDirPath() + ':'
-                                       + environment.value("PATH"));
-        environment.remove("DISPLAY");
-        shell.setProcessEnvironment(environment);
-        shell.setWorkingDirectory(QCoreApplication::applicationDirPath());
-        shell.start("/bin/sh", {"-c", script});
-    }
-
-    Run run(const QString &script) const
-    {
-        QProcess shell;
-        start(shell, script);
-        if (!shell.waitForFinished(60'000))
-            return {};
-        return {shell.exitCode(), shell.readAllStandardOutput(), shell.readAllStandardError()};
-    }
-
     QString settingsFile() const { return m_config.filePath("Tessellon/Tessellon.conf"); }
 
 private slots:
-    // Options not given come from the window's settings, read and never written.
+    // The programs on the PATH, in English, with no display. Options not given come from the
+    // window's settings, read and never written.
     void initTestCase()
     {
+        qputenv("PATH", QCoreApplication::applicationDirPath().toUtf8() + ':' + qgetenv("PATH"));
+        qputenv("LANGUAGE", "en");
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        qunsetenv("DISPLAY");
         QSettings(settingsFile(), QSettings::IniFormat)
             .setValue("settings", QByteArray(R"({"mode":"words","wordCount":4,"separators":"+"})"));
-        QFile stored(settingsFile());
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        m_stored = stored.readAll();
+        m_stored = contents(settingsFile());
     }
 
     void cleanupTestCase()
     {
-        QFile stored(settingsFile());
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.readAll(), m_stored);
+        QCOMPARE(contents(settingsFile()), m_stored);
         QDirIterator files(m_config.path(), QDir::Files | QDir::Hidden,
                            QDirIterator::Subdirectories);
         QCOMPARE(files.next(), settingsFile());
         QVERIFY(!files.hasNext());
-    }
-
-    // The mistakes the parser names; what it accepts shows in the answers.
-    void refuses_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("error");
-        const auto refused = [](const char *name, const QStringList &arguments, const char *error) {
-            QTest::newRow(name) << arguments << QString(error);
-        };
-        // Typed values out of range are errors naming the range, never clamped.
-        refused("words 13", {"--words=13"},
-                "--words must be a whole number from 3 to 12, not '13'.");
-        refused("count 0", {"-c", "0"}, "--count must be a whole number of at least 1, not '0'.");
-        refused("length 16.5", {"-l", "16.5"}, "from 4");
-        refused("unknown mode", {"-m", "pin"},
-                "--mode must be basic, advanced or words, not 'pin'.");
-        refused("two forms", {"--json", "--strength"}, "contradict");
-        refused("both ambiguous options", {"--exclude-ambiguous", "--keep-ambiguous"},
-                "contradict");
-        refused("no-clear alone", {"--no-clear"}, "--no-clear only goes with --copy.");
-        refused("an argument", {"now"}, "Unexpected argument 'now'.");
-        refused("unreadable rules", {"--rules", "minlength: 8; maxlen: 9"},
-                "--rules cannot be read at 'maxlen: 9'.");
-        refused("an unknown site", {"--site", "example.invalid"},
-                "No rules are known for the site 'example.invalid'.");
-        refused("rules and a site", {"--rules=minlength: 8", "--site=163.com"}, "contradict");
-        refused("a list not shipped", {"--word-list", "fr"},
-                "--word-list must be en, de, pt_BR, not 'fr'.");
-        // Characters that cannot be seen or typed back are refused by name.
-        refused("newline", {"--characters=ab\n"}, "--characters holds U+000A");
-        refused("zero-width space", {"--separators=-\u200B"}, "--separators holds U+200B");
-        refused("bidi override", {"--extra=\u202Eab"}, "--extra holds U+202E");
-        refused("line separator", {"--characters=a\u2028"}, "U+2028");
-        refused("a joiner joining nothing", {"--characters=ab\u200D"}, "--characters holds U+200D");
-    }
-
-    void refuses()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, error);
-        const auto parsed = parseCommandLine(QStringList{"tessellon-cli"} + arguments);
-        const auto *refusal = std::get_if<UsageError>(&parsed);
-        QVERIFY2(refusal && refusal->message.contains(error),
-                 refusal ? qPrintable(refusal->message) : "accepted");
     }
 
     // The status, what all of standard output matches, what standard error holds.
@@ -122,14 +62,51 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        const auto row = [](const char *name, const char *command, int status, const char *out,
-                            const char *err = "") {
-            QTest::newRow(name) << QString(command) << status << QString(out) << QString(err);
+        const auto row = [](const char *name, const QString &command, int status,
+                            const QString &out, const QString &err = {}) {
+            QTest::newRow(name) << command << status << out << err;
         };
+        // A mistake in the options: the parser names it, nothing is drawn.
+        const auto refused = [&row](const char *name, const QString &arguments, const char *error) {
+            row(name, "tessellon-cli " + arguments, 2, "", error);
+        };
+        // Typed values out of range are errors naming the range, never clamped.
+        refused("words 13", "--words=13", "--words must be a whole number from 3 to 12, not '13'.");
+        refused("count 0", "-c 0", "--count must be a whole number of at least 1, not '0'.");
+        refused("length 16.5", "-l 16.5", "from 4");
+        refused("unknown mode", "-m pin", "--mode must be basic, advanced or words, not 'pin'.");
+        refused("two forms", "--json --strength", "contradict");
+        refused("both ambiguous options", "--exclude-ambiguous --keep-ambiguous", "contradict");
+        refused("no-clear alone", "--no-clear", "--no-clear only goes with --copy.");
+        refused("an argument", "now", "Unexpected argument 'now'.");
+        refused("unreadable rules", "--rules 'minlength: 8; maxlen: 9'",
+                "--rules cannot be read at 'maxlen: 9'.");
+        refused("an unknown site", "--site example.invalid",
+                "No rules are known for the site 'example.invalid'.");
+        refused("rules and a site", "'--rules=minlength: 8' --site=163.com", "contradict");
+        refused("a list not shipped", "--word-list fr",
+                "--word-list must be en, de, pt_BR, not 'fr'.");
+        // Characters that cannot be seen or typed back are refused by name.
+        refused("newline", "--characters='ab\n'", "--characters holds U+000A");
+        refused("zero-width space", "--separators=-\u200B", "--separators holds U+200B");
+        refused("bidi override", "--extra=\u202Eab", "--extra holds U+202E");
+        refused("line separator", "--characters=a\u2028", "U+2028");
+        refused("a joiner joining nothing", "--characters=ab\u200D", "--characters holds U+200D");
+        refused("not UTF-8", "--characters \"$(printf 'ab\\377')\"",
+                "--characters holds the byte 0xFF, which is not UTF-8 text.");
+        // The parser's words, and the way to help, in the user's language.
+        row("usage error", "tessellon-cli -l 3", 2, "",
+            "tessellon-cli: --length must be a whole number from 4 to 128, not '3'.\n"
+            "Try 'tessellon-cli --help' for more information.\n");
+        row("German usage error", "LANGUAGE=de_DE tessellon-cli -l 3", 2, "",
+            "tessellon-cli: --length muss eine ganze Zahl von 4 bis 128 sein, nicht „3“.\n"
+            "„tessellon-cli --help“ liefert weitere Informationen.\n");
         // Both name themselves, whatever the path they were started from.
         row("window version", "./tessellon -V", 0, "Tessellon 0\\.1\\.0\\n");
         row("window help", "./tessellon --help", 0,
             "Usage: tessellon \\[options\\]\\n(.|\\n)*-V, --version(.|\\n)*");
+        row("Arabic window help", "LANGUAGE=ar tessellon --help", 0,
+            "(.|\n)*يولّد كلمات مرور(.|\n)*");
         row("cli version", "./tessellon-cli -V", 0, "tessellon-cli 0\\.1\\.0\\n");
         row("cli help", "./tessellon-cli --help", 0,
             "Usage: tessellon-cli \\[options\\]\\n(.|\\n)*");
@@ -175,18 +152,16 @@ private slots:
             2, "",
             "tessellon-cli: No character that is on meets the rule \u201Crequired: "
             "[\u00e9]\u201D.");
-        // A mistake: the parser's words, and the way to help, in the user's language.
-        row("usage error", "tessellon-cli -l 3", 2, "",
-            "tessellon-cli: --length must be a whole number from 4 to 128, not '3'.\n"
-            "Try 'tessellon-cli --help' for more information.\n");
-        row("German usage error", "LANGUAGE=de_DE tessellon-cli -l 3", 2, "",
-            "tessellon-cli: --length muss eine ganze Zahl von 4 bis 128 sein, nicht „3“.\n"
-            "„tessellon-cli --help“ liefert weitere Informationen.\n");
-        row("Arabic window help", "LANGUAGE=ar tessellon --help", 0,
-            "(.|\n)*يولّد كلمات مرور(.|\n)*");
         // The window's messages; nothing on standard output.
         row("one character", "tessellon-cli -m basic --characters aaa -c 5", 1, "",
             "Turn on at least one character to generate a password.\n");
+        // Like the window, it leaves no core file, whatever limit it was given: its limits are
+        // read once a first line has come, on a pipe held open so that it waits there.
+        row("no core file",
+            "ulimit -S -c \"$(ulimit -H -c)\"; p=$(mktemp -u); mkfifo $p; "
+            "tessellon-cli --defaults -c 100000000 > $p & exec 3< $p; rm $p; read -r _ <&3; "
+            "grep '^Max core' /proc/$!/limits; kill $!",
+            0, "Max core file size +0 +0 +bytes *\\n");
         // Every write checked, a closed pipe noticed though SIGPIPE is ignored.
         const char *full = "tessellon-cli: write error: No space left on device\n";
         row("full disk, large", "tessellon-cli --defaults -c 3856 > /dev/full", 1, "", full);
@@ -198,8 +173,6 @@ private slots:
             "trap '' PIPE; { tessellon-cli --defaults -c 3000000; echo \"status $?\" >&2; } "
             "| head -n 1 > /dev/null",
             0, "", "tessellon-cli: write error: Broken pipe\nstatus 1\n");
-        row("not UTF-8", "tessellon-cli --characters \"$(printf 'ab\\377')\"", 2, "",
-            "--characters holds the byte 0xFF, which is not UTF-8 text.");
     }
 
     void answers()
@@ -208,38 +181,12 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run result = run(command);
-        QCOMPARE(result.status, status);
-        const QString shown = QString::fromUtf8(result.out);
-        QVERIFY2(
-            QRegularExpression(QRegularExpression::anchoredPattern(out)).match(shown).hasMatch(),
-            qPrintable(shown));
-        QVERIFY2(result.err.contains(err.toUtf8()), result.err);
-    }
-
-    // Like the window, it leaves no core file however the caller set the limit.
-    void hardened()
-    {
-        rlimit core{};
-        getrlimit(RLIMIT_CORE, &core);
-        core.rlim_cur = std::min<rlim_t>(core.rlim_max, 1 << 20);
-        if (core.rlim_cur == 0)
-            QSKIP("core files are off for this test already, so the check could not fail");
-        QCOMPARE(setrlimit(RLIMIT_CORE, &core), 0);
-        QProcess cli;
-        start(cli, "exec tessellon-cli --defaults -c 100000000 > /dev/null");
-        QVERIFY(cli.waitForStarted());
-        const auto coreLimit = [&cli] {
-            QFile limits(QStringLiteral("/proc/%1/limits").arg(cli.processId()));
-            limits.open(QIODevice::ReadOnly);
-            for (const QByteArray &line : limits.readAll().split('\n'))
-                if (line.startsWith("Max core file size"))
-                    return line.simplified();
-            return QByteArray();
-        };
-        QTRY_COMPARE(coreLimit(), QByteArray("Max core file size 0 0 bytes"));
-        cli.kill();
-        cli.waitForFinished();
+        const auto [exitStatus, standardOutput, standardError] = run(command);
+        QCOMPARE(exitStatus, status);
+        const QString shown = QString::fromUtf8(standardOutput);
+        const QRegularExpression whole(QRegularExpression::anchoredPattern(out));
+        QVERIFY2(whole.match(shown).hasMatch(), qPrintable(shown));
+        QVERIFY2(standardError.contains(err.toUtf8()), standardError);
     }
 
     // The manual page and the bash completion offer exactly what --help lists.
@@ -254,14 +201,11 @@ private slots:
             found.sort();
             return found;
         };
-        const auto source = [](const char *name) {
-            QFile file(QStringLiteral(TESSELLON_SOURCE_DIR "/resources/") + name);
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-        };
-        const QStringList listed = options(run("tessellon-cli --help").out);
+        const QString resources = QStringLiteral(TESSELLON_SOURCE_DIR "/resources/");
+        const QStringList listed = options(std::get<1>(run("tessellon-cli --help")));
         QCOMPARE(listed.size(), 21);
-        QCOMPARE(options(source("tessellon-cli.bash-completion")), listed);
-        QCOMPARE(options(source("tessellon-cli.1").remove(u'\\')), listed);
+        QCOMPARE(options(contents(resources + "tessellon-cli.bash-completion")), listed);
+        QCOMPARE(options(QString(contents(resources + "tessellon-cli.1")).remove(u'\\')), listed);
     }
 };
 

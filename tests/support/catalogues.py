@@ -27,18 +27,16 @@ SWITCHES = {("ChipRowTitle", "lower"): re.compile("lower|keep"),
 PLACEHOLDER = re.compile(r"%(?:[1-9]|L?n)")
 
 
-def messages(ts):
+def messages(root):
     """(context, source, comment) -> the message element."""
     return {(context.findtext("name"), message.findtext("source"), message.findtext("comment") or ""):
-            message for context in ET.parse(ts).getroot().iter("context")
-            for message in context.iter("message")}
+            message for context in root.iter("context") for message in context.iter("message")}
 
 
 def forms(message):
     translation = message.find("translation")
-    if message.get("numerus") == "yes":
-        return [form.text or "" for form in translation.iter("numerusform")]
-    return [translation.text or ""]
+    return [form.text or "" for form in (translation.iter("numerusform")
+                                         if message.get("numerus") == "yes" else [translation])]
 
 
 def accelerator(text):
@@ -48,7 +46,7 @@ def accelerator(text):
 
 def check_catalogue(path, expected):
     language = re.search(r"tessellon_(\w+)\.ts$", str(path)).group(1)
-    found = messages(path)
+    found = messages(ET.parse(path).getroot())
     faults = [f"{path.name}: {c} '{s}' "
               f"{'missing' if (c, s, x) in expected else 'no longer in the sources'}: run scripts/translations"
               for (c, s, x) in expected.keys() ^ found.keys()]
@@ -91,20 +89,15 @@ def check_catalogue(path, expected):
 def pseudo(ts, output):
     tree = ET.parse(ts)
     tree.getroot().set("language", "en")
-    for context in tree.getroot().iter("context"):
-        for message in context.iter("message"):
-            source = message.findtext("source")
-            body = source.rstrip("\n")
-            text = f"⟦{body}⟧" + source[len(body):]
-            if (context.findtext("name"), source) in SWITCHES:
-                text = source
-            translation = message.find("translation")
-            translation.clear()
-            if message.get("numerus") == "yes":
-                for _ in range(PLURAL_FORMS["en"]):
-                    ET.SubElement(translation, "numerusform").text = text
-            else:
-                translation.text = text
+    for (context, source, _), message in messages(tree.getroot()).items():
+        body = source.rstrip("\n")
+        text = source if (context, source) in SWITCHES else f"⟦{body}⟧" + source[len(body):]
+        translation = message.find("translation")
+        translation.clear()
+        if message.get("numerus") != "yes":
+            translation.text = text
+        for _ in range(PLURAL_FORMS["en"] if message.get("numerus") == "yes" else 0):
+            ET.SubElement(translation, "numerusform").text = text
     tree.write(output, encoding="utf-8", xml_declaration=True)
 
 
@@ -115,9 +108,8 @@ def main(command, lupdate, root, *paths):
         subprocess.run([lupdate, "-silent", "-locations", "none", "-I", ".", *LAYERS,
                         "-ts", str(ts)], cwd=root, check=True)
         if command == "pseudo":
-            pseudo(ts, paths[0])
-            return 0
-        expected = messages(ts)
+            return pseudo(ts, paths[0])
+        expected = messages(ET.parse(ts).getroot())
     faults = [fault for path in paths for fault in check_catalogue(Path(path), expected)]
     print("\n".join(faults) or f"{len(paths)} catalogues complete, {len(expected)} texts each")
     return 1 if faults else 0

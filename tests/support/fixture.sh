@@ -1,41 +1,45 @@
 # What the display fixtures (xvfb, sway, gnome, kwin) share, sourced by each.
 # CTest runs "FIXTURE start STATE_DIR" before the tests, "FIXTURE run
 # STATE_DIR CMD..." for each of them and "FIXTURE stop STATE_DIR" after them,
-# pass or fail. The sourcing script sets $name (for messages) and defines
-# start_once and run; each process group it starts is noted in $state/groups
-# as "PID COMMAND", so that a reused pid is never taken for ours. Where the
-# machine cannot run the display at all, its tests are skipped (exit status
-# 77) with the display's own words.
+# pass or fail. The script sets $program and defines start_once, and run or,
+# for a compositor in a session of its own, $socket, $desktop and ready.
+# Where the display cannot run at all, its tests are skipped (exit status 77).
 set -euo pipefail
 action=${1:?usage: $0 start|run|stop STATE_DIR [COMMAND...]}
 state=${2:?usage: $0 start|run|stop STATE_DIR [COMMAND...]}
 shift 2
 
-# Prints the leaders of our groups that still run what they ran; one that
-# has ended but is not reaped yet counts as gone.
+# Each group started is noted in $state/groups as "PID START_TIME", so that a
+# later process given the same pid is never taken for ours. Prints the
+# leaders that still run (one ended but not reaped is gone).
 groups() {
-    local pid command comm status
-    while read -r pid command; do
-        read -r _ comm status _ 2>/dev/null <"/proc/$pid/stat" || continue
-        [ "$comm" != "($command)" ] || [ "$status" = Z ] || echo "$pid"
+    local pid started stat
+    while read -r pid started; do
+        read -ra stat 2>/dev/null <"/proc/$pid/stat" || continue
+        [ "${stat[21]}" != "$started" ] || [ "${stat[2]}" = Z ] || echo "$pid"
     done < <(cat "$state/groups" 2>/dev/null)
 }
 
-# True while a process of the groups PID... lives.
-living() {
-    local pid
-    for pid; do ps -o stat= -g "$pid" | grep -qv '^Z' && return 0; done
-    return 1
+note() {
+    local stat=()
+    read -ra stat 2>/dev/null <"/proc/$1/stat" || true
+    echo "$1 ${stat[21]:-gone}" >>"$state/groups"
+}
+
+# Starts COMMAND... as a group of its own, its output in $state/log.
+launch() {
+    setsid "$@" </dev/null >>"$state/log" 2>&1 &
+    note $!
 }
 
 # Ends our groups, every process in them: politely, then for good.
 stop() {
     local ours signal pid tries
-    ours=$(groups)
+    ours=$(groups | paste -sd ,)
     for signal in TERM KILL; do
-        for pid in $ours; do kill -"$signal" -- "-$pid" 2>/dev/null || true; done
+        for pid in ${ours//,/ }; do kill -"$signal" -- "-$pid" 2>/dev/null || true; done
         for tries in $(seq 20); do
-            living $ours || break 2
+            [ -n "$ours" ] && ps -o stat= -g "$ours" | grep -qv '^Z' || break 2
             sleep 0.25
         done
     done
@@ -43,24 +47,8 @@ stop() {
 }
 
 unavailable() {
-    { echo "$name cannot run on this machine; its tests are skipped:"; printf '%s\n' "$@"; } \
+    { echo "$program cannot run on this machine; its tests are skipped:"; printf '%s\n' "$@"; } \
         | tee "$state/unavailable"
-}
-
-# Starts COMMAND... as a group of its own, its output in $state/log; NAME
-# is what its first process runs in the end (its name in /proc).
-launch() {
-    local name=$1
-    shift
-    setsid "$@" </dev/null >>"$state/log" 2>&1 &
-    local pid=$! tries comm
-    echo "$pid $name" >>"$state/groups"
-    # Right after the fork it is still this shell, then setsid and env: until
-    # it has become NAME, it would be taken for gone.
-    for tries in $(seq 100); do
-        read -r _ comm _ 2>/dev/null <"/proc/$pid/stat" && [ "$comm" != "($name)" ] || break
-        sleep 0.05
-    done
 }
 
 # Waits for READY (a command) to succeed: 0 once it does, 0 with the tests
@@ -69,69 +57,70 @@ launch() {
 # display goes with it instead of lingering.
 await() {
     local deadline=$((SECONDS + 60)) ours
-    while ((SECONDS < deadline)); do
-        if "$@"; then
-            ours=$(groups)
-            (
-                while kill -0 "$PPID"; do sleep 1; done
-                for pid in $ours; do kill -- "-$pid" || kill "$pid"; done
-            ) </dev/null >/dev/null 2>&1 &
-            return 0
-        fi
+    until "$@"; do
         if [ -z "$(groups)" ]; then
             unavailable "$(tail -n 5 "$state/log")"
             return 0
+        elif ((SECONDS >= deadline)); then
+            echo "$program did not start:" >&2
+            cat "$state/log" >&2
+            return 1
         fi
         sleep 0.1
     done
-    echo "$name did not start:" >&2
-    cat "$state/log" >&2
+    ours=$(groups)
+    (
+        while kill -0 "$PPID"; do sleep 1; done
+        for pid in $ours; do kill -- "-$pid" || kill "$pid"; done
+    ) </dev/null >/dev/null 2>&1 &
+}
+
+# Once more if need be: rarely, a compositor started beside the others never answered.
+start() {
+    for _ in 1 2; do
+        stop
+        mkdir -m 700 "$state"
+        if ! command -v "$program" >/dev/null; then
+            unavailable "$program is not installed"
+            return 0
+        fi
+        start_once && return 0
+    done
     return 1
 }
 
-start() {
-    stop
-    mkdir -p "$state"
-    chmod 700 "$state"
-    start_once && return 0
-    # Rarely, a compositor started beside the other fixtures never answered.
-    echo "$name is started once more." >&2
-    stop
-    mkdir -p "$state"
-    chmod 700 "$state"
-    start_once
-}
-
-# Xwayland's sockets: the folder must be open to all, as a desktop's is;
-# no compositor here makes it or mends it.
-prepare_x11_sockets() {
-    mkdir -p /tmp/.X11-unix
-    chmod 1777 /tmp/.X11-unix 2>/dev/null || true
-}
-
-# Starts COMMAND... in a session bus of its own with a clean environment
-# plus the VARIABLE=VALUE words before it; the bus's address lands in
-# $state/session-bus. Its Xwayland is to be noted in $state/xwayland as
-# "DISPLAY XAUTHORITY".
+# Starts COMMAND... in a session bus of its own with a clean environment plus
+# the VARIABLE=VALUE words before it, and waits until it is ready, the bus's
+# address in $state/session-bus and its Xwayland's "DISPLAY XAUTHORITY" in
+# $state/xwayland. Xwayland's sockets' folder must be open to all, as a
+# desktop's is; no compositor here makes it or mends it.
 launch_session() {
     local variables=()
     while [[ $1 == *=* ]]; do variables+=("$1"); shift; done
-    printf '#!/bin/sh\necho "$DBUS_SESSION_BUS_ADDRESS" >"%s/session-bus"\nexec "$@"\n' \
-        "$state" >"$state/in-session"
-    chmod +x "$state/in-session"
-    prepare_x11_sockets
-    launch dbus-run-sessio env -i PATH=/usr/bin:/bin HOME="$state" XDG_RUNTIME_DIR="$state" \
+    mkdir -p /tmp/.X11-unix
+    chmod 1777 /tmp/.X11-unix 2>/dev/null || true
+    launch env -i PATH=/usr/bin:/bin HOME="$state" XDG_RUNTIME_DIR="$state" \
         XDG_CONFIG_HOME="$state/config" XDG_DATA_HOME="$state/data" \
-        XDG_CACHE_HOME="$state/cache" XDG_SESSION_TYPE=wayland "${variables[@]}" \
-        dbus-run-session -- "$state/in-session" "$@"
+        XDG_CACHE_HOME="$state/cache" XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP="$desktop" \
+        "${variables[@]}" dbus-run-session -- \
+        sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$0/session-bus"; exec "$@"' "$state" "$@"
+    await eval '[ -S "$state/$socket" ] && [ -s "$state/session-bus" ] && ready &&
+        [ -s "$state/xwayland" ]'
 }
 
-# COMMAND... as a client of the session (VARIABLE=VALUE words first).
-run_in_session() {
+# gdbus call DESTINATION OBJECT METHOD ARGUMENT... on the session's bus.
+call() {
+    DBUS_SESSION_BUS_ADDRESS=$(cat "$state/session-bus") gdbus call --session --timeout 5 \
+        --dest "$1" --object-path "$2" --method "$3" "${@:4}" 2>/dev/null
+}
+
+# COMMAND... as a client of the session.
+run() {
     local display authority
     read -r display authority <"$state/xwayland"
     exec env WAYLAND_DISPLAY="$state/$socket" DISPLAY="$display" XAUTHORITY="$authority" \
-        DBUS_SESSION_BUS_ADDRESS="$(cat "$state/session-bus")" QT_QPA_PLATFORM=wayland "$@"
+        DBUS_SESSION_BUS_ADDRESS="$(cat "$state/session-bus")" QT_QPA_PLATFORM=wayland \
+        XDG_CURRENT_DESKTOP="$desktop" "$@"
 }
 
 dispatch() {
@@ -142,7 +131,7 @@ dispatch() {
             cat "$state/unavailable"
             exit 77
         elif [ -z "$(groups)" ]; then
-            echo "No $name running for $state; run its start test first." >&2
+            echo "No $program running for $state; run its start test first." >&2
             exit 1
         fi
         run "$@"

@@ -3,17 +3,11 @@
 #   cmake -DSOURCE_DIR=<root> -P layers.cmake
 cmake_minimum_required(VERSION 3.25)
 
-# Each layer, then the layers its files may include.
-set(allowed_core core)
-set(allowed_services services core)
-set(allowed_ui ui core)
-set(allowed_startup startup core)
-set(allowed_app app ui services startup core)
-set(allowed_cli cli services startup core)
-set(allowed_helper helper services startup core)
-set(layers core services ui startup app cli helper)
-
-foreach(layer IN LISTS layers)
+# Each layer, then the layers its files may include beside its own.
+foreach(rule "core" "services core" "ui core" "startup core" "app ui services startup core"
+        "cli services startup core" "helper services startup core")
+    string(REPLACE " " ";" allowed "${rule}")
+    list(GET allowed 0 layer)
     file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
          ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
     foreach(source IN LISTS sources)
@@ -23,10 +17,9 @@ foreach(layer IN LISTS layers)
             string(REGEX MATCH "^[^/]+" included "${header}")
             if(NOT header MATCHES "/")
                 message(SEND_ERROR "${source}: \"${header}\" does not name its layer")
-            elseif(NOT included IN_LIST allowed_${layer})
+            elseif(NOT included IN_LIST allowed)
                 message(SEND_ERROR "${source}: ${layer}/ may not include \"${header}\"")
             endif()
         endforeach()
     endforeach()
 endforeach()
-
