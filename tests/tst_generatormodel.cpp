@@ -20,39 +20,31 @@ private slots:
         ModelFixture f({.words = [&]() -> const QStringList & { return noWords; }});
         f.model->regenerate();
         const QList<GeneratedPassword> history = f.model->history();
-        const GeneratedPassword before = *f.model->current();
-        f.log.clear();
-        f.model->setSettings({.length = 16}); // equal settings change nothing
-        QCOMPARE(f.log, QStringList());
-        QCOMPARE(*f.model->current(), before);
-
-        f.model->setSettings({.length = 20});
-        QCOMPARE(f.log, (QStringList{"saved", "current", "settings"}));
-        QCOMPARE(f.model->current()->text.size(), 20);
-        QCOMPARE(f.store.stored.length, 20);
-        // A change of a field no password depends on still makes a new one.
-        const GeneratedPassword twenty = *f.model->current();
-        f.model->setSettings({.length = 20, .autoClearClipboard = false});
-        QCOMPARE(f.store.saves, 2);
-        QVERIFY(*f.model->current() != twenty);
-
-        f.log.clear();
-        f.model->setSettings({.enabledCharacters = {"x"}});
-        QVERIFY(!f.model->current());
-        QCOMPARE(f.model->errorMessage(),
-                 std::optional(
-                     QStringLiteral("Turn on at least one character to generate a password.")));
-        QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
-        f.model->regenerate(); // nothing on show, so nothing to record
-        f.log.clear();
-        f.model->setSettings({.mode = GeneratorMode::words});
-        QCOMPARE(f.model->errorMessage(),
-                 std::optional(QStringLiteral("The word list couldn't be loaded.")));
-        QCOMPARE(f.log, (QStringList{"saved", "errorMessage", "settings"}));
-        f.log.clear();
-        f.model->setSettings(Settings());
-        QVERIFY(f.model->current() && !f.model->errorMessage());
-        QCOMPARE(f.log, (QStringList{"saved", "current", "errorMessage", "settings"}));
+        // Each change: what is told, stored and shown after it.
+        const auto change = [&](const Settings &settings, const QStringList &log,
+                                const QString &error = {}) {
+            const std::optional<GeneratedPassword> before = f.model->current();
+            f.log.clear();
+            f.model->setSettings(settings);
+            QCOMPARE(f.log, log);
+            QCOMPARE(f.store.stored, settings);
+            QCOMPARE(f.model->errorMessage().value_or(QString()), error);
+            QCOMPARE(f.model->current() != before, log.contains("current"));
+            if (f.model->current())
+                QCOMPARE(f.model->current()->text.size(), settings.length);
+            else
+                f.model->regenerate(); // nothing on show, so nothing to record
+        };
+        const QStringList made{"saved", "current", "settings"},
+            failed{"saved", "current", "errorMessage", "settings"};
+        change({.length = 16}, {}); // equal settings change nothing
+        change({.length = 20}, made);
+        change({.length = 20, .autoClearClipboard = false}, made); // no password depends on it
+        change({.enabledCharacters = {"x"}}, failed,
+               "Turn on at least one character to generate a password.");
+        change({.mode = GeneratorMode::words}, {"saved", "errorMessage", "settings"},
+               "The word list couldn't be loaded.");
+        change(Settings(), failed);
         QCOMPARE(f.model->history(), history);
     }
 
@@ -72,6 +64,7 @@ private slots:
             f.model->regenerate();
         }
         const QList<GeneratedPassword> &history = f.model->history();
+        QCOMPARE(history.size(), 20);
         QVERIFY(history.at(0).text == "aaaa" && history.at(1).text == "aaaa");
         // An entry is known by its id alone, a fresh random (version 4) one.
         QVERIFY(history.at(0) != history.at(1));
@@ -121,9 +114,10 @@ private slots:
         QTest::qWait(500);
 
         // The tests of the built programs may shorten the minute, never lengthen it.
-        const std::pair<const char *, std::chrono::milliseconds> asked[] = {
-            {"1500", 1500ms}, {"120000", 60'000ms}, {"-5", 60'000ms}, {"soon", 60'000ms}};
-        for (const auto &[value, delay] : asked) {
+        for (const auto &[value, delay] : {std::pair{"1500", 1500ms},
+                                           {"120000", 60'000ms},
+                                           {"-5", 60'000ms},
+                                           {"soon", 60'000ms}}) {
             qputenv("TESSELLON_TEST_CLEAR_AFTER_MS", value);
             QCOMPARE(CopyTimings().autoClear, delay);
         }

@@ -1,7 +1,6 @@
 // The preferences: their JSON form, and the store that keeps it.
 #include "services/settings/PreferencesStore.h"
 #include "services/settings/SettingsJson.h"
-#include "support/TemporaryPreferences.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -9,6 +8,8 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -30,22 +31,34 @@ const QByteArray defaults =
     R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true,)"
     R"("requireEachGroup":false,"passwordRules":"","passphraseLimit":0,"wordList":""})";
 
-// The warnings told from any thread while noteWarning is installed.
-QMutex warningsMutex;
-QStringList warnings;
-
-void noteWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+// The user's preferences in a fresh folder while it lives, the system-wide
+// ones in its "xdg" folder: tests never touch the real ones.
+class TemporaryPreferences
 {
-    const QMutexLocker locker(&warningsMutex);
-    if (type == QtWarningMsg)
-        warnings << message;
-}
+public:
+    TemporaryPreferences()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path())); // for the store's own look
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("xdg"));
+    }
 
-QStringList warningsSeen()
-{
-    const QMutexLocker locker(&warningsMutex);
-    return warnings;
-}
+    QString fileName() const { return dir.filePath(QStringLiteral("Tessellon/Tessellon.conf")); }
+
+    // As the next run of the program reads it; stored into the user's file, or another one.
+    QVariant storedValue() const
+    {
+        return QSettings(fileName(), QSettings::IniFormat).value(QStringLiteral("settings"));
+    }
+    void store(const QVariant &value, const QString &file) const
+    {
+        QSettings(file.isEmpty() ? fileName() : dir.filePath(file), QSettings::IniFormat)
+            .setValue(QStringLiteral("settings"), value);
+    }
+
+private:
+    QTemporaryDir dir;
+};
 
 } // namespace
 
@@ -124,50 +137,49 @@ private slots:
         QCOMPARE(SettingsJson::decode(SettingsJson::encode(*settings)), settings);
     }
 
-    // Defaults, the stored value left alone, until a change; never a shared file nor a huge one.
+    // Defaults, the stored value left alone, until a change; never a shared file nor a huge
+    // one. The largest the window saves, 32,767 extras of the most bytes in JSON (6) or the
+    // file (12), reads back.
     void loadsDefaultsUntilAChange_data()
     {
         QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QString>("file"); // the user's own when empty
-        const QVariant words(QByteArray(R"({"mode":"words"})"));
-        QTest::newRow("nothing") << QVariant() << QString();
-        QTest::newRow("not JSON") << QVariant(QByteArray("not json")) << QString();
-        QTest::newRow("text, not bytes")
-            << QVariant(QStringLiteral(R"({"mode":"words"})")) << QString();
-        QTest::newRow("system file") << words << "xdg/Tessellon/Tessellon.conf";
+        QTest::addColumn<QString>("file");   // the user's own when empty
+        QTest::addColumn<QString>("extras"); // in the change
+        const auto row = [](const char *name, const QVariant &value, const QString &file = {},
+                            const QString &extras = {}) {
+            QTest::newRow(name) << value << file << extras;
+        };
         const auto padded = [](int size) {
             return QVariant(R"({"mode":"words",)" + QByteArray(size, ' ') + R"("length":20})");
         };
-        QTest::newRow("a document over 256 KiB") << padded(260 * 1024) << QString();
-        QTest::newRow("a file of 4 MiB") << padded(4 << 20) << QString();
+        row("nothing", QVariant());
+        row("not JSON", QByteArray("not json"));
+        row("text, not bytes", QStringLiteral(R"({"mode":"words"})"));
+        row("system file", QByteArray(R"({"mode":"words"})"), "xdg/Tessellon/Tessellon.conf");
+        row("a document over 256 KiB", padded(260 * 1024));
+        row("a file of 4 MiB", padded(4 << 20));
+        row("the largest, in Chinese", {}, {}, QStringLiteral("\u4E2D").repeated(32'767));
+        row("the largest, in control characters", {}, {},
+            QStringLiteral("\u0001").repeated(32'767));
     }
 
     void loadsDefaultsUntilAChange()
     {
         QFETCH(QVariant, value);
         QFETCH(QString, file);
+        QFETCH(QString, extras);
         TemporaryPreferences preferences;
         if (value.isValid())
             preferences.store(value, file);
         QCOMPARE(PreferencesStore().load(), Settings());
         QCOMPARE(preferences.storedValue(), file.isEmpty() ? value : QVariant());
-
-        const Settings changed{.wordCount = 7, .separators = CharacterSet::fromText("-.")};
+        const Settings changed{.wordCount = 7,
+                               .additionalCharacters = extras,
+                               .separators = CharacterSet::fromText("-.")};
         PreferencesStore().save(changed);
         QCOMPARE(preferences.storedValue().typeId(), QMetaType::QByteArray);
         QCOMPARE(PreferencesStore().load(), changed);
-        QVERIFY(QFileInfo(preferences.fileName()).size() < 2048);
-    }
-
-    // The largest the window saves: 32,767 extras of the most bytes in JSON (6) or the file (12).
-    void readsBackTheLargestDocument()
-    {
-        TemporaryPreferences preferences;
-        for (const QString &character : {QStringLiteral("\u4E2D"), QStringLiteral("\u0001")}) {
-            const Settings largest{.additionalCharacters = character.repeated(32'767)};
-            PreferencesStore().save(largest);
-            QCOMPARE(PreferencesStore().load(), largest);
-        }
+        QVERIFY(QFileInfo(preferences.fileName()).size() < 2048 + 12 * extras.size());
     }
 
     // A save that cannot be done is told once and never waited for; it lands once it can be.
@@ -195,8 +207,20 @@ private slots:
             released = true;
             lock.unlock();
         });
+        // The warnings told from any thread meanwhile.
+        static QMutex mutex;
+        static QStringList warnings;
         warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(noteWarning);
+        const auto warningsSeen = [] {
+            const QMutexLocker locker(&mutex);
+            return warnings;
+        };
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                const QMutexLocker locker(&mutex);
+                if (type == QtWarningMsg)
+                    warnings << text;
+            });
         const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
         Settings changed;
         {
