@@ -24,11 +24,11 @@ namespace {
 // WCAG 2 relative luminance.
 double luminance(QRgb rgb)
 {
-    const QColor c(rgb);
-    const auto channel = [](double v) {
+    const auto linear = [](int channel) {
+        const double v = channel / 255.0;
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
 }
 
 // What lies behind is the median colour by luminance (a face drawn as a
@@ -47,13 +47,12 @@ double measured(const QList<QImage> &areas)
         }
     }
     std::ranges::sort(levels);
-    const double behind = levels.at(levels.size() / 2);
+    const double behind = levels.at(levels.size() / 2) + 0.05;
     double best = 1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const double level = luminance(it.key());
-        if (it.value() >= 2)
-            best =
-                std::max(best, (std::max(level, behind) + 0.05) / (std::min(level, behind) + 0.05));
+    for (const auto [pixel, count] : counts.asKeyValueRange()) {
+        const double level = luminance(pixel) + 0.05;
+        if (count >= 2)
+            best = std::max({best, level / behind, behind / level});
     }
     return best;
 }
@@ -70,11 +69,10 @@ class TestContrast : public QObject
     void measure(const QString &where, QWidget *window)
     {
         const QImage shot = window->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
         const auto area = [&](QWidget *widget, QRect box = {}) {
-            box = box.isNull() ? widget->rect() : box;
-            const qreal scale = shot.devicePixelRatio();
-            const QPointF corner = QPointF(widget->mapTo(window, box.topLeft())) * scale;
-            return shot.copy(QRectF(corner, QSizeF(box.size()) * scale).toAlignedRect());
+            box = (box.isNull() ? widget->rect() : box).translated(widget->mapTo(window, QPoint()));
+            return shot.copy(QRect(box.topLeft() * scale, box.size() * scale));
         };
         const auto note = [&](const QString &what, const QList<QImage> &areas, double least) {
             const QString key = where.leftJustified(9) + "  " + what;
@@ -118,14 +116,11 @@ class TestContrast : public QObject
                 if (!list->selectionModel()->isSelected(index))
                     continue;
                 // A pressed row's rating and copy symbol, in its last line.
-                const QRect details(row.left() + 22, row.bottom() - 3 - line, row.width() - 30,
-                                    line);
-                note("history rating",
-                     {area(list->viewport(), details.adjusted(0, 0, -line - 8, 0))}, 3);
-                note(
-                    "history copy symbol",
-                    {area(list->viewport(), details.adjusted(details.width() - line - 8, 0, 0, 0))},
-                    1.5);
+                const QRect rating(row.left() + 22, row.bottom() - 3 - line,
+                                   row.width() - 38 - line, line);
+                const QRect symbol(rating.topRight() + QPoint(1, 0), QSize(line + 8, line));
+                note("history rating", {area(list->viewport(), rating)}, 3);
+                note("history copy symbol", {area(list->viewport(), symbol)}, 1.5);
             }
         }
     }
@@ -166,16 +161,14 @@ private slots:
         list->setCurrentIndex(list->model()->index(0, 0));
         measure("pressed", panel);
 
-        qInfo().noquote() << "contrast on"
-                          << (theme.isEmpty() ? "Fusion, dark palette" : "GTK " + theme);
+        qInfo("contrast on %s",
+              theme.isEmpty() ? "Fusion, dark palette" : ("GTK " + theme).constData());
         int faint = 0;
-        for (auto row = m_table.cbegin(); row != m_table.cend(); ++row) {
-            const auto [ratio, least] = row.value();
+        for (const auto &[what, measure] : m_table.asKeyValueRange()) {
+            const auto [ratio, least] = measure;
             faint += ratio < least;
-            qInfo().noquote() << u"%1  %2:1 (at least %3)%4"_s.arg(row.key(), -39)
-                                     .arg(ratio, 5, 'f', 2)
-                                     .arg(least)
-                                     .arg(ratio >= least ? "" : "  TOO FAINT");
+            qInfo("%-39s  %5.2f:1 (at least %g)%s", qPrintable(what), ratio, least,
+                  ratio < least ? "  TOO FAINT" : "");
         }
         QVERIFY(m_table.size() > 30);
         QCOMPARE(faint, 0);

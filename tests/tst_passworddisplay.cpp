@@ -13,6 +13,18 @@
 using namespace Qt::StringLiterals;
 using namespace SamplePasswords;
 
+// What the box is given, at a width, and what it must show: the password
+// unless told, at a size in pixels from the least to the most.
+struct Box
+{
+    QString password; // null for none
+    int width;
+    QList<int> sizes;
+    bool cut = false;
+    QString message = {}, shown = {}; // null for none, and for the password
+};
+Q_DECLARE_METATYPE(Box)
+
 class TestPasswordDisplay : public QObject
 {
     Q_OBJECT
@@ -29,17 +41,16 @@ private slots:
     {
         const QString text = u"aZ9-_ e\u0301\u0663\u03BB\U0001F600"_s, classes = u"aa9---a9a-"_s;
         for (const auto &[palette, colours] :
-             {std::pair(Palettes::light(), QList<QRgb>{0x202020, 0xFF9500, 0xFF2D55}),
-              std::pair(Palettes::dark(), QList<QRgb>{0xE8E8E8, 0xFF9F0A, 0xFF375F})}) {
-            const QList<QTextLayout::FormatRange> runs = PasswordDisplay::styled(text, palette);
-            QCOMPARE(runs.size(), classes.size());
+             {std::pair(Palettes::light(), QList<QRgb>{0xFF202020, 0xFFFF9500, 0xFFFF2D55}),
+              std::pair(Palettes::dark(), QList<QRgb>{0xFFE8E8E8, 0xFFFF9F0A, 0xFFFF375F})}) {
+            QString seen; // each run's class, by its colour
             qsizetype end = 0;
-            for (qsizetype i = 0; i < runs.size(); ++i) {
-                QCOMPARE(runs.at(i).start, end);
-                end += runs.at(i).length;
-                QCOMPARE(runs.at(i).format.foreground().color().rgba(),
-                         QColor(colours.at(u"a9-"_s.indexOf(classes.at(i)))).rgba());
+            for (const QTextLayout::FormatRange &run : PasswordDisplay::styled(text, palette)) {
+                QCOMPARE(run.start, end);
+                end += run.length;
+                seen += u"?a9-"_s.at(colours.indexOf(run.format.foreground().color().rgba()) + 1);
             }
+            QCOMPARE(seen, classes);
             QCOMPARE(end, text.size());
         }
 
@@ -62,62 +73,50 @@ private slots:
 
     void fitsTheBox_data()
     {
-        QTest::addColumn<QString>("password"); // null for none
-        QTest::addColumn<QString>("message");  // null for none
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QList<int>>("sizes"); // in pixels, the least and the most
-        QTest::addColumn<bool>("cut");
+        QTest::addColumn<Box>("box");
         const QString message = u"Choose at least two characters."_s, none;
         const QString pw = u"k7#Qm2-Vx9!pR4"_s.repeated(10).left(128);
-        QTest::newRow("message wins")
-            << "q8-Lw" << message << 400 << message << QList{12, 12} << false;
-        QTest::newRow("nothing: one space") << none << none << 400 << " " << QList{13, 13} << false;
-        QTest::newRow("empty password") << "" << none << 400 << "" << QList{13, 13} << false;
+        QTest::newRow("message wins") << Box{u"q8-Lw"_s, 400, {12, 12}, false, message, message};
+        QTest::newRow("nothing: one space") << Box{none, 400, {13, 13}, false, none, u" "_s};
+        QTest::newRow("empty password") << Box{u""_s, 400, {13, 13}};
         // At most three lines: 13 px down to 0.6 of it, 8 in whole pixels, then cut.
-        QTest::newRow("long, narrowest window")
-            << pw << none << 444 << pw << QList{13, 13} << false;
-        QTest::newRow("long, narrower") << pw << none << 300 << pw << QList{8, 12} << false;
-        QTest::newRow("long, far too narrow") << pw << none << 140 << pw << QList{8, 8} << true;
+        QTest::newRow("long, narrowest window") << Box{pw, 444, {13, 13}};
+        QTest::newRow("long, narrower") << Box{pw, 300, {8, 12}};
+        QTest::newRow("long, far too narrow") << Box{pw, 140, {8, 8}, true};
         // Nowhere to end a line but inside the run of letters and digits.
-        const QString run = u"k7Qm2Vx9pR4"_s.repeated(12).left(128);
         QTest::newRow("long, letters and digits")
-            << run << none << 300 << run << QList{8, 12} << false;
+            << Box{u"k7Qm2Vx9pR4"_s.repeated(12).left(128), 300, {8, 12}};
         const QStringList words =
             u"distill badge harbor quilt meadow lantern pivot saddle orbit thimble vortex cobalt"_s
                 .split(u' ');
         for (const char *separator : {"-", "=", "/", "."}) {
             for (int width : {250, 330, 444}) {
-                const QString phrase = words.join(QLatin1String(separator));
                 QTest::addRow("passphrase, '%s' in %d", separator, width)
-                    << phrase << none << width << phrase << QList{8, 13} << false;
+                    << Box{words.join(QLatin1String(separator)), width, {8, 13}};
             }
         }
     }
 
     void fitsTheBox()
     {
-        QFETCH(QString, password);
-        QFETCH(QString, message);
-        QFETCH(int, width);
-        QFETCH(QString, shown);
-        QFETCH(QList<int>, sizes);
-        QFETCH(bool, cut);
+        QFETCH(Box, box);
+        const QString shown = box.shown.isNull() ? box.password : box.shown;
         PasswordDisplay display;
-        display.setPassword(password.isNull() ? std::nullopt : std::optional(sample(password)),
-                            message.isNull() ? std::nullopt : std::optional(message));
-        const int height = display.heightForWidth(width);
-        display.resize(width, height);
+        display.setPassword(box.password.isNull() ? std::nullopt
+                                                  : std::optional(sample(box.password)),
+                            box.message.isNull() ? std::nullopt : std::optional(box.message));
+        const int height = display.heightForWidth(box.width);
+        display.resize(box.width, height);
         const FittedText &content = display.content();
         QCOMPARE(content.text(), shown);
         const int pixels = content.pixelSize(), lines = content.lineCount();
-        QVERIFY(pixels >= sizes[0] && pixels <= sizes[1]);
-        QCOMPARE(content.isTruncated(), cut);
+        QVERIFY(pixels >= box.sizes[0] && pixels <= box.sizes[1]);
+        QCOMPARE(content.isTruncated(), box.cut);
         // Padded 10 at the sides and 8 above and below; lines 1 to 2 font sizes high.
         const QSizeF text = content.boundingSize();
         QVERIFY(lines >= 1 && lines <= 3);
         QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
-        QVERIFY(text.width() <= width - 20);
+        QVERIFY(text.width() <= box.width - 20);
         QCOMPARE(height, int(std::ceil(text.height())) + 16);
         // Lines end after a separator or a space where they can, not inside a
         // word; the first character stands on the first line.
@@ -134,7 +133,7 @@ private slots:
         }
         QCOMPARE(breaks, lines - 1);
         // Only a password can be selected, and only as far as it shows.
-        const bool selectable = shown == password && !shown.isEmpty();
+        const bool selectable = shown == box.password && !shown.isEmpty();
         QCOMPARE(display.focusPolicy(), selectable ? Qt::StrongFocus : Qt::NoFocus);
         display.selectAll();
         QCOMPARE(display.selectedText(),
@@ -172,11 +171,8 @@ private slots:
         display->setPassword(sample(text), {});
         display->resize(300, display->heightForWidth(300));
         // A window command on the copy keys, as a menu's "Copy Password" might be.
-        auto *command = new QAction(&window);
-        command->setShortcut(QKeySequence::Copy);
-        window.addAction(command);
-        QSignalSpy commands(command, &QAction::triggered);
-        QSignalSpy copies(display, &PasswordDisplay::copyRequested);
+        QSignalSpy commands(window.addAction(QString(), QKeySequence::Copy), &QAction::triggered),
+            copies(display, &PasswordDisplay::copyRequested);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         display->setFocus();

@@ -10,6 +10,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+using namespace Qt::StringLiterals;
+
 class TestTheme : public QObject
 {
     Q_OBJECT
@@ -17,75 +19,52 @@ class TestTheme : public QObject
 private slots:
     void initTestCase() { QAccessible::installFactory(accessibleInterface); }
 
-    // In a meter 200 wide on a scale of 128 bits; 2 at the least.
-    void fillAndAccessibleValue_data()
+    // In a meter 200 wide on a scale of 128 bits, 2 at the least, and full
+    // past it: a glide down from 300 looks like one from 128.
+    void meterFillColourAndValue()
     {
-        QTest::addColumn<double>("bits");
-        QTest::addColumn<qreal>("width");
-        QTest::addColumn<QList<QRgb>>("colours"); // light, dark
-        QTest::addColumn<QString>("value");
-        QTest::newRow("1") << 1.0 << 2.0 << QList<QRgb>{0xFF3B30, 0xFF453A}
-                           << "Weak, 2 to the 1 power";
-        QTest::newRow("51.7") << 51.7 << 80.78 << QList<QRgb>{0xFF9500, 0xFF9F0A}
-                              << "Fair, 2 to the 51 power";
-        QTest::newRow("64") << 64.0 << 100.0 << QList<QRgb>{0xFFCC00, 0xFFD60A}
-                            << "Good, 2 to the 64 power";
-        QTest::newRow("80") << 80.0 << 125.0 << QList<QRgb>{0x9ED929, 0x9ED929}
-                            << "Strong, 2 to the 80 power";
-        QTest::newRow("300") << 300.0 << 200.0 << QList<QRgb>{0x00C7BE, 0x63E6E2}
-                             << "Excellent, 2 to the 300 power";
-    }
-
-    void fillAndAccessibleValue()
-    {
-        QFETCH(double, bits);
-        QFETCH(qreal, width);
-        QFETCH(QList<QRgb>, colours);
-        QFETCH(QString, value);
-        for (const bool dark : {false, true}) {
-            StrengthMeter meter;
-            meter.setPalette(dark ? Palettes::dark() : Palettes::light());
-            meter.resize(200, meter.sizeHint().height());
-            // A change of bits glides on from where the bar stood.
-            const QImage before = meter.grab().toImage();
-            meter.setBits(bits);
-            QCOMPARE(meter.grab().toImage(), before);
-            meter.findChild<QAbstractAnimation *>()->setCurrentTime(200); // at its end
-            const QImage bar = meter.grab().toImage();
-            QCOMPARE(bar.size(), QSize(200, 7));
-            QCOMPARE(bar.pixelColor(1, 3).rgb(), QColor(colours.at(dark)).rgb());
-            // The fill's width along the middle row, antialiased ends by coverage.
-            const auto rgb = [](QRgb c) { return QVector3D(qRed(c), qGreen(c), qBlue(c)); };
-            const QVector3D track = rgb(before.pixel(100, 3)), full = rgb(colours.at(dark)) - track;
-            qreal drawn = 0;
-            for (int x = 0; x < bar.width(); ++x)
-                drawn += QVector3D::dotProduct(rgb(bar.pixel(x, 3)) - track, full);
-            drawn /= full.lengthSquared();
-            QVERIFY2(qAbs(drawn - width) < 0.25, qPrintable(QString::number(drawn)));
-            // AT-SPI carries no text value: screen readers there read the description.
-            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&meter);
-            QCOMPARE((QStringList{reader->text(QAccessible::Value),
-                                  reader->text(QAccessible::Description)}),
-                     QStringList(2, value));
-        }
-    }
-
-    // Full past 128 bits: a glide down from 300 looks like one from 128.
-    void fullPastTheScale()
-    {
-        QList<QImage> halfWay;
-        for (const double from : {128.0, 300.0}) {
-            StrengthMeter meter;
-            meter.resize(200, 7);
-            auto *glide = meter.findChild<QAbstractAnimation *>();
-            QCOMPARE(glide->duration(), 200);
-            meter.setBits(from);
-            glide->setCurrentTime(200);
-            meter.setBits(0);
-            glide->setCurrentTime(100);
-            halfWay.append(meter.grab().toImage());
-        }
-        QCOMPARE(halfWay.last(), halfWay.first());
+        QList<QImage> halfWayDown;
+        const auto row = [&](double bits, qreal width, QList<QRgb> colours, const QString &value) {
+            for (const bool dark : {false, true}) {
+                StrengthMeter meter;
+                meter.setPalette(dark ? Palettes::dark() : Palettes::light());
+                meter.resize(200, meter.sizeHint().height());
+                auto *glide = meter.findChild<QAbstractAnimation *>();
+                QCOMPARE(glide->duration(), 200);
+                // A change of bits glides on from where the bar stood.
+                const QImage before = meter.grab().toImage();
+                meter.setBits(bits);
+                QCOMPARE(meter.grab().toImage(), before);
+                glide->setCurrentTime(200);
+                const QImage bar = meter.grab().toImage();
+                QCOMPARE(bar.size(), QSize(200, 7));
+                QCOMPARE(bar.pixelColor(1, 3).rgb(), QColor(colours.at(dark)).rgb());
+                // The fill's width along the middle row, antialiased ends by coverage.
+                const auto rgb = [](QRgb c) { return QVector3D(qRed(c), qGreen(c), qBlue(c)); };
+                const QVector3D track = rgb(before.pixel(100, 3)),
+                                full = rgb(colours.at(dark)) - track;
+                qreal drawn = 0;
+                for (int x = 0; x < bar.width(); ++x)
+                    drawn += QVector3D::dotProduct(rgb(bar.pixel(x, 3)) - track, full);
+                drawn /= full.lengthSquared();
+                QVERIFY2(qAbs(drawn - width) < 0.25, qPrintable(QString::number(drawn)));
+                // AT-SPI carries no text value: screen readers there read the description.
+                QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(&meter);
+                QCOMPARE((QStringList{reader->text(QAccessible::Value),
+                                      reader->text(QAccessible::Description)}),
+                         QStringList(2, value));
+                meter.setBits(0);
+                glide->setCurrentTime(100);
+                halfWayDown << meter.grab().toImage();
+            }
+        };
+        row(1, 2, {0xFF3B30, 0xFF453A}, u"Weak, 2 to the 1 power"_s);
+        row(51.7, 80.78, {0xFF9500, 0xFF9F0A}, u"Fair, 2 to the 51 power"_s);
+        row(64, 100, {0xFFCC00, 0xFFD60A}, u"Good, 2 to the 64 power"_s);
+        row(80, 125, {0x9ED929, 0x9ED929}, u"Strong, 2 to the 80 power"_s);
+        row(128, 200, {0x00C7BE, 0x63E6E2}, u"Excellent, 2 to the 128 power"_s);
+        row(300, 200, {0x00C7BE, 0x63E6E2}, u"Excellent, 2 to the 300 power"_s);
+        QCOMPARE(halfWayDown.value(10), halfWayDown.value(8)); // light, from 300 and from 128
     }
 
     void themeShadesAndSymbols()

@@ -26,38 +26,34 @@ private slots:
     // through on a group button; a screen reader hears a check box, checked only when on.
     void looksFollowTheirState()
     {
+        using enum ToggleState;
         for (const QPalette &palette : {Palettes::light(), Palettes::dark()}) {
             CharacterChip chip(u"&"_s);
             GroupToggleButton group({CharacterGroup::Kind::digits, u"0–9"_s, {"0", "1", "2"}});
             for (ToggleButton *toggle : QList<ToggleButton *>{&chip, &group}) {
                 toggle->setPalette(palette);
                 const bool isGroup = toggle == &group;
-                QList<std::array<qreal, 3>> presence; // fill, border and text opacity
-                for (ToggleState state :
-                     {ToggleState::on, ToggleState::partial, ToggleState::off}) {
-                    if (state == ToggleState::partial && !isGroup)
-                        continue; // a chip is on or off
+                std::array<float, 3> before{2, 2, 2}; // fill, border and text opacity
+                for (ToggleState state : isGroup ? QList{on, partial, off} : QList{on, off}) {
                     toggle->setState(state);
                     const ToggleChrome chrome = toggle->chrome();
                     const QColor text = isGroup ? group.textColor() : chip.textColor();
-                    presence.append({chrome.fill(palette).alphaF(), chrome.border(palette).alphaF(),
-                                     text.alphaF()});
-                    QVERIFY(state != ToggleState::on || text == palette.color(QPalette::Highlight));
-                    QVERIFY(!isGroup || group.isStruckThrough() == (state == ToggleState::off));
-                    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(toggle);
-                    QCOMPARE(reader->role(), QAccessible::CheckBox);
-                    QCOMPARE(bool(reader->state().checked), state == ToggleState::on);
+                    const std::array now{chrome.fill(palette).alphaF(),
+                                         chrome.border(palette).alphaF(), text.alphaF()};
+                    QVERIFY(now[0] < before[0] && now[1] < before[1] && now[2] < before[2]);
+                    before = now;
+                    QVERIFY(state != on || text == palette.color(QPalette::Highlight));
+                    QVERIFY(!isGroup || group.isStruckThrough() == (state == off));
+                    const auto *reader = QAccessible::queryAccessibleInterface(toggle);
+                    QVERIFY(reader->role() == QAccessible::CheckBox
+                            && bool(reader->state().checked) == (state == on));
                 }
-                for (qsizetype i = 1; i < presence.size(); ++i) {
-                    for (int part = 0; part < 3; ++part)
-                        QVERIFY(presence[i - 1][part] > presence[i][part]);
-                }
-                QVERIFY(presence.last()[0] == 0 && presence.last()[1] > 0);
+                QVERIFY(before[0] == 0 && before[1] > 0);
             }
             // The strike shows over the text it strikes.
             QVERIFY(group.strikeColor().alphaF() > group.textColor().alphaF());
             const int offWeight = chip.labelFont().weight();
-            chip.setState(ToggleState::on);
+            chip.setState(on);
             QVERIFY(chip.labelFont().weight() > offWeight);
 
             // Chips and group buttons are rounded, the row title is not: a
@@ -74,62 +70,48 @@ private slots:
         }
     }
 
-    void rowShowsItsSelection_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("selected");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("toolTip");
-        QTest::newRow("all on") << "Symbols" << QStringList{"!", "#", "$"} << "+++"
-                                << "Turn off all symbols";
-        QTest::newRow("one off") << "Symbols" << QStringList{"!", "$", "%"} << "+-+"
-                                 << "Turn on all symbols";
-        QTest::newRow("all off") << "A–Z" << QStringList{} << "---"
-                                 << "Turn on all A–Z"; // a range keeps its case
-    }
-
+    // The chips show the row's selection; its title offers the other way,
+    // and with nothing on is fainter, in the same ink.
     void rowShowsItsSelection()
     {
-        QFETCH(QString, title);
-        QFETCH(QStringList, selected);
-        QFETCH(QString, shown);
-        QFETCH(QString, toolTip);
-        ChipRow row(title, {"!", "#", "$"});
-        row.setPalette(Palettes::light());
-        row.setSelection(CharacterSet(selected));
-        QString states;
-        for (const CharacterChip *chip : row.chips())
-            states += chip->isOn() ? u'+' : u'-';
-        QCOMPARE(states, shown);
-        ChipRowTitle *button = row.title();
-        QCOMPARE(button->toolTip(), toolTip);
-        // A row with nothing on has a fainter title, in the same ink.
-        QCOMPARE(button->textColor().rgb(), qRgb(0x20, 0x20, 0x20));
-        QCOMPARE(button->textColor().alphaF() < 1, !shown.contains(u'+'));
-        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
-                 shown == "+++" ? "Turns off the whole row" : "Turns on the whole row");
+        const auto row = [](const QString &title, const QStringList &selected, const char *shown,
+                            const QString &toolTip) {
+            ChipRow row(title, {"!", "#", "$"});
+            row.setPalette(Palettes::light());
+            row.setSelection(CharacterSet(selected));
+            QString states;
+            for (const CharacterChip *chip : row.chips())
+                states += chip->isOn() ? u'+' : u'-';
+            QCOMPARE(states, shown);
+            ChipRowTitle *button = row.title();
+            QCOMPARE(button->toolTip(), toolTip);
+            QCOMPARE(button->textColor().rgb(), qRgb(0x20, 0x20, 0x20));
+            QCOMPARE(button->textColor().alphaF() < 1, !states.contains(u'+'));
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
+                     states == "+++" ? "Turns off the whole row" : "Turns on the whole row");
+        };
+        row(u"Symbols"_s, {"!", "#", "$"}, "+++", u"Turn off all symbols"_s);
+        row(u"Symbols"_s, {"!", "$", "%"}, "+-+", u"Turn on all symbols"_s);
+        row(u"A–Z"_s, {}, "---", u"Turn on all A–Z"_s); // a range keeps its case
     }
 
     void chipsWrapShareTheTitleEdgeAndTakeArrows()
     {
-        QStringList twenty;
-        for (char16_t c = u'a'; c < u'a' + 20; ++c)
-            twenty.append(QString(QChar(c)));
-        ChipRow row(u"Symbols"_s, twenty);
+        ChipRow row(u"Symbols"_s, u"abcdefghijklmnopqrst"_s.split(QString(), Qt::SkipEmptyParts));
         // The chips get 300 of the 388: eleven of 22 with 5 between in a line.
         row.resize(388, row.heightForWidth(388));
         row.show();
         QVERIFY(QTest::qWaitForWindowActive(&row));
         QCOMPARE(row.height(), 49);
-        const auto at = [&](QWidget *widget) { return widget->mapTo(&row, QPoint(0, 0)); };
-        QCOMPARE((QList{at(row.chips()[0]), at(row.chips()[10]), at(row.chips()[11])}),
-                 (QList{QPoint(88, 0), QPoint(358, 0), QPoint(88, 27)}));
-        QCOMPARE(row.chips().at(19)->size(), QSize(22, 22));
         // The title ends on the edge of its 78-wide column, its text level
         // with the first line of chips.
-        const QPoint title = at(row.title()) + QPoint(row.title()->width(), 0);
-        QCOMPARE(title + QPoint(-ChipRowTitle::ringMargin, ChipRowTitle::ringMargin),
-                 QPoint(78, 3));
+        const auto at = [&](QWidget *widget) { return widget->mapTo(&row, QPoint(0, 0)); };
+        ChipRowTitle *title = row.title();
+        constexpr int ring = ChipRowTitle::ringMargin;
+        QCOMPARE((QList{at(row.chips()[0]), at(row.chips()[10]), at(row.chips()[11]),
+                        at(title) + QPoint(title->width() - ring, ring)}),
+                 (QList{QPoint(88, 0), QPoint(358, 0), QPoint(88, 27), QPoint(78, 3)}));
+        QCOMPARE(row.chips().at(19)->size(), QSize(22, 22));
 
         // The arrow keys move along the row, and from its first chip to its title.
         row.chips().at(0)->setFocus(Qt::TabFocusReason);
@@ -170,37 +152,33 @@ private slots:
         layout->setSpacing(5);
         layout->setLineSpacing(7);
         layout->setContentsMargins(4, 3, 6, 2);
-        QWidgetList children;
-        for (const QRect &rect : placed) {
-            children << new QWidget(&container);
-            children.last()->setFixedSize(rect.size());
-            layout->addWidget(children.last());
-            if (children.size() == 1) {
-                auto *hidden = new QWidget(&container);
-                hidden->setFixedSize(400, 400);
-                hidden->hide();
-                layout->addWidget(hidden);
-            }
-        }
-        layout->setGeometry(QRect(15, 40, width + 10, 500));
-        Rects shown;
-        for (QWidget *child : children)
-            shown << child->geometry().translated(-19, -43);
-        QCOMPARE(shown, placed);
+        const auto add = [&](QSize size) {
+            auto *child = new QWidget(&container);
+            child->setFixedSize(size);
+            layout->addWidget(child);
+            return child;
+        };
         // What the rows need: the widest by all of them, and 5 of margins down.
         // Ideally one row; at least the widest and the tallest; margins around.
+        QWidgetList children;
         QRect needed;
-        int across = -5, widest = 0, tallest = 0;
+        QSize largest(0, 0);
+        int across = -5;
         for (const QRect &rect : placed) {
+            children << add(rect.size());
+            if (children.size() == 1)
+                add({400, 400})->hide();
             needed |= rect;
+            largest = largest.expandedTo(rect.size());
             across += rect.width() + 5;
-            widest = std::max(widest, rect.width());
-            tallest = std::max(tallest, rect.height());
         }
+        layout->setGeometry(QRect(15, 40, width + 10, 500));
+        for (qsizetype i = 0; i < placed.size(); ++i)
+            QCOMPARE(children.at(i)->geometry().translated(-19, -43), placed.at(i));
         QCOMPARE(layout->sizeThatFits(width), QSizeF(needed.size()));
         QCOMPARE(layout->heightForWidth(width + 10), needed.height() + 5);
-        QCOMPARE(layout->sizeHint(), QSize(std::max(across, 0) + 10, tallest + 5));
-        QCOMPARE(layout->minimumSize(), QSize(widest + 10, tallest + 5));
+        QCOMPARE(layout->sizeHint(), QSize(std::max(across, 0) + 10, largest.height() + 5));
+        QCOMPARE(layout->minimumSize(), largest + QSize(10, 5));
     }
 };
 

@@ -13,7 +13,6 @@ inline QPalette make(QColor window, QColor text, QColor button, QColor base, QCo
                      text, Qt::white, base, window);
     palette.setColor(QPalette::Highlight, highlight);
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, QColor(text.red(), text.green(), text.blue(), 128));
     return palette;
 }
 
