@@ -11,10 +11,6 @@
 class MemoryStore final : public SettingsStore
 {
 public:
-    explicit MemoryStore(QStringList &log)
-        : log(log)
-    {
-    }
     Settings load() const override { return stored; }
     void save(const Settings &settings) override
     {
@@ -25,7 +21,7 @@ public:
 
     Settings stored;
     int saves = 0;
-    QStringList &log;
+    QStringList log; // its saves, and the model's notices among them
 };
 
 // What the model starts from; null and empty members are the real thing.
@@ -67,9 +63,36 @@ struct ModelFixture
             QObject::connect(model.get(), notice, [this, name] { log.append(name); });
     }
 
-    QStringList log;
-    MemoryStore store{log};
+    MemoryStore store;
+    QStringList &log = store.log;
     QStringList copiedTexts;
     QList<std::optional<std::chrono::milliseconds>> copyDelays;
     std::unique_ptr<GeneratorModel> model;
 };
+
+#ifdef QT_WIDGETS_LIB
+#include <QTest>
+#include <QWidget>
+
+// One of our windows over the fixture's model, shown and active at its own
+// size (a content view alone, at its ideal one); its parts found by name.
+template <typename View> struct ShownFixture : ModelFixture
+{
+    explicit ShownFixture(const ModelOptions &options = {})
+        : ModelFixture(options)
+        , view(*model)
+    {
+        if (!view.testAttribute(Qt::WA_Resized))
+            view.resize(view.sizeHint());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+    }
+    template <typename T = QWidget> T *find(const char *name = nullptr) const
+    {
+        return view.template findChild<T *>(QString::fromLatin1(name));
+    }
+    QPoint at(const QWidget *part) const { return part->mapTo(&view, QPoint()); }
+
+    View view;
+};
+#endif
