@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRect>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -32,22 +31,22 @@ inline bool onWayland()
 
 // A tool's output, or nothing when it failed. The event loop runs meanwhile:
 // while this process owns the clipboard, xclip waits for its answer.
-inline std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
-                                         const QByteArray &input = {}, int timeout = 30'000)
+inline std::optional<QByteArray>
+runTool(const QString &tool, const QStringList &arguments, const QByteArray &input = {},
+        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+        int timeout = 30'000)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     QSignalSpy finished(&process, &QProcess::finished);
     process.start(tool, arguments);
     process.write(input);
     process.closeWriteChannel();
-    if (!finished.wait(timeout)) {
-        process.kill();
-        process.waitForFinished();
-        return std::nullopt;
-    }
-    if (process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput();
+    if (finished.wait(timeout) && process.exitCode() == 0)
+        return process.readAllStandardOutput();
+    process.kill();
+    process.waitForFinished();
+    return std::nullopt;
 }
 
 // The value of a script of GNOME Shell's (through its Eval) or of KWin's.
@@ -75,7 +74,9 @@ inline QByteArray paste(const QString &type = QStringLiteral("text"))
     // KWin tells a reader of an empty clipboard nothing at all, and wl-paste
     // waits for good: no list of types within two seconds (which asks nothing
     // of a slow owner) means nothing to paste.
-    if (desktop() == Desktop::kwin && !runTool("wl-paste", {"--list-types"}, {}, 2000))
+    if (desktop() == Desktop::kwin
+        && !runTool("wl-paste", {"--list-types"}, {}, QProcessEnvironment::systemEnvironment(),
+                    2000))
         return "(nothing)";
     const bool list = type == u"TARGETS", text = type == u"text";
     return (onWayland() ? runTool("wl-paste", list ? QStringList{"--list-types"}
@@ -124,49 +125,34 @@ inline bool isMarked()
            && paste("x-kde-passwordManagerHint") == "secret";
 }
 
-// The compositor's focused window: app id, shell ("xdg_shell" if native), place.
-struct FocusedWindow
+// The compositor's focused window as "APP_ID SHELL", the shell "xdg_shell"
+// if native; empty for none, and on X11, where the suite gives the focus.
+inline QString focusedWindow()
 {
-    QString appId;
-    QString shell;
-    QRect rect;
-};
-
-inline FocusedWindow focusedWindow()
-{
-    if (desktop() == Desktop::x11)
-        return {}; // no window manager: the suite gives the focus itself
-    if (desktop() == Desktop::sway) {
-        QList<QJsonObject> nodes{
-            QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or("")).object()};
-        while (!nodes.isEmpty()) {
+    switch (desktop()) {
+    case Desktop::x11:
+        return {};
+    case Desktop::sway:
+        for (QList nodes{
+                 QJsonDocument::fromJson(runTool("swaymsg", {"-t", "get_tree"}).value_or(""))
+                     .object()};
+             !nodes.isEmpty();) {
             const QJsonObject node = nodes.takeLast();
-            const QJsonObject r = node["rect"].toObject();
             if (node["focused"].toBool())
-                return {
-                    node["app_id"].toString(), node["shell"].toString(),
-                    QRect(r["x"].toInt(), r["y"].toInt(), r["width"].toInt(), r["height"].toInt())};
+                return (node["app_id"].toString() + ' ' + node["shell"].toString()).trimmed();
             for (const QJsonValue &child : node["nodes"].toArray())
                 nodes.append(child.toObject());
         }
         return {};
+    case Desktop::gnome:
+        return desktopEval("const w = global.display.focus_window; w ? w.get_wm_class() + ' ' + "
+                           "(w.get_client_type() == 0 ? 'xdg_shell' : 'xwayland') : '';");
+    case Desktop::kwin:
+        break;
     }
-    // GNOME's and KWin's own scripts tell it as "APP_ID SHELL X Y WIDTH HEIGHT".
-    const QStringList parts =
-        (desktop() == Desktop::gnome ? desktopEval(R"(
-            const w = global.display.focus_window;
-            const r = w?.get_frame_rect();
-            w ? [w.get_wm_class(), w.get_client_type() == 0 ? 'xdg_shell' : 'xwayland',
-                 r.x, r.y, r.width, r.height].join(' ') : '';)")
-                                     : desktopEval(R"(((w, r) => w ? [w.resourceClass,
-                       String(w).startsWith('KWin::X11') ? 'xwayland' : 'xdg_shell',
-                       r.x, r.y, r.width, r.height].join(' ') : '')(
-                       activeWindow, activeWindow && activeWindow.bufferGeometry))"))
-            .split(u' ');
-    if (parts.size() != 6)
-        return {};
-    return {parts[0], parts[1],
-            QRect(parts[2].toInt(), parts[3].toInt(), parts[4].toInt(), parts[5].toInt())};
+    return desktopEval("activeWindow ? activeWindow.resourceClass + ' ' + "
+                       "(String(activeWindow).startsWith('KWin::X11') ? 'xwayland' : "
+                       "'xdg_shell') : ''");
 }
 
 // The running helpers of this build, not another checkout's; only root sees them.

@@ -10,12 +10,10 @@
 // too large to read.
 inline int copiesInMemory(qint64 pid, const QString &text)
 {
-    QByteArray utf32;
-    for (const char32_t c : text.toUcs4())
-        utf32.append(reinterpret_cast<const char *>(&c), sizeof c);
+    const QList<uint> utf32 = text.toUcs4();
     const QByteArray forms[] = {
         QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2), text.toUtf8(),
-        utf32};
+        QByteArray(reinterpret_cast<const char *>(utf32.constData()), utf32.size() * 4)};
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
     QFile memory(QStringLiteral("/proc/%1/mem").arg(pid));
     if (!maps.open(QIODevice::ReadOnly)
@@ -60,7 +58,8 @@ inline bool lockedInMemory(const void *address)
         const QByteArray first = line.left(line.indexOf(' '));
         if (first.contains('-') && !first.contains(':')) {
             const QList<QByteArray> range = first.split('-');
-            inside = range[0].toULongLong(nullptr, 16) <= at && at < range[1].toULongLong(nullptr, 16);
+            inside =
+                range[0].toULongLong(nullptr, 16) <= at && at < range[1].toULongLong(nullptr, 16);
         } else if (inside && first == "VmFlags:") {
             return line.split(' ').contains("lo");
         }

@@ -31,6 +31,7 @@ public:
         m_process.setWorkingDirectory(m_home.path());
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.setStandardOutputFile(m_home.filePath("log"), QIODevice::Append);
+        m_process.setChildProcessModifier([] { ::setpgid(0, 0); }); // its bus goes with it
     }
 
     ~RunningManager()
@@ -40,11 +41,11 @@ public:
         stop();
     }
 
-    // Started and watching, or false with what it printed.
+    // Started and watching, or false with what it printed. A first start in
+    // a fresh home sets itself up, which in a busy clean root took GPaste
+    // over a minute once: a second try is given.
     bool start()
     {
-        // A first start in a fresh home sets itself up, which in a busy clean
-        // root took GPaste over a minute once: a second try is given.
         for (int attempt = 1; attempt <= 2; ++attempt) {
             if (launch() && awaitWatching())
                 return true;
@@ -65,39 +66,45 @@ public:
             return true;
         if (paste("TARGETS").contains("application/x-tessellon-copy-id"))
             return false;
-        if (!m_refills)
-            m_refills = refillsOwnerlessClipboard();
+        if (!m_refills) { // does a probe served for one paste come back once nobody owns it?
+            onWayland()
+                ? runTool("wl-copy", {"--paste-once"}, "(probe)")
+                : runTool("xclip", {"-selection", "clipboard", "-loops", "1", "-i"}, "(probe)");
+            QTest::qWait(1500);
+            paste();
+            QTest::qWait(1500);
+            m_refills = paste() == "(probe)";
+        }
         return *m_refills;
     }
 
     // CopyQ's, GPaste's or Klipper's history, newest first.
     QByteArrayList history() const
     {
-        if (m_name == u"klipper") {
-            QDBusInterface history(klipper, "/klipper", "org.kde.klipper.klipper");
-            QByteArrayList items;
-            for (const QString &item :
-                 QDBusReply<QStringList>(history.call("getClipboardHistoryMenu")).value())
-                items << item.toUtf8();
-            return items;
-        }
-        if (m_name == u"gpaste") // one line each: a password has no line break
-            return client({"--raw", "history"}).value_or("").split('\n');
         QByteArrayList items;
-        const int count = client({"count"}).value_or("0").trimmed().toInt();
-        for (int row = 0; row < count; ++row)
-            items << client({"read", QString::number(row)}).value_or("(unread)");
+        if (m_name == u"klipper") {
+            QDBusInterface klipper(klipperService, "/klipper", "org.kde.klipper.klipper");
+            for (const QString &item :
+                 QDBusReply<QStringList>(klipper.call("getClipboardHistoryMenu")).value())
+                items << item.toUtf8();
+        } else if (m_name == u"gpaste") { // one line each: a password has no line break
+            items = client({"--raw", "history"}).value_or("").split('\n');
+        } else {
+            for (int row = 0, count = client({"count"}).value_or("0").trimmed().toInt();
+                 row < count; ++row)
+                items << client({"read", QString::number(row)}).value_or("(unread)");
+        }
         return items;
     }
 
 private:
-    // xfce4-clipman 1.6.6 stops without a session bus: it gets one of its own.
+    // xfce4-clipman 1.6.6 stops without a session bus, and GPaste would be
+    // started on one: each gets one of its own.
     bool launch()
     {
-        m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
         if (m_name == u"keeper")
             m_process.start(QCoreApplication::applicationDirPath() + "/clipboard_keeper");
-        else if (m_name == u"gpaste") // on a bus of its own, which it would be started on
+        else if (m_name == u"gpaste")
             m_process.start("dbus-run-session", {"--", "sh", "-c",
                                                  "echo \"$DBUS_SESSION_BUS_ADDRESS\" >bus && "
                                                  "exec /usr/libexec/gpaste/gpaste-daemon"});
@@ -111,7 +118,7 @@ private:
     void stop()
     {
         if (m_process.state() == QProcess::Running)
-            ::kill(-pid_t(m_process.processId()), SIGKILL); // with its bus
+            ::kill(-pid_t(m_process.processId()), SIGKILL);
         m_process.waitForFinished();
         QFile::remove(m_home.filePath("bus"));
     }
@@ -119,18 +126,12 @@ private:
     bool awaitWatching()
     {
         const auto running = [&] { return m_process.state() == QProcess::Running; };
-        if (m_name == u"klipper") { // its name on the bus, not an earlier one's
-            return QTest::qWaitFor(
-                       [&] {
-                           return QDBusConnection::sessionBus()
-                                      .interface()
-                                      ->servicePid(klipper)
-                                      .value()
-                                  == m_process.processId();
-                       },
-                       20'000)
-                   && (QTest::qWait(1000), true); // and the clipboard watched
-        }
+        const auto serviceOurs = [&] { // Klipper's name on the bus, not an earlier one's
+            const auto *bus = QDBusConnection::sessionBus().interface();
+            return bus->servicePid(klipperService).value() == m_process.processId();
+        };
+        if (m_name == u"klipper")
+            return QTest::qWaitFor(serviceOurs, 20'000) && (QTest::qWait(1000), true);
         if (m_name == u"copyq" || m_name == u"gpaste") {
             const QString asked = m_name == u"copyq" ? "count" : "history";
             return QTest::qWaitFor([&] { return !running() || client({asked}).has_value(); },
@@ -139,17 +140,6 @@ private:
         }
         QTest::qWait(2000); // its connection made, the clipboard watched
         return running();
-    }
-
-    // Does a probe served for one paste come back once nobody owns the clipboard?
-    static bool refillsOwnerlessClipboard()
-    {
-        onWayland() ? runTool("wl-copy", {"--paste-once"}, "(probe)")
-                    : runTool("xclip", {"-selection", "clipboard", "-loops", "1", "-i"}, "(probe)");
-        QTest::qWait(1500);
-        paste();
-        QTest::qWait(1500);
-        return paste() == "(probe)";
     }
 
     // The manager's command line: copyq or gpaste-client.
@@ -171,7 +161,7 @@ private:
         return client.readAllStandardOutput();
     }
 
-    static inline const QString klipper = QStringLiteral("org.kde.klipper");
+    static inline const QString klipperService = QStringLiteral("org.kde.klipper");
     QString m_name;
     QTemporaryDir m_home;
     QProcess m_process;

@@ -1,8 +1,7 @@
-// A test fixture, not a product: what clipboard managers with a "keep the
-// clipboard" option do (on X11 the persistence of parcellite, clipit or
-// diodon; on wlroots wl-clip-persist). Each item another program puts on
-// the clipboard is read whole, every type of it, and put back by this
-// program a moment later, so that it outlives its owner. Runs until killed.
+// A test fixture, not a product: a clipboard manager's "keep the clipboard"
+// (parcellite's, clipit's or diodon's persistence on X11, wl-clip-persist on
+// wlroots). A moment after another program copies, every type of its item is
+// read and served by this program instead, so that it outlives its owner.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
