@@ -5,10 +5,12 @@
 #include "core/PasswordRules.h"
 #include "core/SiteRules.h"
 #include "core/Wordlist.h"
+#include "core/WordlistVerdict.h"
 #include "startup/CommandLineUsage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -105,9 +107,14 @@ public:
         "rules", tr("A site's password rules: \"minlength: 8; required: digit\"."), tr("rules")};
     QCommandLineOption site{"site", tr("Apply the known rules of a site."), tr("domain")};
     QCommandLineOption wordList{"word-list",
-                                tr("The word list for passphrases: en, de or pt_BR; "
-                                   "the language's own until chosen."),
+                                tr("The word list for passphrases: %1 or a file of one word a "
+                                   "line; the language's own until chosen.")
+                                    .arg(Wordlist::names().join(u", ")),
                                 tr("name")};
+    QCommandLineOption checkWordList{"check-word-list",
+                                     tr("Tell what a word-list file holds, and what of it is "
+                                        "left out and why, then exit."),
+                                     tr("file")};
     QCommandLineOption maxLength{
         "max-length", tr("At most n characters in a passphrase; 0 for no limit."), tr("n")};
     QCommandLineOption defaults{"defaults",
@@ -182,9 +189,16 @@ std::optional<UsageError> readChoices(const QCommandLineParser &parser, const Op
 {
     if (parser.isSet(options.wordList)) {
         request.wordList = parser.value(options.wordList);
-        if (!Wordlist::names().contains(*request.wordList))
-            return UsageError{CommandLineRequest::tr("--word-list must be %1, not '%2'.")
-                                  .arg(Wordlist::names().join(u", "), *request.wordList)};
+        if (!Wordlist::names().contains(*request.wordList)) {
+            // Not a shipped name: a file, read now so that its faults are told first.
+            request.wordList = QFileInfo(*request.wordList).absoluteFilePath();
+            const WordlistVerdict &verdict = Wordlist::own(*request.wordList);
+            if (!verdict.usable())
+                return UsageError{CommandLineRequest::tr("--word-list must be %1 or a word list, "
+                                                         "and '%2' is not: %3")
+                                      .arg(Wordlist::names().join(u", "),
+                                           parser.value(options.wordList), verdict.summary())};
+        }
     }
     if (parser.isSet(options.mode)) {
         request.mode = generatorModeFromRawValue(parser.value(options.mode));
@@ -246,7 +260,10 @@ Settings CommandLineRequest::applied(Settings base) const
     base.requireEachGroup = requireEachGroup.value_or(base.requireEachGroup);
     base.passwordRules = passwordRules.value_or(base.passwordRules);
     base.passphraseLimit = passphraseLimit.value_or(base.passphraseLimit);
-    base.wordList = wordList.value_or(base.wordList);
+    if (wordList) {
+        base.wordList = *wordList;
+        base.wordListSha256.clear(); // the file as read now
+    }
     return base;
 }
 
@@ -259,12 +276,13 @@ parseCommandLine(const QStringList &arguments)
         "Prints passwords or passphrases from the system's secure random source, one "
         "per line. Options not given come from the settings of the Tessellon window "
         "(never changed from here), or from the defaults with --defaults."));
-    parser.addOptions({options.help,    options.version,    options.mode,        options.length,
-                       options.words,   options.characters, options.extra,       options.separators,
-                       options.exclude, options.keep,       options.requireEach, options.rules,
-                       options.site,    options.wordList,   options.maxLength,   options.defaults,
-                       options.count,   options.strength,   options.json,        options.copy,
-                       options.noClear});
+    parser.addOptions(
+        {options.help,     options.version,    options.mode,          options.length,
+         options.words,    options.characters, options.extra,         options.separators,
+         options.exclude,  options.keep,       options.requireEach,   options.rules,
+         options.site,     options.wordList,   options.checkWordList, options.maxLength,
+         options.defaults, options.count,      options.strength,      options.json,
+         options.copy,     options.noClear});
     if (!parser.parse(arguments))
         return UsageError{parser.errorText()};
     if (!parser.positionalArguments().isEmpty())
@@ -273,6 +291,10 @@ parseCommandLine(const QStringList &arguments)
     if (parser.isSet(options.help))
         return CommandLineAnswer{CommandLineUsage::namingTheProgram(
             parser.helpText(), QCoreApplication::applicationName())};
+    if (parser.isSet(options.checkWordList)) {
+        const WordlistVerdict verdict = WordlistVerdict::read(parser.value(options.checkWordList));
+        return CommandLineAnswer{verdict.summary() + u'\n', verdict.usable() ? 0 : 1};
+    }
     if (parser.isSet(options.version))
         return CommandLineAnswer{QStringLiteral("%1 %2\n").arg(
             QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};

@@ -44,6 +44,7 @@ public:
 struct CommandLineAnswer
 {
     QString text;
+    int status = 0; // the exit status
 };
 
 // A mistake in the options, told on standard error with exit status 2.

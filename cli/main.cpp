@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
     const Translations translations;
     const auto parsed = parseCommandLine(commandLineArguments(argc, argv));
     if (const auto *answer = std::get_if<CommandLineAnswer>(&parsed))
-        return written(answer->text.toUtf8()) ? 0 : writeError();
+        return written(answer->text.toUtf8()) ? answer->status : writeError();
     if (const auto *error = std::get_if<UsageError>(&parsed)) {
         print(
             stderr,

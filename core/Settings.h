@@ -32,9 +32,13 @@ struct Settings
     QString passwordRules = {};
     // At most this many UTF-16 units in a passphrase; 0 for no limit.
     qint64 passphraseLimit = 0;
-    // The shipped word list passphrases come from ("en", "de", "pt_BR");
-    // empty until chosen, when the interface's language decides.
+    // The word list passphrases come from: a shipped one ("en", "de",
+    // "pt_BR", "fr", "es") or the absolute path of the user's own; empty until chosen,
+    // when the interface's language decides.
     QString wordList = {};
+    // The SHA-256 (hex) of the user's own list when it was chosen, so that
+    // a file changed since is not taken for the one chosen; empty: any.
+    QString wordListSha256 = {};
 
     // Upper case, lower case, digits and symbols: 76 characters.
     static const CharacterSet &defaultEnabledCharacters();

@@ -2,13 +2,17 @@
 
 #include "core/ResourceFiles.h"
 #include "core/Settings.h"
+#include "core/WordlistVerdict.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
 #include <array>
 #include <atomic>
+#include <list>
+#include <map>
 #include <mutex>
 #include <optional>
 
@@ -44,10 +48,12 @@ struct Shipped
     QStringView autonym;
 };
 
-constexpr std::array<Shipped, 3> shipped{{
+constexpr std::array<Shipped, 5> shipped{{
     {"en"_L1, "wordlist.txt"_L1, u"English"},
     {"de"_L1, "wordlist-de.txt"_L1, u"Deutsch"},
     {"pt_BR"_L1, "wordlist-pt_BR.txt"_L1, u"Portugu\u00EAs (Brasil)"},
+    {"fr"_L1, "wordlist-fr.txt"_L1, u"Fran\u00E7ais"},
+    {"es"_L1, "wordlist-es.txt"_L1, u"Espa\u00F1ol"},
 }};
 
 // Which shipped list the interface's catalogue names, read when
@@ -115,7 +121,8 @@ void followInterface()
     // A catalogue names the list of its language, so that a language gains
     // its list where the list ships; the others keep English.
     const QString name = QCoreApplication::translate(
-        "Wordlist", "en", "the name of the shipped word list in this language: en, de or pt_BR");
+        "Wordlist", "en",
+        "the name of the shipped word list in this language: en, de, pt_BR, fr or es");
     interfaceList.store(indexOf(name).value_or(0), std::memory_order_relaxed);
 }
 
@@ -126,12 +133,58 @@ QString forInterface()
 
 QString chosen(const Settings &settings)
 {
+    if (ownChosen(settings))
+        return settings.wordList;
     return shipped[chosenIndex(settings)].name;
 }
 
 const QStringList &chosenWords(const Settings &settings)
 {
+    if (const WordlistVerdict *verdict = ownChosen(settings))
+        return verdict->words;
     return wordsAt(chosenIndex(settings));
+}
+
+const WordlistVerdict *ownChosen(const Settings &settings)
+{
+    if (!isOwnFile(settings.wordList))
+        return nullptr;
+    const WordlistVerdict &verdict = own(settings.wordList);
+    const bool same = settings.wordListSha256.isEmpty()
+                      || settings.wordListSha256 == QLatin1StringView(verdict.sha256);
+    return verdict.usable() && same ? &verdict : nullptr;
+}
+
+bool isOwnFile(const QString &name)
+{
+    return !name.isEmpty() && QDir::isAbsolutePath(name);
+}
+
+namespace {
+
+// Each path's readings, the latest last; every reading is kept, so that
+// no list handed out is freed while a passphrase is drawn from it.
+const WordlistVerdict &ownReading(const QString &path, bool again)
+{
+    static std::mutex guard;
+    static std::map<QString, std::list<WordlistVerdict>> readings;
+    const std::scoped_lock lock(guard);
+    std::list<WordlistVerdict> &kept = readings[path];
+    if (again || kept.empty())
+        kept.push_back(WordlistVerdict::read(path));
+    return kept.back();
+}
+
+} // namespace
+
+const WordlistVerdict &own(const QString &path)
+{
+    return ownReading(path, false);
+}
+
+const WordlistVerdict &readOwn(const QString &path)
+{
+    return ownReading(path, true);
 }
 
 QStringList fromFile(const QString &path)

@@ -229,16 +229,24 @@
         <translation>الحد الأقصى لعدد أحرف عبارة المرور؛ 0 بلا حد.</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>قائمة كلمات عبارات المرور: ⁨en⁩ أو ⁨de⁩ أو ⁨pt_BR⁩؛ قائمة لغة الواجهة ما لم تُختر غيرها.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>اسم</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>يجب أن تكون قيمة ⁦--word-list⁩ ⁨%1⁩، وليس &apos;⁨%2⁩&apos;.</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>عرض ما يحتويه ملف قائمة الكلمات، وما يُستبعد منه ولماذا، ثم الخروج.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>يجب أن تكون قيمة ⁦--word-list⁩ إحدى ⁨%1⁩ أو قائمة كلمات، والقيمة &apos;⁨%2⁩&apos; ليست كذلك: ⁨%3⁩</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>قائمة كلمات عبارات المرور: ⁨%1⁩ أو ملف فيه كلمة في كل سطر؛ قائمة لغة الواجهة ما لم تُختر غيرها.</translation>
     </message>
 </context>
 <context>
@@ -721,8 +729,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>تعذّرت قراءة الملف.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>حجم الملف أكبر من 4 ميبيبايت: لا توجد قائمة كلمات بهذا الطول.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>الملف ليس نصًا بترميز UTF-8.</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>الكلمات المعتمدة: %1، بمعدل %2 بت لكل كلمة.</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>أقل من كلمتين مختلفتين.</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>التكرارات المحذوفة: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>أسطر مستبعدة لاحتوائها على حرف تحكم غير مرئي: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>أسطر مستبعدة لاحتوائها على مسافة داخل كلمة: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>أسطر مستبعدة لاحتوائها على فاصل داخل كلمة: %1.</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>أقل من 1,296 كلمة: تضيف كل كلمة أقل من 10.3 بت، لذا تحتاج عبارة المرور إلى عدد أكبر من الكلمات.</translation>
     </message>
 </context>
 <context>
@@ -766,6 +817,30 @@
     <message>
         <source>List</source>
         <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>من ملف…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>اختيار قائمة كلمات</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>قوائم الكلمات (*.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>لا يمكن استخدام «⁨%1⁩»: ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>تغيّر «⁨%1⁩» منذ اختياره: اختره مجددًا لاستخدامه.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>لم يعد من الممكن استخدام «⁨%1⁩»: ⁨%2⁩</translation>
     </message>
 </context>
 </TS>

@@ -229,16 +229,24 @@
         <translation>Höchstens n Zeichen pro Passphrase; 0 für keine Grenze.</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>Die Wortliste für Passphrasen: en, de oder pt_BR; bis zur Wahl die der Sprache.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>--word-list muss %1 sein, nicht „%2“.</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>Anzeigen, was eine Wortlisten-Datei enthält, was davon ausgelassen wird und warum, und beenden.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>--word-list muss %1 oder eine Wortliste sein, und „%2“ ist keine: %3</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>Die Wortliste für Passphrasen: %1 oder eine Datei mit einem Wort je Zeile; bis zur Wahl die der Sprache.</translation>
     </message>
 </context>
 <context>
@@ -669,8 +677,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>Die Datei ist größer als 4 MiB: So lang ist keine Wortliste.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>Übernommene Wörter: %1, %2 Bit pro Wort.</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>Weniger als zwei verschiedene Wörter.</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>Entfernte Duplikate: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>Wegen eines unsichtbaren Steuerzeichens ausgelassene Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>Wegen eines Leerzeichens im Wort ausgelassene Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>Wegen eines Trenners im Wort ausgelassene Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>Weniger als 1.296 Wörter: Jedes bringt weniger als 10,3 Bit, eine Passphrase braucht also mehr davon.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +765,30 @@
     <message>
         <source>List</source>
         <translation>Liste</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>Aus einer Datei…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>Wortliste auswählen</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>Wortlisten (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>„%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>„%1“ wurde seit der Auswahl geändert: Wählen Sie die Datei erneut, um sie zu verwenden.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>„%1“ kann nicht mehr verwendet werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -229,16 +229,24 @@
         <translation>Como máximo n caracteres por frase de contraseña; 0 para no poner límite.</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>La lista de palabras de las frases de contraseña: en, de o pt_BR; la del idioma mientras no se elija otra.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>nombre</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>--word-list debe ser %1, no &apos;%2&apos;.</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>Indica qué contiene un archivo de lista de palabras, qué se descarta y por qué, y termina.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>--word-list debe ser %1 o una lista de palabras, y &apos;%2&apos; no lo es: %3</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>La lista de palabras de las frases de contraseña: %1 o un archivo de una palabra por línea; la del idioma mientras no se elija otra.</translation>
     </message>
 </context>
 <context>
@@ -669,8 +677,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>El archivo ocupa más de 4 MiB: ninguna lista de palabras es tan larga.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>El archivo no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>Palabras conservadas: %1, %2 bits por palabra.</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>Menos de dos palabras distintas.</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>Repeticiones descartadas: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>Líneas descartadas por un carácter de control invisible: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>Líneas descartadas por un espacio dentro de una palabra: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>Líneas descartadas por un separador dentro de una palabra: %1.</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>Menos de 1296 palabras: cada una aporta menos de 10,3 bits, así que una frase de contraseña necesita más.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +765,30 @@
     <message>
         <source>List</source>
         <translation>Lista</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>Desde un archivo…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>Elegir una lista de palabras</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>Listas de palabras (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>“%1” no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>“%1” ha cambiado desde que se eligió: vuelve a elegirlo para usarlo.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>“%1” ya no se puede usar: %2</translation>
     </message>
 </context>
 </TS>

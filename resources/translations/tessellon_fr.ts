@@ -229,16 +229,24 @@
         <translation>Au plus n caractères par phrase de passe&#xa0;; 0 pour aucune limite.</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>La liste de mots des phrases de passe&#xa0;: en, de ou pt_BR&#xa0;; celle de la langue tant qu’aucune n’est choisie.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>nom</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>--word-list doit être %1, et non «&#xa0;%2&#xa0;».</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>Indiquer ce que contient un fichier de liste de mots, ce qui en est écarté et pourquoi, puis quitter.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>--word-list doit valoir %1 ou une liste de mots, et «&#xa0;%2&#xa0;» n’en est pas une&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>La liste de mots des phrases de passe&#xa0;: %1 ou un fichier d’un mot par ligne&#xa0;; celle de la langue tant qu’aucune n’est choisie.</translation>
     </message>
 </context>
 <context>
@@ -480,7 +488,7 @@
     </message>
     <message>
         <source>No password length meets the rule “%1”.</source>
-        <translation>Aucune longueur de mot de passe ne respecte la règle « %1 ».</translation>
+        <translation>Aucune longueur de mot de passe ne respecte la règle «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The rules ask for more than 16 groups of characters.</source>
@@ -669,8 +677,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>Le fichier est illisible.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>Le fichier dépasse 4&#xa0;Mio&#xa0;: aucune liste de mots n’est aussi longue.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Le fichier n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>Mots retenus&#xa0;: %1, %2&#xa0;bits par mot.</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>Moins de deux mots différents.</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>Doublons écartés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>Lignes écartées pour un caractère de contrôle invisible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>Lignes écartées pour un espace dans un mot&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>Lignes écartées pour un séparateur dans un mot&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>Moins de 1&#x202f;296 mots&#xa0;: chacun apporte moins de 10,3&#xa0;bits, il en faut donc davantage par phrase de passe.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +765,30 @@
     <message>
         <source>List</source>
         <translation>Liste</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>Depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>Choisir une liste de mots</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>Listes de mots (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas utilisable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>«&#xa0;%1&#xa0;» a changé depuis qu’il a été choisi&#xa0;: choisissez-le de nouveau pour l’utiliser.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est plus utilisable&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

@@ -229,16 +229,24 @@
         <translation>パスフレーズを最大 n 文字にします。0 で制限なし。</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>パスフレーズの単語リスト（en、de、pt_BR）。選ぶまでは表示言語のリスト。</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>名前</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>--word-list には %1 を指定してください（&apos;%2&apos; は無効です）。</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>単語リストのファイルの内容と、除外される部分およびその理由を表示して終了します。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>--word-list には %1 のいずれか、または単語リストを指定してください。&apos;%2&apos; は使用できません：%3</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>パスフレーズの単語リスト（%1、または1行に1語のファイル）。選ぶまでは表示言語のリスト。</translation>
     </message>
 </context>
 <context>
@@ -656,8 +664,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>ファイルが 4 MiB を超えています。これほど長い単語リストはありません。</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>ファイルが UTF-8 のテキストではありません。</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>採用した単語：%1語、1語あたり%2ビット。</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>異なる単語が2つ未満です。</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>除外した重複：%1語。</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>見えない制御文字を含むため除外した行：%1。</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>単語内に空白を含むため除外した行：%1。</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>単語内に区切り文字を含むため除外した行：%1。</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>単語が1,296語未満です。1語あたり10.3ビットに届かないため、パスフレーズにはより多くの単語が必要です。</translation>
     </message>
 </context>
 <context>
@@ -701,6 +752,30 @@
     <message>
         <source>List</source>
         <translation>リスト</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>ファイルから…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>単語リストを選択</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>単語リスト (*.txt);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>「%1」は使用できません：%2</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>「%1」は選択後に変更されています。使用するには選択し直してください。</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>「%1」は使用できなくなりました：%2</translation>
     </message>
 </context>
 </TS>

@@ -229,16 +229,24 @@
         <translation>No máximo n caracteres por frase secreta; 0 para não ter limite.</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>A lista de palavras das frases secretas: en, de ou pt_BR; a do idioma até que se escolha uma.</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>nome</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>--word-list deve ser %1, não &apos;%2&apos;.</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>Informa o que um arquivo de lista de palavras contém, o que fica de fora e por quê, e sai.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>arquivo</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>--word-list deve ser %1 ou uma lista de palavras, e &apos;%2&apos; não é: %3</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>A lista de palavras das frases secretas: %1 ou um arquivo com uma palavra por linha; a do idioma até que se escolha uma.</translation>
     </message>
 </context>
 <context>
@@ -669,8 +677,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>pt_BR</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>Não foi possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>O arquivo tem mais de 4 MiB: nenhuma lista de palavras é tão longa.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>O arquivo não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>Palavras aproveitadas: %1, %2 bits por palavra.</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>Menos de duas palavras diferentes.</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>Repetições descartadas: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>Linhas descartadas por um caractere de controle invisível: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>Linhas descartadas por um espaço dentro de uma palavra: %1.</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>Linhas descartadas por um separador dentro de uma palavra: %1.</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>Menos de 1.296 palavras: cada uma acrescenta menos de 10,3 bits, então uma frase secreta precisa de mais delas.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +765,30 @@
     <message>
         <source>List</source>
         <translation>Lista</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>De um arquivo…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>Escolher uma lista de palavras</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>Listas de palavras (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>Não é possível usar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>“%1” mudou desde que foi escolhido: escolha-o de novo para usá-lo.</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>Não é mais possível usar “%1”: %2</translation>
     </message>
 </context>
 </TS>

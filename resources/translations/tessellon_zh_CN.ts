@@ -229,16 +229,24 @@
         <translation>密码短语最多 n 个字符；0 表示不限。</translation>
     </message>
     <message>
-        <source>The word list for passphrases: en, de or pt_BR; the language&apos;s own until chosen.</source>
-        <translation>密码短语的单词列表：en、de 或 pt_BR；未选择时使用界面语言的列表。</translation>
-    </message>
-    <message>
         <source>name</source>
         <translation>名称</translation>
     </message>
     <message>
-        <source>--word-list must be %1, not &apos;%2&apos;.</source>
-        <translation>--word-list 必须是 %1，而不是 &apos;%2&apos;。</translation>
+        <source>Tell what a word-list file holds, and what of it is left out and why, then exit.</source>
+        <translation>显示单词列表文件的内容、其中被排除的部分及原因，然后退出。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>--word-list must be %1 or a word list, and &apos;%2&apos; is not: %3</source>
+        <translation>--word-list 必须是 %1 之一或单词列表，而 &apos;%2&apos; 不是：%3</translation>
+    </message>
+    <message>
+        <source>The word list for passphrases: %1 or a file of one word a line; the language&apos;s own until chosen.</source>
+        <translation>密码短语的单词列表：%1 或每行一个单词的文件；未选择时使用界面语言的列表。</translation>
     </message>
 </context>
 <context>
@@ -656,8 +664,51 @@
     <name>Wordlist</name>
     <message>
         <source>en</source>
-        <comment>the name of the shipped word list in this language: en, de or pt_BR</comment>
+        <comment>the name of the shipped word list in this language: en, de, pt_BR, fr or es</comment>
         <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>WordlistVerdict</name>
+    <message>
+        <source>The file can&apos;t be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file is larger than 4 MiB: no word list is that long.</source>
+        <translation>文件大于 4 MiB：没有这么长的单词列表。</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>该文件不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>Words kept: %1, %2 bits a word.</source>
+        <translation>保留的单词：%1 个，每个单词 %2 比特。</translation>
+    </message>
+    <message>
+        <source>Fewer than two different words.</source>
+        <translation>不同的单词少于两个。</translation>
+    </message>
+    <message>
+        <source>Repeats dropped: %1.</source>
+        <translation>已去除的重复项：%1 个。</translation>
+    </message>
+    <message>
+        <source>Lines left out for an invisible control character: %1.</source>
+        <translation>因含有不可见控制字符而排除的行：%1。</translation>
+    </message>
+    <message>
+        <source>Lines left out for a space inside a word: %1.</source>
+        <translation>因单词内含有空格而排除的行：%1。</translation>
+    </message>
+    <message>
+        <source>Lines left out for a separator inside a word: %1.</source>
+        <translation>因单词内含有分隔符而排除的行：%1。</translation>
+    </message>
+    <message>
+        <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
+        <translation>单词少于 1296 个：每个单词提供的熵不足 10.3 比特，因此密码短语需要更多单词。</translation>
     </message>
 </context>
 <context>
@@ -701,6 +752,30 @@
     <message>
         <source>List</source>
         <translation>列表</translation>
+    </message>
+    <message>
+        <source>From a File…</source>
+        <translation>从文件选择…</translation>
+    </message>
+    <message>
+        <source>Choose a Word List</source>
+        <translation>选择单词列表</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt);;All files (*)</source>
+        <translation>单词列表 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used: %2</source>
+        <translation>无法使用“%1”：%2</translation>
+    </message>
+    <message>
+        <source>“%1” has changed since it was chosen: choose it again to use it.</source>
+        <translation>“%1”在选择后已被修改：请重新选择后再使用。</translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used any more: %2</source>
+        <translation>“%1”已无法使用：%2</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,7 @@ const char *const requireEachKey = "requireEachGroup";
 const char *const rulesKey = "passwordRules";
 const char *const passphraseLimitKey = "passphraseLimit";
 const char *const wordListKey = "wordList";
+const char *const wordListSha256Key = "wordListSha256";
 
 // Reads one member into target when it is present and not null. False
 // when the member cannot be converted, which spoils the whole document.
@@ -109,6 +110,7 @@ QByteArray encode(const Settings &settings)
         {rulesKey, utf8(settings.passwordRules)},
         {passphraseLimitKey, settings.passphraseLimit},
         {wordListKey, utf8(settings.wordList)},
+        {wordListSha256Key, utf8(settings.wordListSha256)},
     };
     // Qt's UTF-8 is always valid; replacing rather than throwing is moot.
     return QByteArray::fromStdString(object.dump(-1, ' ', false, Json::error_handler_t::replace));
@@ -136,7 +138,8 @@ std::optional<Settings> decode(const QByteArray &json)
         && readMember(document, requireEachKey, settings.requireEachGroup, asBool)
         && readMember(document, rulesKey, settings.passwordRules, asString)
         && readMember(document, passphraseLimitKey, settings.passphraseLimit, asInteger)
-        && readMember(document, wordListKey, settings.wordList, asString);
+        && readMember(document, wordListKey, settings.wordList, asString)
+        && readMember(document, wordListSha256Key, settings.wordListSha256, asString);
     if (!valid)
         return std::nullopt;
 

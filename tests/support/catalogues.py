@@ -23,7 +23,7 @@ SWITCHES = {("ChipRowTitle", "lower"): re.compile("lower|keep"),
             ("GeneratedPassword", "thousands"):
                 re.compile(r"thousands|[^|%]*%n[^|%]*(\|[^|%]*%n[^|%]*){3}"),
             # the shipped word list of the language, or English
-            ("Wordlist", "en"): re.compile("en|de|pt_BR")}
+            ("Wordlist", "en"): re.compile("en|de|pt_BR|fr|es")}
 PLACEHOLDER = re.compile(r"%(?:[1-9]|L?n)")
 
 
