@@ -80,8 +80,15 @@ WordlistVerdict WordlistVerdict::read(const QString &path)
         verdict.failure = Failure::unreadable;
         return verdict;
     }
-    // A device or pipe tells no size: read one byte past the limit to know.
-    const QByteArray data = file.read(largestFile + 1);
+    // A pipe tells no size and gives what it has: read until its end, or
+    // one byte past the limit, to know.
+    QByteArray data;
+    while (data.size() <= largestFile) {
+        const QByteArray piece = file.read(largestFile + 1 - data.size());
+        if (piece.isEmpty())
+            break;
+        data += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         verdict.failure = Failure::unreadable;
     else if (data.size() > largestFile)

@@ -84,8 +84,9 @@ private slots:
         refused("an unknown site", "--site example.invalid",
                 "No rules are known for the site 'example.invalid'.");
         refused("rules and a site", "'--rules=minlength: 8' --site=163.com", "contradict");
-        refused("a list not shipped", "--word-list fr",
-                "--word-list must be en, de, pt_BR, not 'fr'.");
+        refused("a list neither shipped nor a file", "--word-list xx",
+                "--word-list must be en, de, pt_BR, fr, es or a word list, and 'xx' is not: The "
+                "file can't be read.");
         // Characters that cannot be seen or typed back are refused by name.
         refused("newline", "--characters='ab\n'", "--characters holds U+000A");
         refused("zero-width space", "--separators=-\u200B", "--separators holds U+200B");
@@ -148,6 +149,22 @@ private slots:
             "\\{\"crackTime\":\"[^\"]+\",\"entropyBits\":36\\.312576247078\\d*,\"maxLength\":20,"
             "\"mode\":\"words\",\"poolSize\":7776,\"rating\":\"Weak\",\"text\":\"[a-z_-]{11,20}\","
             "\"unitCount\":3,\"wordList\":\"en\"\\}\\n");
+        // A list of one's own, judged as it is read: only what is kept counts.
+        row("a list of one's own",
+            "f=$(mktemp); printf 'alpha\\nBeta\\nbeta\\n' >$f; tessellon-cli --defaults -m words "
+            "-w 3 --word-list $f --json; s=$?; rm $f; exit $s",
+            0,
+            "\\{\"crackTime\":\"instantly\",\"entropyBits\":3,\"mode\":\"words\",\"poolSize\":2,"
+            "\"rating\":\"Weak\",\"text\":\"(alpha|Beta)(_(alpha|Beta)){2}\",\"unitCount\":3,"
+            "\"wordList\":\"/[^\"]+\"\\}\\n");
+        row("checking a list",
+            "printf '1 alpha\\n2 beta\\n3 al pha\\n' | "
+            "tessellon-cli --check-word-list /dev/stdin",
+            0,
+            "Words kept: 2, 1\\.0 bits a word\\. Lines left out for a space inside a word: 3\\. "
+            "Fewer than 1,296 words.*\\n");
+        row("checking no list", "tessellon-cli --check-word-list /dev/null", 1,
+            "Fewer than two different words\\.\\n");
         row("rules no password meets", "tessellon-cli --defaults -l 4 --rules 'required: [\u00e9]'",
             2, "",
             "tessellon-cli: No character that is on meets the rule \u201Crequired: "
@@ -203,7 +220,7 @@ private slots:
         };
         const QString resources = QStringLiteral(TESSELLON_SOURCE_DIR "/resources/");
         const QStringList listed = options(std::get<1>(run("tessellon-cli --help")));
-        QCOMPARE(listed.size(), 21);
+        QCOMPARE(listed.size(), 22);
         QCOMPARE(options(contents(resources + "tessellon-cli.bash-completion")), listed);
         QCOMPARE(options(QString(contents(resources + "tessellon-cli.1")).remove(u'\\')), listed);
     }

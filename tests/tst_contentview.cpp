@@ -143,6 +143,34 @@ private slots:
         QCOMPARE(w.settings().passphraseLimit, 24);
     }
 
+    // A list of one's own shows by its file's name with what reading it found; one changed or
+    // gone since is let go at start, and why is told.
+    void ownListAtStart()
+    {
+        QTemporaryDir home;
+        QFile file(home.filePath(u"mine.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("alpha\nbeta\n") > 0);
+        file.close();
+        const QString sha = u"e49c81e2d2f84e259d40e2fb8192f3bcd198b355184845d76d8f58807d0d78ee"_s;
+        for (const auto &[name, digest, shown, told] :
+             {std::tuple{"mine.txt", sha, "mine.txt", "Words kept: 2, 1.0 bits a word. Fewer"},
+              {"mine.txt", u"00"_s, "English",
+               "\u201Cmine.txt\u201D has changed since it was chosen: choose it again to use it."},
+              {"gone.txt", QString(), "English",
+               "\u201Cgone.txt\u201D can't be used any more: The file can't be read."}}) {
+            const QString path = home.filePath(QString::fromLatin1(name));
+            Window w({.start = {.mode = GeneratorMode::words,
+                                .wordList = path,
+                                .wordListSha256 = digest}});
+            QCOMPARE(w.panel()->findChild<QComboBox *>("wordList")->currentText(),
+                     QString::fromLatin1(shown));
+            auto *verdict = w.panel()->findChild<QLabel *>("wordListVerdict");
+            QVERIFY2(verdict->isVisible() && verdict->text().startsWith(QString::fromUtf8(told)),
+                     qPrintable(verdict->text()));
+            QCOMPARE(w.settings().wordList, digest == sha ? path : QString());
+        }
+    }
+
     void eachModesPanel_data()
     {
         QTest::addColumn<QList<int>>("keys"); // on the picker, from Basic

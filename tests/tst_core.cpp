@@ -10,6 +10,7 @@
 #include "core/Strength.h"
 #include "core/Superscript.h"
 #include "core/Wordlist.h"
+#include "core/WordlistVerdict.h"
 #include "support/ProcessMemory.h"
 #include "support/ScriptedRandomSource.h"
 
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <barrier>
@@ -253,6 +255,10 @@ private slots:
             "dc384a9c07454a2708eab76bb27b84d1f41a735493e454ef0b884efd1e90364f");
         row("wordlist-pt_BR.txt", sha256("wordlist-pt_BR.txt"),
             "e03a241cb53f251c9124ca85886e0316490319cca0eaea2c53883e89cefcafba");
+        row("wordlist-fr.txt", sha256("wordlist-fr.txt"),
+            "431c1d074225d2b7e82db857d7c3ea58051df546e7c8b74c1f6dcab36351fd56");
+        row("wordlist-es.txt", sha256("wordlist-es.txt"),
+            "0c639b0d58b6e56c18dcf418017ff341418a129e45fbf303361e8569edb02efe");
 
         // A site's own rules, found by its address.
         const auto site = [](const QString &address) {
@@ -280,7 +286,7 @@ private slots:
     }
 
     // Threads racing to the first use all get the one list, from the shipped file. Each
-    // shipped list holds 7,776 distinct words of lower-case letters (and the EFF's few hyphens).
+    // shipped list holds distinct words of lower-case letters (and the EFF's few hyphens).
     void shippedLists()
     {
         std::barrier start(8);
@@ -293,13 +299,90 @@ private slots:
         for (auto &data : seen)
             QCOMPARE(data.get(), Wordlist::words().constData());
         static const QRegularExpression letters(u"[\\p{Ll}-]+"_s); // the EFF's "drop-down"
-        for (const QString &name : {u"en"_s, u"de"_s, u"pt_BR"_s}) {
+        for (const auto &[name, size] : {std::pair(u"en"_s, 7776),
+                                         {u"de"_s, 7776},
+                                         {u"pt_BR"_s, 7776},
+                                         {u"fr"_s, 2048},
+                                         {u"es"_s, 2048}}) {
             const QStringList &words = Wordlist::words(name);
-            QCOMPARE(QSet<QString>(words.cbegin(), words.cend()).size(), 7776);
+            QCOMPARE(QSet<QString>(words.cbegin(), words.cend()).size(), size);
             for (const QString &word : words)
                 QVERIFY2(letters.match(word).capturedLength() == word.size(), qPrintable(word));
             QCOMPARE(Wordlist::chosen(Settings{.wordList = name}), name);
         }
+    }
+
+    // A list of one's own, read as the linter reads it: NFC first, blank
+    // lines and dice numbers gone, repeats case-folded, lines refused by number.
+    void judgesOwnLists_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("refused"); // line:why, why 0 control, 1 space, 2 separator
+        QTest::addColumn<QString>("summary"); // null: not compared
+        const auto row = [](const char *name, const QByteArray &data, const QString &kept,
+                            const QString &refused, const QString &summary = {}) {
+            QTest::newRow(name) << data << kept << refused << summary;
+        };
+        row("blanks and surrounding spaces", " alpha \n\n\tbeta\r\n\u3000gamma\u00A0",
+            "alpha|beta|gamma", "",
+            u"Words kept: 3, 1.6 bits a word. Fewer than 1,296 words: each adds less than "
+            "10.3 bits, so a passphrase needs more of them."_s);
+        row("dice form", "11111 alpha\n11112\tbeta\n\n", "alpha|beta", "");
+        row("a number is a word's own unless every line has one", "12 monkeys\nbeta\ngamma",
+            "beta|gamma", "1:1");
+        row("NFC, then repeats case-folded", "cafe\xcc\x81\ncaf\xc3\xa9\nCAF\xc3\x89\nzoo",
+            "caf\u00e9|zoo", "",
+            u"Words kept: 2, 1.0 bits a word. Repeats dropped: 2. Fewer "
+            "than 1,296 words: each adds less than 10.3 bits, so a "
+            "passphrase needs more of them."_s);
+        row("invisible characters and separators", "al\xe2\x80\x8bpha\nbe\x01ta\ne-mail\nx\ny",
+            "x|y", "1:0|2:0|3:2");
+        row("not UTF-8", "alpha\n\xff\nbeta", "", "", u"The file is not UTF-8 text."_s);
+        row("one word twice", "word\nWORD", "word", "",
+            u"Fewer than two different words. Repeats dropped: 1."_s);
+    }
+
+    void judgesOwnLists()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, kept);
+        QFETCH(QString, refused);
+        QFETCH(QString, summary);
+        const WordlistVerdict verdict = WordlistVerdict::judge(data);
+        QCOMPARE(verdict.words.join(u'|'), kept);
+        QStringList lines;
+        for (const auto &[line, why] : verdict.refused)
+            lines << u"%1:%2"_s.arg(line).arg(int(why));
+        QCOMPARE(lines.join(u'|'), refused);
+        QCOMPARE(verdict.usable(), kept.contains(u'|'));
+        if (!summary.isNull())
+            QCOMPARE(verdict.summary(), summary);
+    }
+
+    // The file as chosen, or the interface's list: a file changed since, or
+    // gone, or over the size limit is not taken for the one chosen.
+    void ownListChosenOnlyAsItWas()
+    {
+        QTemporaryDir home;
+        const QString path = home.filePath(u"mine.txt"_s), big = home.filePath(u"big.txt"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("alpha\nbeta\n") > 0);
+        file.close();
+        QFile large(big);
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(4 * 1024 * 1024 + 1));
+        const auto chosen = [&](const QString &list, const QString &digest) {
+            return Wordlist::chosen(Settings{.wordList = list, .wordListSha256 = digest});
+        };
+        QCOMPARE(chosen(path, {}), path);
+        QCOMPARE(Wordlist::chosenWords(Settings{.wordList = path}).join(u' '), u"alpha beta"_s);
+        QCOMPARE(
+            chosen(path, u"e49c81e2d2f84e259d40e2fb8192f3bcd198b355184845d76d8f58807d0d78ee"_s),
+            path);
+        QCOMPARE(chosen(path, u"00"_s), Wordlist::forInterface());
+        QCOMPARE(chosen(home.filePath(u"gone.txt"_s), {}), Wordlist::forInterface());
+        QCOMPARE(Wordlist::own(big).summary(),
+                 u"The file is larger than 4 MiB: no word list is that long."_s);
     }
 
     // Values below 2^32 mod n are drawn again; what is left maps to value % n.

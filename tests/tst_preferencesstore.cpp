@@ -24,12 +24,13 @@ QJsonObject object(const QByteArray &json)
     return QJsonDocument::fromJson(json).object();
 }
 
-// How the defaults are stored: all twelve members, sets as text in code order.
+// How the defaults are stored: all thirteen members, sets as text in code order.
 const QByteArray defaults =
     R"({"mode":"basic","length":16,"wordCount":5,"additionalCharacters":"","separators":"_",)"
     R"("enabledCharacters":"#$%&*+-/0123456789=@ABCDEFGHIJKLMNOPQRSTUVWXYZ\\^_)"
     R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true,)"
-    R"("requireEachGroup":false,"passwordRules":"","passphraseLimit":0,"wordList":""})";
+    R"("requireEachGroup":false,"passwordRules":"","passphraseLimit":0,"wordList":"",)"
+    R"("wordListSha256":""})";
 
 // The user's preferences in a fresh folder while it lives, the system-wide
 // ones in its "xdg" folder: tests never touch the real ones.
@@ -94,11 +95,12 @@ private slots:
             R"("x":{"length":"no"},"y":[1,{}],"mode":"advanced","wordCount":3,)"
             R"("enabledCharacters":"b😀a！","separators":".-","excludeAmbiguous":true,)"
             R"("autoClearClipboard":false,"requireEachGroup":true,"passwordRules":"required: digit",)"
-            R"("wordList":"de"})",
+            R"("wordList":"/home/me/words.txt","wordListSha256":"e49c"})",
             R"({"additionalCharacters":" \t\u0022\u005c|","length":20,"mode":"advanced",)"
             R"("wordCount":3,"enabledCharacters":"ab！😀","separators":"-.",)"
             R"("excludeAmbiguous":true,"autoClearClipboard":false,"requireEachGroup":true,)"
-            R"("passwordRules":"required: digit","wordList":"de"})");
+            R"("passwordRules":"required: digit","wordList":"/home/me/words.txt",)"
+            R"("wordListSha256":"e49c"})");
         // A byte-order mark before the document is allowed, whatever follows.
         row("\xEF\xBB\xBF{\"length\":20}", R"({"length":20})");
         row("\xEF\xBB\xBF{\"mode\":\"words\"}", R"({"mode":"words"})");
