@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <list>
@@ -185,6 +187,26 @@ const WordlistVerdict &own(const QString &path)
 const WordlistVerdict &readOwn(const QString &path)
 {
     return ownReading(path, true);
+}
+
+qsizetype prefixChain(const QStringList &words)
+{
+    // Shorter words first, so that each word's prefixes are counted before it.
+    QList<QStringView> byLength(words.cbegin(), words.cend());
+    std::ranges::stable_sort(byLength, {}, &QStringView::size);
+    QHash<QStringView, qsizetype> chain;
+    qsizetype longest = words.isEmpty() ? 0 : 1;
+    for (const QStringView word : byLength) {
+        qsizetype here = 1;
+        for (qsizetype n = 1; n < word.size(); ++n) {
+            const auto found = chain.constFind(word.first(n));
+            if (found != chain.cend())
+                here = std::max(here, *found + 1);
+        }
+        chain.insert(word, here);
+        longest = std::max(longest, here);
+    }
+    return longest;
 }
 
 QStringList fromFile(const QString &path)

@@ -52,6 +52,11 @@ const WordlistVerdict &own(const QString &path);
 // what was handed out before stays valid.
 const WordlistVerdict &readOwn(const QString &path);
 
+// The most words of the list that can begin one text, each beginning the
+// next ("sun", "sunset"): with no separator, the most ways each word of a
+// passphrase but the last can be split off. 1 where no word begins another.
+qsizetype prefixChain(const QStringList &words);
+
 // The entries of a word-list file, or none when it cannot be read.
 QStringList fromFile(const QString &path);
 // The entries of raw file bytes, or none when they are not UTF-8.

@@ -1,6 +1,7 @@
 #include "core/WordlistVerdict.h"
 
 #include "core/Settings.h"
+#include "core/Wordlist.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -45,7 +46,8 @@ std::optional<WordlistVerdict::Refusal> refusal(const QString &word)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
             return WordlistVerdict::Refusal::controlCharacter;
     }
-    // Whichever separators are chosen, a passphrase splits back into its words.
+    // Whichever separators the window offers are chosen, a passphrase splits
+    // back into its words.
     for (const QString &separator : Settings::separatorChoices()) {
         if (word.contains(separator))
             return WordlistVerdict::Refusal::holdsSeparator;
@@ -129,6 +131,7 @@ WordlistVerdict WordlistVerdict::judge(const QByteArray &data)
     }
     if (verdict.words.size() < 2)
         verdict.failure = Failure::tooFewWords;
+    verdict.prefixChain = Wordlist::prefixChain(verdict.words);
     return verdict;
 }
 
@@ -178,6 +181,10 @@ QString WordlistVerdict::summary() const
         if (std::ranges::find(refused, why, &RefusedLine::why) != refused.end())
             said << text(told).arg(lineNumbers(refused, why));
     }
+    if (usable() && prefixChain > 1)
+        said << text(QT_TRANSLATE_NOOP("WordlistVerdict",
+                                       "Some words begin others: with no separator, the strength "
+                                       "counts only what can be told apart."));
     if (warns())
         said << text(QT_TRANSLATE_NOOP("WordlistVerdict",
                                        "Fewer than 1,296 words: each adds less than 10.3 bits, "

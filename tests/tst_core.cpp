@@ -329,6 +329,10 @@ private slots:
             u"Words kept: 3, 1.6 bits a word. Fewer than 1,296 words: each adds less than "
             "10.3 bits, so a passphrase needs more of them."_s);
         row("dice form", "11111 alpha\n11112\tbeta\n\n", "alpha|beta", "");
+        row("words that begin others", "sun\nsunset\n", "sun|sunset", "",
+            u"Words kept: 2, 1.0 bits a word. Some words begin others: with no separator, the "
+            "strength counts only what can be told apart. Fewer than 1,296 words: each adds "
+            "less than 10.3 bits, so a passphrase needs more of them."_s);
         row("a number is a word's own unless every line has one", "12 monkeys\nbeta\ngamma",
             "beta|gamma", "1:1");
         row("NFC, then repeats case-folded", "cafe\xcc\x81\ncaf\xc3\xa9\nCAF\xc3\x89\nzoo",
@@ -439,6 +443,12 @@ private slots:
             drawn("charlie.alpha-delta", 8, 4, 3), {2, 0, 3, 1, 0}, four);
         row("no separator", make(u"words", {}, 3, ""), drawn("deltacharliedelta", 6, 4, 3),
             {3, 2, 3}, four);
+        // Run together, "sunset" may be "sun" + "set": each word but the last may split two
+        // ways, a bit less each; the chain "a", "ab", "abc" takes log2(3).
+        row("no separator, words that begin others", make(u"words", {}, 3, ""),
+            drawn("sunsetrise", 4, 4, 3), {0, 2, 3}, {"sun", "sunset", "set", "rise"});
+        row("a longer chain", make(u"words", {}, 2, ""), drawn("abcab", 4 - std::log2(3.0), 4, 2),
+            {2, 1}, {"a", "ab", "abc", "b"});
         row("excluded separator leaves one", make(u"words", {}, 2, "0-", true),
             drawn("alpha-bravo", 4, 4, 2), {0, 1}, four);
         row("extras in, ambiguous out; 0 rejected", make(u"advanced", "0ab", 3, "_", true, "I c"),

@@ -161,7 +161,12 @@ void WordsControls::refresh()
     const QString verdict = own ? own->summary() : m_notice;
     m_verdict->setText(verdict);
     m_verdict->setVisible(!verdict.isEmpty());
-    m_hint->setText(separatorHint(settings.separators.size()));
+    // Run together, a list whose words begin others splits more ways than one.
+    const bool ambiguous =
+        settings.separators.isEmpty() && Wordlist::prefixChain(Wordlist::chosenWords(settings)) > 1;
+    m_hint->setText(ambiguous ? tr("No separator \u2014 and as some words begin others, the "
+                                   "strength counts only what can be told apart.")
+                              : separatorHint(settings.separators.size()));
     const QSignalBlocker quiet(m_limit);
     m_limit->setValue(int(settings.passphraseLimit));
 }

@@ -775,6 +775,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>أقل من 1,296 كلمة: تضيف كل كلمة أقل من 10.3 بت، لذا تحتاج عبارة المرور إلى عدد أكبر من الكلمات.</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>بعض الكلمات تبدأ بها كلمات أخرى: بلا فاصل، لا تحسب القوة إلا ما يمكن تمييزه يقينًا.</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -841,6 +845,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>لم يعد من الممكن استخدام «⁨%1⁩»: ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>بلا فاصل — ولأن بعض الكلمات تبدأ بها كلمات أخرى، لا تحسب القوة إلا ما يمكن تمييزه يقينًا.</translation>
     </message>
 </context>
 </TS>

@@ -723,6 +723,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>Weniger als 1.296 Wörter: Jedes bringt weniger als 10,3 Bit, eine Passphrase braucht also mehr davon.</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>Manche Wörter bilden den Anfang anderer: Ohne Trenner zählt die Stärke nur, was sich eindeutig trennen lässt.</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -789,6 +793,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>„%1“ kann nicht mehr verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>Kein Trenner – und da manche Wörter andere einleiten, zählt die Stärke nur, was sich eindeutig trennen lässt.</translation>
     </message>
 </context>
 </TS>

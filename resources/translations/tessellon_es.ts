@@ -723,6 +723,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>Menos de 1296 palabras: cada una aporta menos de 10,3 bits, así que una frase de contraseña necesita más.</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>Algunas palabras empiezan otras: sin separador, la fortaleza solo cuenta lo que se puede distinguir.</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -789,6 +793,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>“%1” ya no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>Sin separador — y como algunas palabras empiezan otras, la fortaleza solo cuenta lo que se puede distinguir.</translation>
     </message>
 </context>
 </TS>

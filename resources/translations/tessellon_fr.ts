@@ -723,6 +723,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>Moins de 1&#x202f;296 mots&#xa0;: chacun apporte moins de 10,3&#xa0;bits, il en faut donc davantage par phrase de passe.</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>Certains mots en commencent d’autres&#xa0;: sans séparateur, la force ne compte que ce qui se distingue à coup sûr.</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -789,6 +793,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>«&#xa0;%1&#xa0;» n’est plus utilisable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>Aucun séparateur — et comme certains mots en commencent d’autres, la force ne compte que ce qui se distingue à coup sûr.</translation>
     </message>
 </context>
 </TS>

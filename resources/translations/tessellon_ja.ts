@@ -710,6 +710,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>単語が1,296語未満です。1語あたり10.3ビットに届かないため、パスフレーズにはより多くの単語が必要です。</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>他の単語の先頭になる単語があります：区切り文字なしでは、強度は確実に区別できる分だけを数えます。</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -776,6 +780,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>「%1」は使用できなくなりました：%2</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>区切り文字なし — 他の単語の先頭になる単語があるため、強度は確実に区別できる分だけを数えます。</translation>
     </message>
 </context>
 </TS>

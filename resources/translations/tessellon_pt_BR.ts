@@ -723,6 +723,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>Menos de 1.296 palavras: cada uma acrescenta menos de 10,3 bits, então uma frase secreta precisa de mais delas.</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>Algumas palavras começam outras: sem separador, a força só conta o que se pode distinguir.</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -789,6 +793,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>Não é mais possível usar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>Sem separador — e como algumas palavras começam outras, a força só conta o que se pode distinguir.</translation>
     </message>
 </context>
 </TS>

@@ -710,6 +710,10 @@
         <source>Fewer than 1,296 words: each adds less than 10.3 bits, so a passphrase needs more of them.</source>
         <translation>单词少于 1296 个：每个单词提供的熵不足 10.3 比特，因此密码短语需要更多单词。</translation>
     </message>
+    <message>
+        <source>Some words begin others: with no separator, the strength counts only what can be told apart.</source>
+        <translation>有些单词是其他单词的开头：不用分隔符时，强度只计算能确定区分的部分。</translation>
+    </message>
 </context>
 <context>
     <name>WordsControls</name>
@@ -776,6 +780,10 @@
     <message>
         <source>“%1” can&apos;t be used any more: %2</source>
         <translation>“%1”已无法使用：%2</translation>
+    </message>
+    <message>
+        <source>No separator — and as some words begin others, the strength counts only what can be told apart.</source>
+        <translation>无分隔符——由于有些单词是其他单词的开头，强度只计算能确定区分的部分。</translation>
     </message>
 </context>
 </TS>
