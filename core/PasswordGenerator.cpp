@@ -104,16 +104,6 @@ const BigCount &passphrasesWithin(const QStringList &words, const QStringList &s
     return last->fitting;
 }
 
-// A list's longest chain of words that begin one another, kept while the
-// list stays (and kept alive, as above).
-qsizetype prefixChainOf(const QStringList &words)
-{
-    thread_local std::optional<std::pair<QStringList, qsizetype>> last;
-    if (!last || last->first.constData() != words.constData() || last->first.size() != words.size())
-        last.emplace(words, Wordlist::prefixChain(words));
-    return last->second;
-}
-
 GeneratedPassword makeRecord(QString text, double bits, qsizetype pool, qint64 units,
                              GeneratorMode mode)
 {
@@ -190,7 +180,7 @@ GenerationResult generatePassphrase(const Settings &settings, const QStringList 
     // Run together, words that begin others split more ways than one: a text
     // comes from at most chain^(count - 1) draws, so only that much is certain.
     if (separators.isEmpty() && count > 1)
-        bits -= std::log2(double(prefixChainOf(words))) * double(count - 1);
+        bits -= std::log2(double(Wordlist::prefixChain(words))) * double(count - 1);
 
     // All word indices first, in word order, then one separator per join;
     // a passphrase over the limit is drawn again whole.

@@ -89,6 +89,26 @@ size_t chosenIndex(const Settings &settings)
     return indexOf(settings.wordList).value_or(interfaceList.load(std::memory_order_relaxed));
 }
 
+qsizetype countPrefixChain(const QStringList &words)
+{
+    // Shorter words first, so that each word's prefixes are counted before it.
+    QList<QStringView> byLength(words.cbegin(), words.cend());
+    std::ranges::stable_sort(byLength, {}, &QStringView::size);
+    QHash<QStringView, qsizetype> chain;
+    qsizetype longest = words.isEmpty() ? 0 : 1;
+    for (const QStringView word : byLength) {
+        qsizetype here = 1;
+        for (qsizetype n = 1; n < word.size(); ++n) {
+            const auto found = chain.constFind(word.first(n));
+            if (found != chain.cend())
+                here = std::max(here, *found + 1);
+        }
+        chain.insert(word, here);
+        longest = std::max(longest, here);
+    }
+    return longest;
+}
+
 } // namespace
 
 QStringList names()
@@ -191,22 +211,12 @@ const WordlistVerdict &readOwn(const QString &path)
 
 qsizetype prefixChain(const QStringList &words)
 {
-    // Shorter words first, so that each word's prefixes are counted before it.
-    QList<QStringView> byLength(words.cbegin(), words.cend());
-    std::ranges::stable_sort(byLength, {}, &QStringView::size);
-    QHash<QStringView, qsizetype> chain;
-    qsizetype longest = words.isEmpty() ? 0 : 1;
-    for (const QStringView word : byLength) {
-        qsizetype here = 1;
-        for (qsizetype n = 1; n < word.size(); ++n) {
-            const auto found = chain.constFind(word.first(n));
-            if (found != chain.cend())
-                here = std::max(here, *found + 1);
-        }
-        chain.insert(word, here);
-        longest = std::max(longest, here);
-    }
-    return longest;
+    // The list itself is kept, so that its buffer cannot be freed and
+    // reused by another list that would then look the same.
+    thread_local std::optional<std::pair<QStringList, qsizetype>> last;
+    if (!last || last->first.constData() != words.constData() || last->first.size() != words.size())
+        last.emplace(words, countPrefixChain(words));
+    return last->second;
 }
 
 QStringList fromFile(const QString &path)

@@ -55,6 +55,7 @@ const WordlistVerdict &readOwn(const QString &path);
 // The most words of the list that can begin one text, each beginning the
 // next ("sun", "sunset"): with no separator, the most ways each word of a
 // passphrase but the last can be split off. 1 where no word begins another.
+// The last list's answer is kept, for the generator and the window alike.
 qsizetype prefixChain(const QStringList &words);
 
 // The entries of a word-list file, or none when it cannot be read.

@@ -131,7 +131,6 @@ WordlistVerdict WordlistVerdict::judge(const QByteArray &data)
     }
     if (verdict.words.size() < 2)
         verdict.failure = Failure::tooFewWords;
-    verdict.prefixChain = Wordlist::prefixChain(verdict.words);
     return verdict;
 }
 
@@ -181,7 +180,7 @@ QString WordlistVerdict::summary() const
         if (std::ranges::find(refused, why, &RefusedLine::why) != refused.end())
             said << text(told).arg(lineNumbers(refused, why));
     }
-    if (usable() && prefixChain > 1)
+    if (usable() && Wordlist::prefixChain(words) > 1)
         said << text(QT_TRANSLATE_NOOP("WordlistVerdict",
                                        "Some words begin others: with no separator, the strength "
                                        "counts only what can be told apart."));

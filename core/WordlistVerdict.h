@@ -31,7 +31,6 @@ struct WordlistVerdict
     QStringList words;
     qsizetype lines = 0; // lines that were not blank
     qsizetype duplicates = 0;
-    qsizetype prefixChain = 1; // as Wordlist::prefixChain counts it
     QList<RefusedLine> refused;
     // Of the bytes read, in hex, so that a file changed since can be told.
     QByteArray sha256;
