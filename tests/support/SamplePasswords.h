@@ -2,8 +2,7 @@
 
 #include "core/GeneratedPassword.h"
 
-// Made-up passwords for the interface tests: never a generated secret in
-// a test's output or a rendered image.
+// Made-up passwords: never a generated secret in a test's output or a rendered image.
 namespace SamplePasswords {
 
 inline GeneratedPassword sample(const QString &text)

@@ -2,13 +2,11 @@
 
 #include "core/RandomSource.h"
 
-#include <QList>
 #include <QTest>
 
 // Replays fixed 32-bit values and counts the draws; running out fails the test.
-class ScriptedRandomSource final : public RandomSource
+struct ScriptedRandomSource final : RandomSource
 {
-public:
     explicit ScriptedRandomSource(QList<quint32> values)
         : script(std::move(values))
     {}
@@ -21,9 +19,6 @@ public:
         return 0xFFFF'FFFFu; // never rejected, so that a drawing loop ends
     }
 
-    qsizetype draws() const { return drawn; }
-
-private:
     QList<quint32> script;
     qsizetype drawn = 0;
 };

@@ -1,39 +1,33 @@
-// One generation on a system random source that fails ("fail") or is
-// interrupted three times ("interrupted"): the process must stop showing no
-// password, or go on. This getrandom stands in for the C library's.
+// One generation on a system random source that fails ("fail") or is interrupted three times
+// ("interrupted"), through this getrandom in place of the C library's.
 #include "core/PasswordGenerator.h"
 #include "core/SystemRandomSource.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/random.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-static int interruptionsLeft = 0;
-static bool failHard = true;
+static int interruptions = -1; // below zero: every call fails
 
 extern "C" ssize_t getrandom(void *buffer, size_t length, unsigned int flags)
 {
-    if (interruptionsLeft > 0 || failHard) {
-        errno = interruptionsLeft-- > 0 ? EINTR : EIO;
-        return -1;
-    }
-    return syscall(SYS_getrandom, buffer, length, flags);
+    if (interruptions == 0)
+        return syscall(SYS_getrandom, buffer, length, flags);
+    errno = interruptions-- > 0 ? EINTR : EIO;
+    return -1;
 }
 
 int main(int argc, char **argv)
 {
-    failHard = argc < 2 || std::strcmp(argv[1], "interrupted") != 0;
-    interruptionsLeft = failHard ? 0 : 3;
-    SystemRandomSource::setFailureNotice([](const char *reason) {
-        std::printf("told: %s\n", reason);
-        std::fflush(stdout);
-    });
-    const GenerationResult result = PasswordGenerator::generate(Settings());
+    if (argc > 1 && std::strcmp(argv[1], "interrupted") == 0)
+        interruptions = 3;
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // abort() flushes nothing
+    SystemRandomSource::setFailureNotice(
+        [](const char *reason) { std::printf("told: %s\n", reason); });
     // The length only: a password never reaches a terminal.
+    const GenerationResult result = PasswordGenerator::generate(Settings());
     if (const auto *password = std::get_if<GeneratedPassword>(&result))
         std::printf("generated %lld characters\n", static_cast<long long>(password->text.size()));
-    return 0;
 }
