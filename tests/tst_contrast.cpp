@@ -1,7 +1,6 @@
-// The real window on the platform theme that CTest picks for the run (GTK
-// with Adwaita or Adwaita:dark, or Fusion with a dark palette), measured
-// from its pixels: every enabled control's symbol or title against what
-// lies behind it, in every mode and with the history open. Prints the ratios.
+// The real window on the platform theme that CTest picks for the run (GTK with Adwaita or
+// Adwaita:dark, or Fusion with a dark palette), measured from its pixels: every enabled control's
+// symbol or title against what lies behind it, in every mode and with the history open.
 #include "support/ModelFixture.h"
 #include "support/Palettes.h"
 #include "ui/ContentView.h"
@@ -19,10 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // WCAG 2 relative luminance.
-double luminance(QRgb rgb)
+static double luminance(QRgb rgb)
 {
     const auto linear = [](int channel) {
         const double v = channel / 255.0;
@@ -31,11 +28,10 @@ double luminance(QRgb rgb)
     return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
 }
 
-// What lies behind is the median colour by luminance (a face drawn as a
-// gradient has no one commonest colour); the symbol or title is the colour
-// that stands out from it most, found in two pixels at least (a lone pixel
-// is an edge's blend). WCAG 2's contrast ratio.
-double measured(const QList<QImage> &areas)
+// What lies behind is the median colour by luminance (a face drawn as a gradient has no one
+// commonest colour); the symbol or title is the colour that stands out from it most, found in two
+// pixels at least (a lone pixel is an edge's blend). WCAG 2's contrast ratio.
+static double measured(const QList<QImage> &areas)
 {
     QHash<QRgb, int> counts;
     QList<double> levels;
@@ -57,8 +53,6 @@ double measured(const QList<QImage> &areas)
     return best;
 }
 
-} // namespace
-
 class TestContrast : public QObject
 {
     Q_OBJECT
@@ -79,10 +73,9 @@ class TestContrast : public QObject
             const double ratio = std::min(m_table.value(key, {99, 0}).first, measured(areas));
             m_table.insert(key, {ratio, least});
         };
-        // A toggle or a row title that is off is drawn faint on purpose, yet
-        // must be seen. Chips of one state share their colours but not their
-        // strokes: a thin glyph such as "_" never reaches full ink in some
-        // faces, so the chips of a state are measured together.
+        // A toggle or a row title that is off is drawn faint on purpose, yet must be seen. Chips of
+        // one state share their colours but not their strokes: a thin glyph such as "_" never
+        // reaches full ink in some faces, so the chips of a state are measured together.
         QMap<QString, QList<QImage>> chips;
         for (auto *button : window->findChildren<QAbstractButton *>()) {
             if (!button->isVisible() || !button->isEnabled())
@@ -102,10 +95,9 @@ class TestContrast : public QObject
             note(chip.key(), chip.value(), chip.key().endsWith("off") ? 1.5 : 3);
         for (auto *picker : window->findChildren<QComboBox *>())
             note("mode picker", {area(picker)}, 3);
-        for (auto *row : window->findChildren<LabeledRow *>()) {
+        for (auto *row : window->findChildren<LabeledRow *>())
             if (row->titleLabel()->isVisible())
                 note("title " + row->titleLabel()->text(), {area(row->titleLabel())}, 3);
-        }
         const int line = QFontMetrics(Theme::font(Theme::TextStyle::caption2)).height();
         for (const HistoryView *history : window->findChildren<HistoryView *>()) {
             QListView *list = history->list();

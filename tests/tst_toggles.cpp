@@ -1,5 +1,4 @@
-// The toggles: character chips, group buttons, chip rows and the flow
-// layout they wrap in.
+// The toggles: character chips, group buttons, chip rows and the flow layout they wrap in.
 #include "support/Palettes.h"
 #include "ui/accessibility/AccessibleInterfaces.h"
 #include "ui/chips/CharacterChip.h"
@@ -21,9 +20,8 @@ class TestToggles : public QObject
 private slots:
     void initTestCase() { QAccessible::installFactory(accessibleInterface); }
 
-    // Each state looks more present than the next: on, then partly on, then
-    // off. On is the accent and bolder; off keeps its border and is struck
-    // through on a group button; a screen reader hears a check box, checked only when on.
+    // Each state looks more present than the next: on, then partly on, then off. On is the accent
+    // and bolder; off keeps its border; a screen reader hears a check box, checked only when on.
     void looksFollowTheirState()
     {
         using enum ToggleState;
@@ -36,14 +34,12 @@ private slots:
                 std::array<float, 3> before{2, 2, 2}; // fill, border and text opacity
                 for (ToggleState state : isGroup ? QList{on, partial, off} : QList{on, off}) {
                     toggle->setState(state);
-                    const ToggleChrome chrome = toggle->chrome();
                     const QColor text = isGroup ? group.textColor() : chip.textColor();
-                    const std::array now{chrome.fill(palette).alphaF(),
-                                         chrome.border(palette).alphaF(), text.alphaF()};
+                    const std::array now{toggle->chrome().fill(palette).alphaF(),
+                                         toggle->chrome().border(palette).alphaF(), text.alphaF()};
                     QVERIFY(now[0] < before[0] && now[1] < before[1] && now[2] < before[2]);
-                    before = now;
                     QVERIFY(state != on || text == palette.color(QPalette::Highlight));
-                    QVERIFY(!isGroup || group.isStruckThrough() == (state == off));
+                    before = now;
                     const auto *reader = QAccessible::queryAccessibleInterface(toggle);
                     QVERIFY(reader->role() == QAccessible::CheckBox
                             && bool(reader->state().checked) == (state == on));
@@ -55,9 +51,8 @@ private slots:
             const int offWeight = chip.labelFont().weight();
             chip.setState(on);
             QVERIFY(chip.labelFont().weight() > offWeight);
-
-            // Chips and group buttons are rounded, the row title is not: a
-            // corner pixel, then one on the left edge, and only the title takes both.
+            // Chips and group buttons are rounded, the row title is not: a corner pixel, then one
+            // on the left edge, and only the title takes both.
             ChipRow row(u"Symbols"_s, {"!"});
             for (QAbstractButton *target : QList<QAbstractButton *>{&chip, &group, row.title()}) {
                 QSignalSpy clicks(target, &QAbstractButton::clicked);
@@ -70,8 +65,8 @@ private slots:
         }
     }
 
-    // The chips show the row's selection; its title offers the other way,
-    // and with nothing on is fainter, in the same ink.
+    // The chips show the row's selection; its title offers the other way, and with nothing on
+    // is fainter, in the same ink.
     void rowShowsItsSelection()
     {
         const auto row = [](const QString &title, const QStringList &selected, const char *shown,
@@ -83,12 +78,12 @@ private slots:
             for (const CharacterChip *chip : row.chips())
                 states += chip->isOn() ? u'+' : u'-';
             QCOMPARE(states, shown);
-            ChipRowTitle *button = row.title();
-            QCOMPARE(button->toolTip(), toolTip);
-            QCOMPARE(button->textColor().rgb(), qRgb(0x20, 0x20, 0x20));
-            QCOMPARE(button->textColor().alphaF() < 1, !states.contains(u'+'));
-            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description),
-                     states == "+++" ? "Turns off the whole row" : "Turns on the whole row");
+            const QColor ink = row.title()->textColor();
+            QVERIFY(row.title()->toolTip() == toolTip && ink.rgb() == qRgb(0x20, 0x20, 0x20));
+            QCOMPARE(ink.alphaF() < 1, !states.contains(u'+'));
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(row.title())->text(QAccessible::Description),
+                states == "+++" ? "Turns off the whole row" : "Turns on the whole row");
         };
         row(u"Symbols"_s, {"!", "#", "$"}, "+++", u"Turn off all symbols"_s);
         row(u"Symbols"_s, {"!", "$", "%"}, "+-+", u"Turn on all symbols"_s);
@@ -103,8 +98,7 @@ private slots:
         row.show();
         QVERIFY(QTest::qWaitForWindowActive(&row));
         QCOMPARE(row.height(), 49);
-        // The title ends on the edge of its 78-wide column, its text level
-        // with the first line of chips.
+        // The title ends on the edge of its 78-wide column, its text level with the first line.
         const auto at = [&](QWidget *widget) { return widget->mapTo(&row, QPoint(0, 0)); };
         ChipRowTitle *title = row.title();
         constexpr int ring = ChipRowTitle::ringMargin;
@@ -122,8 +116,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), row.title());
     }
 
-    // The layout the chips flow in, alone. Rows are centred on their
-    // tallest; a row as wide as the width still holds.
+    // The layout the chips flow in, alone. Rows are centred on their tallest; a row as wide as
+    // the width still holds.
     void flowRows_data()
     {
         QTest::addColumn<int>("width");
@@ -145,8 +139,8 @@ private slots:
     {
         QFETCH(int, width);
         QFETCH(Rects, placed);
-        // Uneven spacings and margins and an origin off the corner make slips
-        // show. A hidden child, larger than any, follows the first: it must take no place.
+        // Uneven spacings and margins and an origin off the corner make slips show. A hidden
+        // child, larger than any, follows the first: it must take no place.
         QWidget container;
         auto *layout = new FlowLayout(&container);
         layout->setSpacing(5);
