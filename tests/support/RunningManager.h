@@ -10,11 +10,10 @@
 #include <csignal>
 #include <unistd.h>
 
-// A clipboard manager with a home of its own: "keeper", the fixture that
-// takes every copy over as parcellite's or diodon's persistence does; CopyQ,
-// which keeps a history; xfce4-clipman, which also refills an emptied
-// clipboard and takes what it holds when its owner quits; GPaste on GNOME,
-// which records every copy; Klipper on KWin, which keeps and refills.
+// A clipboard manager with a home of its own: "keeper", which takes every copy over as
+// parcellite's persistence does; CopyQ, which keeps a history; xfce4-clipman, which also
+// refills an emptied clipboard and takes what it holds when its owner quits; GPaste on
+// GNOME, which records every copy; Klipper on KWin, which keeps and refills.
 class RunningManager
 {
 public:
@@ -22,11 +21,12 @@ public:
         : m_name(name)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", m_home.path());
-        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
-        environment.insert("XDG_DATA_HOME", m_home.filePath("data"));
-        environment.insert("XDG_RUNTIME_DIR", m_home.path());
-        environment.insert("NO_AT_BRIDGE", "1"); // no accessibility bus started on its bus
+        for (const auto &[variable, value] : {std::pair{"HOME", m_home.path()},
+                                              {"XDG_CONFIG_HOME", m_home.filePath("config")},
+                                              {"XDG_DATA_HOME", m_home.filePath("data")},
+                                              {"XDG_RUNTIME_DIR", m_home.path()},
+                                              {"NO_AT_BRIDGE", QStringLiteral("1")}})
+            environment.insert(variable, value); // (no accessibility bus started on its bus)
         m_process.setProcessEnvironment(environment);
         m_process.setWorkingDirectory(m_home.path());
         m_process.setProcessChannelMode(QProcess::MergedChannels);
@@ -41,25 +41,36 @@ public:
         stop();
     }
 
-    // Started and watching, or false with what it printed. A first start in
-    // a fresh home sets itself up, which in a busy clean root took GPaste
-    // over a minute once: a second try is given.
+    // Started and watching, or false with what it printed. xfce4-clipman 1.6.6 stops without
+    // a session bus, and GPaste would start one: each gets its own. A first start in a fresh
+    // home once took GPaste over a minute: a second try is given.
     bool start()
     {
+        const QStringList command =
+            m_name == u"keeper"
+                ? QStringList{QCoreApplication::applicationDirPath() + "/clipboard_keeper"}
+            : m_name == u"gpaste"        ? QStringList{"dbus-run-session", "--", "sh", "-c",
+                                                "echo \"$DBUS_SESSION_BUS_ADDRESS\" >bus && "
+                                                       "exec /usr/libexec/gpaste/gpaste-daemon"}
+            : m_name == u"xfce4-clipman" ? QStringList{"dbus-run-session", "--", m_name}
+                                         : QStringList{m_name};
+        const auto running = [&] { return m_process.state() == QProcess::Running; };
         for (int attempt = 1; attempt <= 2; ++attempt) {
-            if (launch() && awaitWatching())
+            m_process.start(command.first(), command.mid(1));
+            if (m_process.waitForStarted()
+                && QTest::qWaitFor([&] { return !running() || watching(); }, 60'000)
+                && (QTest::qWait(2000), running())) // its connection made, the clipboard watched
                 return true;
             stop();
         }
-        QFile log(m_home.filePath("log"));
-        log.open(QIODevice::ReadOnly);
-        qWarning().noquote() << m_name << "did not start:\n" << log.readAll().right(4000);
+        qWarning().noquote()
+            << m_name << "did not start:\n"
+            << runTool("tail", {"-c", "4000", m_home.filePath("log")}).value_or("");
         return false;
     }
 
-    // Nothing of ours on the clipboard. A manager that refills an ownerless
-    // clipboard (xfce4-clipman 1.6.6) may put back a copy it recorded: that
-    // one is its own, served without our id, out of reach of any clear.
+    // Nothing of ours on the clipboard. A manager that refills an ownerless clipboard
+    // (xfce4-clipman 1.6.6) may put back a copy it recorded: its own, out of reach of a clear.
     bool holdsNothingOfOurs() const
     {
         if (pastesNothing())
@@ -78,16 +89,16 @@ public:
         return *m_refills;
     }
 
-    // CopyQ's, GPaste's or Klipper's history, newest first.
+    // CopyQ's, GPaste's (one line each) or Klipper's history, newest first.
     QByteArrayList history() const
     {
         QByteArrayList items;
         if (m_name == u"klipper") {
-            QDBusInterface klipper(klipperService, "/klipper", "org.kde.klipper.klipper");
+            QDBusInterface dbus(klipper, "/klipper", "org.kde.klipper.klipper");
             for (const QString &item :
-                 QDBusReply<QStringList>(klipper.call("getClipboardHistoryMenu")).value())
+                 QDBusReply<QStringList>(dbus.call("getClipboardHistoryMenu")).value())
                 items << item.toUtf8();
-        } else if (m_name == u"gpaste") { // one line each: a password has no line break
+        } else if (m_name == u"gpaste") {
             items = client({"--raw", "history"}).value_or("").split('\n');
         } else {
             for (int row = 0, count = client({"count"}).value_or("0").trimmed().toInt();
@@ -98,21 +109,14 @@ public:
     }
 
 private:
-    // xfce4-clipman 1.6.6 stops without a session bus, and GPaste would be
-    // started on one: each gets one of its own.
-    bool launch()
+    // Klipper's name on the bus is its own, not an earlier one's; CopyQ and GPaste answer.
+    bool watching() const
     {
-        if (m_name == u"keeper")
-            m_process.start(QCoreApplication::applicationDirPath() + "/clipboard_keeper");
-        else if (m_name == u"gpaste")
-            m_process.start("dbus-run-session", {"--", "sh", "-c",
-                                                 "echo \"$DBUS_SESSION_BUS_ADDRESS\" >bus && "
-                                                 "exec /usr/libexec/gpaste/gpaste-daemon"});
-        else if (m_name == u"xfce4-clipman")
-            m_process.start("dbus-run-session", {"--", m_name});
-        else
-            m_process.start(m_name);
-        return m_process.waitForStarted();
+        if (m_name == u"klipper")
+            return QDBusConnection::sessionBus().interface()->servicePid(klipper).value()
+                   == m_process.processId();
+        return (m_name != u"copyq" && m_name != u"gpaste")
+               || client({m_name == u"copyq" ? "count" : "history"});
     }
 
     void stop()
@@ -123,36 +127,16 @@ private:
         QFile::remove(m_home.filePath("bus"));
     }
 
-    bool awaitWatching()
-    {
-        const auto running = [&] { return m_process.state() == QProcess::Running; };
-        const auto serviceOurs = [&] { // Klipper's name on the bus, not an earlier one's
-            const auto *bus = QDBusConnection::sessionBus().interface();
-            return bus->servicePid(klipperService).value() == m_process.processId();
-        };
-        if (m_name == u"klipper")
-            return QTest::qWaitFor(serviceOurs, 20'000) && (QTest::qWait(1000), true);
-        if (m_name == u"copyq" || m_name == u"gpaste") {
-            const QString asked = m_name == u"copyq" ? "count" : "history";
-            return QTest::qWaitFor([&] { return !running() || client({asked}).has_value(); },
-                                   60'000)
-                   && running();
-        }
-        QTest::qWait(2000); // its connection made, the clipboard watched
-        return running();
-    }
-
     // The manager's command line: copyq or gpaste-client.
     std::optional<QByteArray> client(const QStringList &arguments) const
     {
         QProcess client;
         QProcessEnvironment environment = m_process.processEnvironment();
-        if (m_name == u"gpaste") {
-            QFile bus(m_home.filePath("bus"));
-            if (!bus.open(QIODevice::ReadOnly))
-                return std::nullopt;
-            environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.readAll().trimmed());
-        }
+        QFile bus(m_home.filePath("bus"));
+        if (m_name == u"gpaste") // its own bus, or none yet
+            environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.open(QIODevice::ReadOnly)
+                                                               ? bus.readAll().trimmed()
+                                                               : QByteArray("none:"));
         client.setProcessEnvironment(environment);
         client.setStandardInputFile(QProcess::nullDevice()); // gpaste-client would read it
         client.start(m_name == u"gpaste" ? "gpaste-client" : "copyq", arguments);
@@ -161,7 +145,7 @@ private:
         return client.readAllStandardOutput();
     }
 
-    static inline const QString klipperService = QStringLiteral("org.kde.klipper");
+    static inline const QString klipper = QStringLiteral("org.kde.klipper");
     QString m_name;
     QTemporaryDir m_home;
     QProcess m_process;

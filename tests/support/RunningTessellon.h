@@ -4,18 +4,16 @@
 #include "support/ModelFixture.h"
 #include "ui/MainWindow.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QWindow>
 
 #include <csignal>
-#include <cstring>
 #include <xcb/xcb.h>
 
 #include <QtGui/qguiapplication_platform.h>
 
-// The real program with a home of its own, driven from outside as a user
-// would. Its PATH holds a wl-copy that notes being run, which must never be.
+// The real program with a home of its own, driven from outside as a user would. Its PATH
+// holds a wl-copy that notes being run, which must never be.
 class RunningTessellon
 {
 public:
@@ -33,29 +31,27 @@ public:
     bool isRunning() const { return process.state() == QProcess::Running; }
     qint64 pid() const { return process.processId(); }
 
-    // Starts the program with the minute shortened, alone in a folder (without
-    // the word list and the helper beside it) if asked; true once its window
-    // has the focus.
+    // Starts it with the minute shortened, alone in a folder (without the word list and the
+    // helper beside it) if asked; true once its window has the focus.
     bool start(int clearAfterMs = 60'000, bool alone = false)
     {
         const QString built = QCoreApplication::applicationDirPath() + "/tessellon";
         const QString program = alone ? aloneDir.filePath("tessellon") : built;
-        if (alone && !QFile::copy(built, program))
+        QDir(home()).mkpath("bin");
+        QFile wlCopy(home() + "/bin/wl-copy");
+        if ((alone && !QFile::copy(built, program)) || !wlCopy.open(QIODevice::WriteOnly)
+            || !wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n")
+            || !wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner))
             return false;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home());
         for (const char *variable :
              {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
             environment.remove(variable);
-        environment.insert("XDG_RUNTIME_DIR", home()); // private to us, as it has to be
         // A stale session bus was seen to hang Qt's accessibility bridge at start.
         environment.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        environment.insert("HOME", home());
+        environment.insert("XDG_RUNTIME_DIR", home());
         environment.insert("TESSELLON_TEST_CLEAR_AFTER_MS", QString::number(clearAfterMs));
-        QDir(home()).mkpath("bin");
-        QFile wlCopy(home() + "/bin/wl-copy");
-        wlCopy.open(QIODevice::WriteOnly);
-        wlCopy.write("#!/bin/sh\ntouch \"$0.ran\"\n");
-        wlCopy.setPermissions(wlCopy.permissions() | QFileDevice::ExeOwner);
         environment.insert("PATH", home() + "/bin:" + qEnvironmentVariable("PATH"));
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -66,32 +62,20 @@ public:
             process.start(program, {});
             return QTest::qWaitFor([] { return focusedWindow().startsWith(appId + ' '); }, 20'000);
         }
-        // Rarely (twice in some thirty runs) no window showed within a
-        // minute: its threads' stacks are told, and it starts again. A slow
-        // start shows as such, and a program that died stops the search.
+        // Rarely (twice in some thirty runs) no window showed within a minute: it starts again.
         for (int start = 0; start < 2 && window.isEmpty(); ++start) {
+            process.kill();
+            process.waitForFinished();
             process.start(program, {});
             process.waitForStarted();
-            QElapsedTimer waited;
-            waited.start();
-            while (isRunning() && (window = windows().value(0)).isEmpty()
-                   && waited.elapsed() < 60'000)
+            for (QDeadlineTimer wait(60'000);
+                 isRunning() && !wait.hasExpired() && (window = windows().value(0)).isEmpty();)
                 QTest::qWait(200);
-            if (waited.elapsed() > 10'000)
-                qWarning() << "the window took" << waited.elapsed() << "ms to show";
-            if (window.isEmpty() && isRunning()) {
-                qWarning().noquote() << runTool("gdb", {"-p", QString::number(pid()), "-batch",
-                                                        "-ex", "thread apply all bt 15"})
-                                            .value_or("(no gdb)");
-                process.kill();
-                process.waitForFinished();
-            }
         }
         // No window manager here: give the focus, again if asked too early.
-        for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt) {
+        for (int attempt = 0; !window.isEmpty() && attempt < 20; ++attempt)
             if (focusX11(window))
                 return true;
-        }
         qWarning() << "the window never took the focus:" << window << process.state();
         return false;
     }
@@ -101,73 +85,51 @@ public:
     {
         if (how == u"ctrl+q")
             press(how);
-        else if (how == u"close" && desktop() == Desktop::gnome)
+        else if (how != u"close")
+            ::kill(pid_t(pid()), how == u"SIGTERM" ? SIGTERM : how == u"SIGINT" ? SIGINT : SIGHUP);
+        else if (desktop() == Desktop::gnome)
             desktopEval("global.display.focus_window.delete(global.get_current_time())");
-        else if (how == u"close" && desktop() == Desktop::kwin)
+        else if (desktop() == Desktop::kwin)
             desktopEval("activeWindow.closeWindow()");
-        else if (how == u"close")
-            onWayland() ? runTool("swaymsg", {"kill"}).has_value() : closeX11(window);
         else
-            ::kill(pid_t(process.processId()), how == u"SIGTERM"  ? SIGTERM
-                                               : how == u"SIGINT" ? SIGINT
-                                                                  : SIGHUP);
+            onWayland() ? runTool("swaymsg", {"kill"}).has_value() : closeX11(window);
         // (The key's pause may already have seen it end.)
-        const bool ended =
-            process.state() == QProcess::NotRunning || process.waitForFinished(20'000);
-        return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        return (!isRunning() || process.waitForFinished(20'000))
+               && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
 
     // The program's windows that show on X11: the history panel is one.
     QStringList windows() const
     {
-        const QByteArray found = runTool("xdotool", {"search", "--onlyvisible", "--pid",
-                                                     QString::number(process.processId())})
-                                     .value_or("")
-                                     .trimmed();
-        return found.isEmpty() ? QStringList() : QString::fromLatin1(found).split(u'\n');
+        return QString(
+                   runTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid())})
+                       .value_or(""))
+            .split(u'\n', Qt::SkipEmptyParts);
     }
 
     // Keys to the window as xdotool writes them, e.g. "ctrl+shift+c".
     bool press(const QString &keys) const
     {
+        QStringList modifiers = keys.split(u'+'), down{"-s", "300"}, up;
+        const QString key = modifiers.takeLast();
         switch (desktop()) {
         case Desktop::x11:
             return act("xdotool", {"key", "--clearmodifiers", keys});
         case Desktop::kwin: // whose headless seat has no keyboard
-            return act(QStringLiteral(TESSELLON_SOURCE_DIR "/tests/support/wlinput"),
-                       {"keys", keys});
-        case Desktop::gnome:
-            // A paste on GNOME takes the focus for a moment: wait for it back.
+            return act(TESSELLON_SOURCE_DIR "/tests/support/wlinput", {"keys", keys});
+        case Desktop::gnome: // a paste takes the focus for a moment: wait for it back
             return QTest::qWaitFor([] { return focusedWindow().startsWith(appId + ' '); }, 5000)
-                   && desktopEval(QStringLiteral(R"(
-                const C = imports.gi.Clutter, keyboard = global.tessellonKeyboard;
-                const named = {ctrl: 'Control_L', shift: 'Shift_L', alt: 'Alt_L'};
-                const keys = '%1'.split('+').map(k => C['KEY_' + (named[k] ?? k)]);
-                let t = imports.gi.GLib.get_monotonic_time();
-                for (const key of keys)
-                    keyboard.notify_keyval(t++, key, C.KeyState.PRESSED);
-                for (const key of keys.reverse())
-                    keyboard.notify_keyval(t++, key, C.KeyState.RELEASED);
-                'done';)")
-                                      .arg(keys))
-                          == u"done"
-                   && (QTest::qWait(300), true); // a moment for the program
-        case Desktop::sway:
-            break;
+                   && desktopEval("global.tessellonPress('" + keys + "')") == u"done"
+                   && (QTest::qWait(300), true); // (the gnome fixture's keyboard)
+        case Desktop::sway: // wtype brings a new keyboard each time: its keymap comes first
+            for (const QString &modifier : modifiers)
+                down << "-M" << modifier, up << "-m" << modifier;
+            return act("wtype", down + QStringList{"-k", key, "-s", "300"} + up);
         }
-        // wtype brings a new keyboard each time: pauses let its keymap arrive first.
-        QStringList modifiers = keys.split(u'+'), arguments{"-s", "300"};
-        const QString key = modifiers.takeLast();
-        for (const QString &modifier : modifiers)
-            arguments << "-M" << modifier;
-        arguments += {"-k", key, "-s", "300"};
-        for (const QString &modifier : modifiers)
-            arguments << "-m" << modifier;
-        return act("wtype", arguments);
+        return false;
     }
 
-    // A left click on X11 on a control of the window, found in an unseen
-    // twin laid out at the same size with the same fonts and style.
+    // A left click on X11 on a control, found in an unseen twin laid out alike.
     bool click(const char *control) const
     {
         ModelFixture fixture;
@@ -180,34 +142,28 @@ public:
                                QString::number(at.y()), "click", "1"});
     }
 
-    // The focus goes elsewhere, as when the user went to paste: an empty
-    // workspace on sway, the window minimized on GNOME and KWin.
+    // The focus goes elsewhere, as when the user went to paste: an empty workspace on sway,
+    // minimized on GNOME and KWin (until it stays: GNOME may hand it back as a panel closes).
     bool unfocus()
     {
-        switch (desktop()) {
-        case Desktop::gnome:
-        case Desktop::kwin:
-            // GNOME may hand the focus back as a panel closes: until it stays away.
-            return QTest::qWaitFor([] {
-                desktopEval(
-                    (desktop() == Desktop::gnome
-                         ? QStringLiteral("global.get_window_actors().map(a => a.meta_window)"
-                                          ".filter(w => w.get_wm_class() == '%1')"
-                                          ".forEach(w => w.minimize()); ''")
-                         : QStringLiteral("windows.filter(w => w.resourceClass == '%1')"
-                                          ".forEach(w => w.minimized = true)"))
-                        .arg(appId));
-                return focusedWindow().isEmpty();
-            });
-        case Desktop::sway:
-            runTool("swaymsg", {"workspace", "2"});
-            return QTest::qWaitFor([] { return focusedWindow().isEmpty(); });
-        case Desktop::x11:
-            break;
+        if (desktop() == Desktop::x11) {
+            elsewhere.show();
+            return QTest::qWaitForWindowExposed(&elsewhere)
+                   && focusX11(QString::number(elsewhere.winId()));
         }
-        elsewhere.show();
-        return QTest::qWaitForWindowExposed(&elsewhere)
-               && focusX11(QString::number(elsewhere.winId()));
+        return QTest::qWaitFor([] {
+            if (desktop() == Desktop::sway)
+                runTool("swaymsg", {"workspace", "2"});
+            else
+                desktopEval((desktop() == Desktop::gnome
+                                 ? QStringLiteral("global.get_window_actors().map(a => "
+                                                  "a.meta_window).filter(w => w.get_wm_class() "
+                                                  "== '%1').forEach(w => w.minimize()); ''")
+                                 : QStringLiteral("windows.filter(w => w.resourceClass == '%1')"
+                                                  ".forEach(w => w.minimized = true)"))
+                                .arg(appId));
+            return focusedWindow().isEmpty();
+        });
     }
 
 private:
@@ -219,14 +175,14 @@ private:
         return done;
     }
 
-    // As a window manager's close button: WM_DELETE_WINDOW to the window.
+    // As a window manager's close button: WM_DELETE_WINDOW to the window, at CurrentTime.
     static bool closeX11(const QString &id)
     {
-        auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        xcb_connection_t *connection = x11->connection();
+        xcb_connection_t *connection =
+            qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
         const auto atom = [connection](const char *name) {
             xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-                connection, xcb_intern_atom(connection, false, uint16_t(strlen(name)), name),
+                connection, xcb_intern_atom(connection, false, uint16_t(qstrlen(name)), name),
                 nullptr);
             const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
             free(reply);
@@ -237,7 +193,7 @@ private:
         event.format = 32;
         event.window = id.toUInt();
         event.type = atom("WM_PROTOCOLS");
-        event.data.data32[0] = atom("WM_DELETE_WINDOW"); // at XCB_CURRENT_TIME, 0
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
         xcb_send_event(connection, false, event.window, XCB_EVENT_MASK_NO_EVENT,
                        reinterpret_cast<const char *>(&event));
         return xcb_flush(connection) > 0;

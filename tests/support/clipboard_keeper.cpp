@@ -1,7 +1,5 @@
-// A test fixture, not a product: a clipboard manager's "keep the clipboard"
-// (parcellite's, clipit's or diodon's persistence on X11, wl-clip-persist on
-// wlroots). A moment after another program copies, every type of its item is
-// read and served by this program instead, so that it outlives its owner.
+// A clipboard manager's "keep the clipboard" (parcellite's, diodon's, wl-clip-persist's): a
+// moment after another program copies, every type of its item is served from here instead.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -11,18 +9,16 @@ int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     QClipboard *clipboard = QGuiApplication::clipboard();
-    const auto takeOver = [clipboard] {
-        if (clipboard->ownsClipboard())
-            return;
-        const QMimeData *offered = clipboard->mimeData();
-        if (!offered || offered->formats().isEmpty())
-            return; // an empty clipboard stays empty
-        auto *kept = new QMimeData;
-        for (const QString &type : offered->formats())
-            kept->setData(type, offered->data(type));
-        clipboard->setMimeData(kept);
-    };
-    QObject::connect(clipboard, &QClipboard::dataChanged, &application,
-                     [takeOver] { QTimer::singleShot(200, takeOver); });
+    QObject::connect(clipboard, &QClipboard::dataChanged, &application, [clipboard] {
+        QTimer::singleShot(200, [clipboard] {
+            const QMimeData *offered = clipboard->mimeData();
+            if (clipboard->ownsClipboard() || !offered || offered->formats().isEmpty())
+                return;
+            auto *kept = new QMimeData;
+            for (const QString &type : offered->formats())
+                kept->setData(type, offered->data(type));
+            clipboard->setMimeData(kept);
+        });
+    });
     return QGuiApplication::exec();
 }
