@@ -11,63 +11,33 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-
-#include <atomic>
-#include <stop_token>
-#include <thread>
-
-namespace {
-
-QJsonObject object(const QByteArray &json)
-{
-    return QJsonDocument::fromJson(json).object();
-}
 
 // How the defaults are stored: all thirteen members, sets as text in code order.
-const QByteArray defaults =
+static const QByteArray defaults =
     R"({"mode":"basic","length":16,"wordCount":5,"additionalCharacters":"","separators":"_",)"
     R"("enabledCharacters":"#$%&*+-/0123456789=@ABCDEFGHIJKLMNOPQRSTUVWXYZ\\^_)"
     R"(abcdefghijklmnopqrstuvwxyz~","excludeAmbiguous":false,"autoClearClipboard":true,)"
     R"("requireEachGroup":false,"passwordRules":"","passphraseLimit":0,"wordList":"",)"
     R"("wordListSha256":""})";
 
-// The user's preferences in a fresh folder while it lives, the system-wide
-// ones in its "xdg" folder: tests never touch the real ones.
-class TemporaryPreferences
-{
-public:
-    TemporaryPreferences()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path())); // for the store's own look
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.filePath("xdg"));
-    }
-
-    QString fileName() const { return dir.filePath(QStringLiteral("Tessellon/Tessellon.conf")); }
-
-    // As the next run of the program reads it; stored into the user's file, or another one.
-    QVariant storedValue() const
-    {
-        return QSettings(fileName(), QSettings::IniFormat).value(QStringLiteral("settings"));
-    }
-    void store(const QVariant &value, const QString &file) const
-    {
-        QSettings(file.isEmpty() ? fileName() : dir.filePath(file), QSettings::IniFormat)
-            .setValue(QStringLiteral("settings"), value);
-    }
-
-private:
-    QTemporaryDir dir;
-};
-
-} // namespace
-
 class TestPreferencesStore : public QObject
 {
     Q_OBJECT
 
+    // A fresh folder for each test, the system-wide preferences in its "xdg": never the real ones.
+    std::optional<QTemporaryDir> m_dir;
+    QString fileName() const { return m_dir->filePath(QStringLiteral("Tessellon/Tessellon.conf")); }
+    QVariant saved() const { return QSettings(fileName(), QSettings::IniFormat).value("settings"); }
+
 private slots:
+    void init()
+    {
+        m_dir.emplace();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_dir->filePath("xdg"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path())); // for the store's own look
+    }
+
     void decodes_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -131,6 +101,9 @@ private slots:
         QCOMPARE(settings.has_value(), !changes.isNull());
         if (!settings)
             return;
+        const auto object = [](const QByteArray &json) {
+            return QJsonDocument::fromJson(json).object();
+        };
         QJsonObject expected = object(defaults);
         for (const QString &key : object(changes).keys())
             expected.insert(key, object(changes).value(key));
@@ -139,9 +112,8 @@ private slots:
         QCOMPARE(SettingsJson::decode(SettingsJson::encode(*settings)), settings);
     }
 
-    // Defaults, the stored value left alone, until a change; never a shared file nor a huge
-    // one. The largest the window saves, 32,767 extras of the most bytes in JSON (6) or the
-    // file (12), reads back.
+    // Defaults, the stored value left alone, until a change; never a shared file nor a huge one.
+    // The largest the window saves (32,767 extras of 6 bytes in JSON, 12 in the file) reads back.
     void loadsDefaultsUntilAChange_data()
     {
         QTest::addColumn<QVariant>("value");
@@ -161,8 +133,7 @@ private slots:
         row("a document over 256 KiB", padded(260 * 1024));
         row("a file of 4 MiB", padded(4 << 20));
         row("the largest, in Chinese", {}, {}, QStringLiteral("\u4E2D").repeated(32'767));
-        row("the largest, in control characters", {}, {},
-            QStringLiteral("\u0001").repeated(32'767));
+        row("the largest, in controls", {}, {}, QStringLiteral("\u0001").repeated(32'767));
     }
 
     void loadsDefaultsUntilAChange()
@@ -170,21 +141,22 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QString, file);
         QFETCH(QString, extras);
-        TemporaryPreferences preferences;
         if (value.isValid())
-            preferences.store(value, file);
+            QSettings(file.isEmpty() ? fileName() : m_dir->filePath(file), QSettings::IniFormat)
+                .setValue("settings", value);
         QCOMPARE(PreferencesStore().load(), Settings());
-        QCOMPARE(preferences.storedValue(), file.isEmpty() ? value : QVariant());
+        QCOMPARE(saved(), file.isEmpty() ? value : QVariant());
         const Settings changed{.wordCount = 7,
                                .additionalCharacters = extras,
                                .separators = CharacterSet::fromText("-.")};
         PreferencesStore().save(changed);
-        QCOMPARE(preferences.storedValue().typeId(), QMetaType::QByteArray);
+        QCOMPARE(saved().typeId(), QMetaType::QByteArray);
         QCOMPARE(PreferencesStore().load(), changed);
-        QVERIFY(QFileInfo(preferences.fileName()).size() < 2048 + 12 * extras.size());
+        QVERIFY(QFileInfo(fileName()).size() < 2048 + 12 * extras.size());
     }
 
-    // A save that cannot be done is told once and never waited for; it lands once it can be.
+    // A save that cannot be done is told once and never waited for (a wait would hang here, on
+    // our own lock); it lands once it can be.
     void failedSaveIsToldOnce_data()
     {
         QTest::addColumn<bool>("locked"); // else a file stands where the folder goes
@@ -195,20 +167,11 @@ private slots:
     void failedSaveIsToldOnce()
     {
         QFETCH(bool, locked);
-        TemporaryPreferences preferences;
-        const QString folder = QFileInfo(preferences.fileName()).path();
+        const QString folder = QFileInfo(fileName()).path();
         QFile inTheWay(folder);
         QVERIFY(locked ? QDir().mkpath(folder) : inTheWay.open(QIODevice::WriteOnly));
-        // Another process's lock, let go of after ten seconds.
-        QLockFile lock(preferences.fileName() + ".lock");
+        QLockFile lock(fileName() + ".lock");
         QVERIFY(!locked || lock.tryLock(0));
-        std::atomic<bool> released = false;
-        std::jthread holder([&](const std::stop_token &stop) {
-            for (int i = 0; i < 200 && !stop.stop_requested(); ++i)
-                QThread::msleep(50);
-            released = true;
-            lock.unlock();
-        });
         // The warnings told from any thread meanwhile.
         static QMutex mutex;
         static QStringList warnings;
@@ -235,19 +198,16 @@ private slots:
             }
             QCOMPARE(store.load(), changed);
         }
-        QVERIFY(!released);
-        const QString reason =
-            locked ? QStringLiteral("%1 is locked by tst_preferencesstore (process %2)")
-                         .arg(preferences.fileName())
-                         .arg(QCoreApplication::applicationPid())
-                   : QStringLiteral("its folder %1 cannot be made").arg(folder);
+        const QString reason = locked
+                                   ? fileName() + " is locked by tst_preferencesstore (process "
+                                         + QString::number(QCoreApplication::applicationPid()) + ")"
+                                   : "its folder " + folder + " cannot be made";
         QCOMPARE(warningsSeen(), QStringList("The settings could not be saved: " + reason + "."));
         // A write left behind at the end: the program then ends without statics.
         QCOMPARE(BackgroundWriter::writesLeftRunning(), int(locked));
-        QVERIFY(!QFile::exists(preferences.fileName()));
-        if (locked) {
-            holder.request_stop();
-        } else {
+        QVERIFY(!QFile::exists(fileName()));
+        lock.unlock();
+        if (!locked) {
             QVERIFY(inTheWay.remove());
             PreferencesStore().save(changed);
         }

@@ -1,5 +1,5 @@
-// The window in each shipped language and in a pseudo-language that wraps
-// every text in ⟦ ⟧ (built beside the others, never installed).
+// The window in each shipped language, and in a pseudo-language (never installed) that wraps
+// every text in ⟦ ⟧.
 #include "core/PasswordGenerator.h"
 #include "core/Wordlist.h"
 #include "startup/Translations.h"
@@ -19,10 +19,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // What assistive technology reads of a node and of all below it.
-QStringList readOut(QAccessibleInterface *node, int depth = 0)
+static QStringList readOut(QAccessibleInterface *node, int depth = 0)
 {
     QStringList texts;
     for (const QAccessible::Text role :
@@ -35,8 +33,6 @@ QStringList readOut(QAccessibleInterface *node, int depth = 0)
     return texts;
 }
 
-} // namespace
-
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -44,10 +40,9 @@ class TestTranslations : public QObject
 private slots:
     void initTestCase() { QAccessible::installFactory(accessibleInterface); }
 
-    // The first of the user's languages that has a catalogue, unless English
-    // comes first; the system's names ("pt-BR") as the files' ("pt_BR").
-    // Passphrases in its language where that list ships, else English,
-    // until a list is picked; a list not shipped falls back so.
+    // The first of the user's languages with a catalogue, unless English comes first, named as
+    // its file ("pt_BR" for "pt-BR"). Passphrases in its language where that list ships, else
+    // English, until a list is picked; a list not shipped falls back so.
     void languageChosen_data()
     {
         QTest::addColumn<QStringList>("languages");
@@ -62,8 +57,6 @@ private slots:
         row("Chinese with its script", {"zh-Hans-CN", "zh-CN"}, "zh_CN");
         row("a language without one, then Spanish", {"it-IT", "es"}, "es");
         row("Portugal's Portuguese, then French", {"pt-PT", "fr"}, "fr");
-        row("Japanese", {"ja"}, "ja");
-        row("Arabic", {"ar"}, "ar");
         row("English first", {"en-GB", "de"}, "");
         row("the C locale", {"C"}, "");
         row("none", {}, "");
@@ -74,9 +67,7 @@ private slots:
         QFETCH(QStringList, languages);
         QFETCH(QString, chosen);
         QFETCH(QString, words);
-        const auto regenerate = [] {
-            return QCoreApplication::translate("PasswordActions", "Regenerate");
-        };
+        const auto regenerate = [] { return qApp->translate("PasswordActions", "Regenerate"); };
         {
             const Translations translations(languages);
             QCOMPARE(translations.language(), chosen);
@@ -92,9 +83,8 @@ private slots:
         QCOMPARE(regenerate(), u"Regenerate");
     }
 
-    // The window in each language and mode, with the history panel open: each
-    // label, button and picker shows its whole text; in the pseudo-language,
-    // no word is left in English but the passwords and the program's name.
+    // The window in each language and mode, its history open: each label, button and picker shows
+    // its whole text; in the pseudo-language, no word is left in English.
     void windowInEachLanguage_data()
     {
         QTest::addColumn<QString>("language");
@@ -103,7 +93,7 @@ private slots:
         const Settings rules{.mode = GeneratorMode::advanced,
                              .requireEachGroup = true,
                              .passwordRules = u"minlength: 8"_s};
-        for (const QString &language : QStringLiteral("pseudo," TESSELLON_LANGUAGES).split(u',')) {
+        for (const QString &language : QStringLiteral("pseudo," TESSELLON_LANGUAGES).split(u','))
             for (const auto &[name, settings] :
                  {std::pair{"basic", Settings()},
                   {"advanced", rules},
@@ -111,7 +101,6 @@ private slots:
                   {"every character off",
                    Settings{.mode = GeneratorMode::advanced, .enabledCharacters = {}}}})
                 QTest::addRow("%s, %s", qPrintable(language), name) << language << settings;
-        }
     }
 
     void windowInEachLanguage()
@@ -132,8 +121,8 @@ private slots:
             for (QWidget *widget : w.view.findChildren<QWidget *>()) {
                 const auto *label = qobject_cast<const QLabel *>(widget);
                 if (!widget->isVisible() || widget->width() == 0
-                    || !(label || qobject_cast<QAbstractButton *>(widget)
-                         || qobject_cast<QComboBox *>(widget)))
+                    || !(label || widget->inherits("QAbstractButton")
+                         || widget->inherits("QComboBox")))
                     continue;
                 // A wrapped label may take more lines, if it has the height.
                 const QSize needed = label && label->wordWrap()
@@ -144,13 +133,15 @@ private slots:
                                   + u" has "_s + QDebug::toString(widget->size());
             }
         } else {
-            QStringList passwords, texts;
+            // Never translated: passwords, our name, a site's rules, lists named in their language.
+            QStringList texts,
+                kept{w.model->current() ? w.model->current()->text : QString(),
+                     QGuiApplication::applicationDisplayName(), settings.passwordRules};
             for (const GeneratedPassword &password : w.model->history())
-                passwords << password.text;
-            if (w.model->current())
-                passwords << w.model->current()->text;
-            // What the window shows or tells: what assistive technology reads,
-            // tool tips, hints, and the menus, read only when open.
+                kept << password.text;
+            for (const QString &list : Wordlist::names())
+                kept << Wordlist::autonym(list);
+            // Tool tips, hints, menus (read only when open) and what assistive technology reads.
             for (const QWidget *widget : w.view.findChildren<QWidget *>()) {
                 texts << widget->toolTip() << widget->accessibleName();
                 if (const auto *field = qobject_cast<const QLineEdit *>(widget))
@@ -165,17 +156,10 @@ private slots:
             static const QRegularExpression translated(u"⟦[^⟦⟧]*⟧"_s), word(u"[A-Za-z]{2,}"_s);
             for (QString text : texts) {
                 const QString whole = text;
-                for (const QString &password : passwords)
-                    text.remove(password);
-                // Inside out: a translated text may hold another.
-                for (qsizetype before = -1; before != text.size();) {
-                    before = text.size();
+                for (const QString &known : kept)
+                    text.remove(known);
+                while (text.contains(translated)) // inside out: a translated text may hold another
                     text.remove(translated);
-                }
-                text.remove(QGuiApplication::applicationDisplayName())
-                    .remove(settings.passwordRules);
-                for (const QString &list : Wordlist::names()) // named in their own languages
-                    text.remove(Wordlist::autonym(list));
                 if (const QRegularExpressionMatch found = word.match(text); found.hasMatch())
                     faults << found.captured() + u" left in English in "_s + whole;
             }
@@ -183,8 +167,7 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
-    // Years in the large in each language's own scale: Japanese and Chinese
-    // count by ten thousands.
+    // Years in each language's own scale: Japanese and Chinese count by ten thousands.
     void yearsInTheLanguagesScale()
     {
         for (const auto &[language, years, written] :
@@ -200,32 +183,26 @@ private slots:
         }
     }
 
-    // In Arabic the window mirrors, but a password reads left to right in the
-    // display and the history's rows: even one that starts with an Arabic
-    // letter and holds what the bidirectional algorithm moves.
+    // In Arabic the window mirrors, but a password reads left to right in the display and the
+    // history's rows, even one that starts with an Arabic letter and holds what bidi moves.
     void arabicMirrorsButPasswordsReadLeftToRight()
     {
         const Translations arabic({u"ar"_s});
-        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         const QString password = u"\u0628(]1-a!{+"_s; // brackets, punctuation, digit, Latin
         PasswordDisplay display;
         display.setPassword(GeneratedPassword{QUuid::createUuid(), password, 40}, std::nullopt);
         display.resize(400, display.heightForWidth(400));
-        QCOMPARE(display.layoutDirection(), Qt::RightToLeft);
         QTextLayout row(FittedText::inOrder(password), HistoryRowDelegate::textFont());
         HistoryRowDelegate::layOutPassword(row, 400);
         QCOMPARE((QList{display.content().lineCount(), row.lineCount()}), (QList{1, 1}));
-        // Each caret between two characters right of the one before (the two
-        // at the ends border the override's marks, and are ambiguous).
+        // Each caret right of the one before (those at the ends border the override's marks).
         QVERIFY(display.content().caretAt(1).x1() > 0);
-        for (int i = 2; i < password.size(); ++i) {
+        for (int i = 2; i < password.size(); ++i)
             QVERIFY2(display.content().caretAt(i).x1() > display.content().caretAt(i - 1).x1()
                          && row.lineAt(0).cursorToX(i + 1) > row.lineAt(0).cursorToX(i),
                      qPrintable(QString::number(i)));
-        }
 
-        // In the window the meter fills from its leading edge, and chips line
-        // up from their title's side: each is the left-to-right one, mirrored.
+        // The meter fills from its leading edge, chips line up from their title's side: mirrored.
         ShownFixture<MainWindow> w;
         QCOMPARE(w.view.layoutDirection(), Qt::RightToLeft);
         auto *meter = w.find<StrengthMeter>();
@@ -251,8 +228,7 @@ private slots:
             title.resize(title.sizeHint());
             return title.grab().toImage();
         };
-        const QImage english = range(Qt::LeftToRight);
-        QCOMPARE(range(Qt::RightToLeft), english);
+        QCOMPARE(range(Qt::RightToLeft), range(Qt::LeftToRight));
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 };

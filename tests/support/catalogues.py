@@ -3,10 +3,7 @@
 `check LUPDATE SOURCE_ROOT CATALOGUE...` prints one line per fault and fails;
 `pseudo LUPDATE SOURCE_ROOT OUTPUT.ts` wraps every text of the sources in ⟦ ⟧,
 for the test that looks for English left in the running window."""
-import re
-import subprocess
-import sys
-import tempfile
+import re, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 

@@ -1,6 +1,5 @@
-# Fails when a source file includes a layer it must not know. Every target
-# sees the whole source root, so the compiler alone would not notice.
-#   cmake -DSOURCE_DIR=<root> -P layers.cmake
+# cmake -DSOURCE_DIR=<root> -P layers.cmake fails when a source includes a layer it must not
+# know: every target sees the whole source root, so the compiler alone would not notice.
 cmake_minimum_required(VERSION 3.25)
 
 # Each layer, then the layers its files may include beside its own.
@@ -14,10 +13,9 @@ foreach(rule "core" "services core" "ui core" "startup core" "app ui services st
         file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
         foreach(line IN LISTS includes)
             string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*" "\\1" header "${line}")
-            string(REGEX MATCH "^[^/]+" included "${header}")
-            if(NOT header MATCHES "/")
+            if(NOT header MATCHES "^([^/]+)/")
                 message(SEND_ERROR "${source}: \"${header}\" does not name its layer")
-            elseif(NOT included IN_LIST allowed)
+            elseif(NOT CMAKE_MATCH_1 IN_LIST allowed)
                 message(SEND_ERROR "${source}: ${layer}/ may not include \"${header}\"")
             endif()
         endforeach()
