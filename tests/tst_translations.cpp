@@ -73,12 +73,8 @@ private slots:
             QCOMPARE(translations.language(), chosen);
             QCOMPARE(regenerate() == u"Regenerate", chosen.isEmpty());
             for (const auto &[picked, list] :
-                 {std::pair{QString(), words}, {u"xx"_s, words}, {u"pt_BR"_s, u"pt_BR"_s}}) {
-                const auto password = std::get<GeneratedPassword>(PasswordGenerator::generate(
-                    {.mode = GeneratorMode::words, .wordList = picked}));
-                for (const QString &word : password.text.split(u'_'))
-                    QVERIFY2(Wordlist::words(list).contains(word), qPrintable(word));
-            }
+                 {std::pair{QString(), words}, {u"xx"_s, words}, {u"pt_BR"_s, u"pt_BR"_s}})
+                QCOMPARE(Wordlist::chosen({.mode = GeneratorMode::words, .wordList = picked}), list);
         }
         QCOMPARE(regenerate(), u"Regenerate");
     }
@@ -173,8 +169,6 @@ private slots:
         for (const auto &[language, years, written] :
              {std::tuple{"ja", 1.96e11, u"1960億年"_s},
               {"ja", 2.5e5, u"25万年"_s},
-              {"ja", 5.4e19, u"5400京年"_s},
-              {"ja", 5000.0, u"5000年"_s},
               {"zh_CN", 1.96e11, u"1960 亿年"_s},
               {"zh_CN", 3.1e13, u"31 万亿年"_s},
               {"fr", 1.96e11, u"196 milliards d’années"_s}}) {
