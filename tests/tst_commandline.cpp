@@ -116,8 +116,6 @@ private slots:
         row("tessellon-cli -m advanced --characters=a --extra=\U0001F469\u200D\U0001F52C -l 8", 0,
             "(a|\U0001F469\u200D\U0001F52C){8}\\n");
         // What scripts read stays English; options go over the window's settings.
-        row("LANGUAGE=de tessellon-cli --defaults --strength", 0,
-            "[!-~]{16}\\t100\\.0\\tStrong\\t196 billion years\\n");
         row("tessellon-cli --defaults --characters 0123O --exclude-ambiguous -l 4 --strength", 0,
             "[23]{4}\\t4\\.0\\tWeak\\tinstantly\\n");
         row("LANGUAGE=de tessellon-cli -w 3 --separators + --json", 0,
@@ -189,7 +187,6 @@ private slots:
         };
         const QString resources = QStringLiteral(TESSELLON_SOURCE_DIR "/resources/");
         const QStringList listed = options(std::get<1>(run("tessellon-cli --help")));
-        QCOMPARE(listed.size(), 22);
         QCOMPARE(options(contents(resources + "tessellon-cli.bash-completion")), listed);
         QCOMPARE(options(QString(contents(resources + "tessellon-cli.1")).remove(u'\\')), listed);
     }

@@ -19,7 +19,6 @@ private slots:
         ModelFixture f({.words = [&]() -> const QStringList & { return noWords; }});
         f.model->regenerate();
         const QList<GeneratedPassword> history = f.model->history();
-        // Each change: what is told, stored and shown after it.
         const auto change = [&](const Settings &settings, const QStringList &log,
                                 const QString &error = {}) {
             const std::optional<GeneratedPassword> before = f.model->current();
@@ -65,7 +64,6 @@ private slots:
         QCOMPARE(history.size(), 20);
         QVERIFY(history.at(0).text == "aaaa" && history.at(1).text == "aaaa");
         QVERIFY(history.at(0) != history.at(1)); // each its own entry, known by its id
-        // The 21st entry went in and the oldest came out: each edit told.
         QCOMPARE(f.log, (QStringList{"added", "dropped", "history", "current"}));
         QCOMPARE(f.store.saves, 0);
         // What a view still holds of a dropped or cleared entry reads as zeros.

@@ -31,10 +31,9 @@ class TestPasswordDisplay : public QObject
 private slots:
     void initTestCase() { QAccessible::installFactory(accessibleInterface); }
 
-    // Letters in the text colour, digits orange, the rest pink, one run a character: a combining
-    // accent, a non-ASCII digit and letter, a symbol beyond the BMP. Each is drawn with the glyph
-    // it has on its own, whatever ligatures the monospaced face offers (run with Fira Code as that
-    // face, this bites): in the display, and in the history's rows.
+    // Letters in the text colour, digits orange, the rest pink, a run a character (a combining
+    // accent, a non-ASCII digit and letter, a symbol beyond the BMP); each drawn as its own glyph
+    // whatever ligatures the face has (Fira Code's), in the display and in the history's rows.
     void eachCharacterAsItself()
     {
         const QString text = u"aZ9-_ e\u0301\u0663\u03BB\U0001F600"_s;

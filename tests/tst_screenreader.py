@@ -37,8 +37,7 @@ def role(node):
 
 
 def main(program, started):
-    # Each in a session of its own, so that the bus daemons and the registry they start
-    # go with it. The program looks for the accessibility bus once, as it starts.
+    # Own sessions let killpg end the daemons they start; the program seeks the bus only at start.
     started.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                     start_new_session=True))
     check(wait_for(lambda: subprocess.run(
@@ -47,8 +46,7 @@ def main(program, started):
     home = tempfile.mkdtemp()
     environment = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    # Under the sanitizers the program was seen to abort as it starts with the bridge on,
-    # once in some dozens of runs: its output shows, and it starts again.
+    # Sanitized with the bridge on, it aborted at start once in dozens of runs; its output shows.
     for _ in range(2):
         started.append(subprocess.Popen([program], env=environment, start_new_session=True,
                                         stdout=subprocess.DEVNULL))
@@ -87,8 +85,7 @@ def main(program, started):
         return
     check(any(role(n) == P.ROLE_LABEL and re.fullmatch(r"[!-~]{16}", n.name) for n in nodes),
           "the password is read as a label of 16 characters")
-    # All characters off with the screen reader's actions: the message takes the password's
-    # place and is read out.
+    # All characters off by screen reader actions: the message takes the password's place, read out.
     for name in groups:
         by_name[name].queryAction().doAction(0)
     message = "Turn on at least one character to generate a password."

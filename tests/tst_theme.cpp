@@ -36,6 +36,9 @@ private slots:
                 glide->setCurrentTime(glide->duration());
                 const QImage bar = meter.grab().toImage();
                 QVERIFY(bar.size() == QSize(200, 7) && bar.pixel(1, 3) == colours[dark]);
+                meter.setLayoutDirection(Qt::RightToLeft); // filled from the leading edge
+                const QImage rtl = meter.grab().toImage();
+                QVERIFY(rtl.pixel(198, 3) == colours[dark] && rtl.pixel(1, 3) == bar.pixel(198, 3));
                 // The fill's width along the middle row, antialiased ends by coverage.
                 const auto rgb = [](QRgb c) { return QVector3D(qRed(c), qGreen(c), qBlue(c)); };
                 const QVector3D track = rgb(before.pixel(100, 3)),

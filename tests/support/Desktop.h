@@ -28,8 +28,7 @@ inline bool onWayland()
     return desktop() != Desktop::x11;
 }
 
-// A tool's output, or nothing when it failed. The event loop runs meanwhile: while this
-// process owns the clipboard, xclip waits for its answer.
+// A tool's output or none; the event loop runs, since xclip waits on us while we own the clipboard.
 inline std::optional<QByteArray> runTool(const QString &tool, const QStringList &arguments,
                                          const QByteArray &input = {},
                                          const QProcessEnvironment &environment = {},
@@ -66,9 +65,8 @@ inline QString desktopEval(const QString &script)
                                                               : QString();
 }
 
-// What another program pastes as that type, or "(nothing)"; "TARGETS" lists the types.
-// KWin tells a reader of an empty clipboard nothing, and wl-paste waits for good: no list
-// of types within two seconds (which asks nothing of a slow owner) means nothing to paste.
+// What another program pastes as that type, or "(nothing)"; "TARGETS" lists the types. On KWin,
+// wl-paste hangs on an empty clipboard: no type list in 2 s (no slow owner is asked) means nothing.
 inline QByteArray paste(const QString &type = QStringLiteral("text"), bool x11 = !onWayland())
 {
     if (desktop() == Desktop::kwin && !runTool("wl-paste", {"--list-types"}, {}, {}, 2000))
@@ -95,15 +93,13 @@ inline void copyAsAnotherProgram(const QByteArray &text)
                 : runTool("xclip", {"-selection", "clipboard", "-i"}, text);
 }
 
-// What the clipboard holds once it differs from `before`; empty if nothing came.
 inline QByteArray awaitCopy(const QByteArray &before = "(before)")
 {
     QByteArray pasted;
     return QTest::qWaitFor([&] { return (pasted = paste()) != before; }) ? pasted : QByteArray();
 }
 
-// Both markers, ahead of the text for histories that read the types in order (GNOME
-// reverses the order a program gives, which none can steer).
+// Both markers, ahead of the text for histories that read types in order (GNOME always reverses).
 inline bool isMarked()
 {
     const QByteArray types = paste("TARGETS");

@@ -3,11 +3,9 @@
 #include <QFile>
 #include <QString>
 
-// How many times a text stands in a running process's writable memory, as
-// UTF-16, UTF-8 and UTF-32 alike, live or freed: read through /proc/PID/mem
-// as an attacker with root would, or a core dump would keep it. The
-// sanitizer's shadow, which mirrors the heap in bits, holds no text and is
-// too large to read.
+// How often a text stands in a running process's writable memory, as UTF-16, UTF-8 or UTF-32,
+// live or freed: read through /proc/PID/mem as root (or a core dump) could. The sanitizer's
+// shadow mirrors the heap in bits: it holds no text and is too large to read.
 inline int copiesInMemory(qint64 pid, const QString &text)
 {
     const QList<uint> utf32 = text.toUcs4();

@@ -10,10 +10,9 @@
 #include <csignal>
 #include <unistd.h>
 
-// A clipboard manager with a home of its own: "keeper", which takes every copy over as
-// parcellite's persistence does; CopyQ, which keeps a history; xfce4-clipman, which also
-// refills an emptied clipboard and takes what it holds when its owner quits; GPaste on
-// GNOME, which records every copy; Klipper on KWin, which keeps and refills.
+// A clipboard manager in its own home: "keeper" takes every copy over as parcellite's persistence
+// does; CopyQ keeps a history; xfce4-clipman refills an emptied clipboard and takes its content
+// when the owner quits; GPaste on GNOME records every copy; Klipper on KWin keeps and refills.
 class RunningManager
 {
 public:
@@ -41,9 +40,8 @@ public:
         stop();
     }
 
-    // Started and watching, or false with what it printed. xfce4-clipman 1.6.6 stops without
-    // a session bus, and GPaste would start one: each gets its own. A first start in a fresh
-    // home once took GPaste over a minute: a second try is given.
+    // True once watching. xfce4-clipman 1.6.6 stops without a session bus and GPaste would start
+    // one: each gets its own. Tried twice: GPaste in a fresh home once took over a minute to start.
     bool start()
     {
         const QStringList command =
@@ -69,8 +67,7 @@ public:
         return false;
     }
 
-    // Nothing of ours on the clipboard. A manager that refills an ownerless clipboard
-    // (xfce4-clipman 1.6.6) may put back a copy it recorded: its own, out of reach of a clear.
+    // What a refilling manager (xfce4-clipman 1.6.6) puts back is its own, out of a clear's reach.
     bool holdsNothingOfOurs() const
     {
         if (pastesNothing())
@@ -127,7 +124,6 @@ private:
         QFile::remove(m_home.filePath("bus"));
     }
 
-    // The manager's command line: copyq or gpaste-client.
     std::optional<QByteArray> client(const QStringList &arguments) const
     {
         QProcess client;

@@ -12,8 +12,7 @@
 
 #include <QtGui/qguiapplication_platform.h>
 
-// The real program with a home of its own, driven from outside as a user would. Its PATH
-// holds a wl-copy that notes being run, which must never be.
+// The real program in its own home, driven as a user would; running its PATH's wl-copy is a fault.
 class RunningTessellon
 {
 public:
@@ -31,8 +30,7 @@ public:
     bool isRunning() const { return process.state() == QProcess::Running; }
     qint64 pid() const { return process.processId(); }
 
-    // Starts it with the minute shortened, alone in a folder (without the word list and the
-    // helper beside it) if asked; true once its window has the focus.
+    // The minute shortened; alone (no word list or helper beside it) if asked; true once focused.
     bool start(int clearAfterMs = 60'000, bool alone = false)
     {
         const QString built = QCoreApplication::applicationDirPath() + "/tessellon";
@@ -80,7 +78,6 @@ public:
         return false;
     }
 
-    // Quits by Ctrl+Q, the window's close or a signal; true once it ended with status 0.
     bool quit(const QString &how)
     {
         if (how == u"ctrl+q")
@@ -142,8 +139,7 @@ public:
                                QString::number(at.y()), "click", "1"});
     }
 
-    // The focus goes elsewhere, as when the user went to paste: an empty workspace on sway,
-    // minimized on GNOME and KWin (until it stays: GNOME may hand it back as a panel closes).
+    // As when the user goes to paste, till it stays: GNOME may hand it back as a panel closes.
     bool unfocus()
     {
         if (desktop() == Desktop::x11) {

@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-"""The translation catalogues, checked against the sources and each other:
-`check LUPDATE SOURCE_ROOT CATALOGUE...` prints one line per fault and fails;
-`pseudo LUPDATE SOURCE_ROOT OUTPUT.ts` wraps every text of the sources in ⟦ ⟧,
-for the test that looks for English left in the running window."""
+"""`check LUPDATE SOURCE_ROOT CATALOGUE...` checks the translation catalogues against the sources
+and each other, printing one line per fault and failing; `pseudo LUPDATE SOURCE_ROOT OUTPUT.ts`
+wraps every source text in ⟦ ⟧ for the test that looks for English left in the running window."""
 import re, subprocess, sys, tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
@@ -57,8 +56,7 @@ def check_catalogue(path, expected):
             faults.append(f"{where} has {len(texts)} plural forms, not {PLURAL_FORMS[language]}")
         switch = SWITCHES.get((context, source))
         for form, text in enumerate(texts):
-            # A plural form may say its number in words ("two years") and
-            # leave out %n; the last, the general one, never does.
+            # Plural forms may spell out their number ("two years"); the last, general one keeps %n.
             wanted = [p for p in PLACEHOLDER.findall(source)
                       if p != "%n" or form == len(texts) - 1 or "%n" in text]
             if not text.strip():
@@ -99,7 +97,6 @@ def pseudo(ts, output):
 
 
 def main(command, lupdate, root, *paths):
-    # The sources' texts now, as lupdate finds them.
     with tempfile.TemporaryDirectory() as scratch:
         ts = Path(scratch) / "sources.ts"
         subprocess.run([lupdate, "-silent", "-locations", "none", "-I", ".", *LAYERS,

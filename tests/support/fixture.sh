@@ -1,6 +1,5 @@
-# What the display fixtures share: "FIXTURE start|stop STATE_DIR", "FIXTURE run STATE_DIR
-# CMD...". Each sets $program and defines start_once, and run or, in a session of its own,
-# $socket, $desktop and ready. Where the display cannot run, its tests are skipped (77).
+# Shared by the display fixtures (usage below). Each sets $program and defines start_once, and run
+# or, in a session of its own, $socket, $desktop and ready. Displays that can't run skip tests (77).
 set -euo pipefail
 action=${1:?usage: $0 start|run|stop STATE_DIR [COMMAND...]}
 state=${2:?usage: $0 start|run|stop STATE_DIR [COMMAND...]}
@@ -41,8 +40,7 @@ unavailable() {
         tee "$state/unavailable"
 }
 
-# Waits a minute for COMMAND to succeed; a display that died marks the tests unavailable.
-# Should CTest be stopped before its cleanup step, the display goes with it.
+# Waits a minute for COMMAND; a dead display marks tests unavailable, a live one ends with CTest.
 await() {
     local deadline=$((SECONDS + 60)) ours
     until "$@"; do
@@ -69,9 +67,8 @@ start() {
     return 1
 }
 
-# [VARIABLE=VALUE...] COMMAND... in a session bus of its own and a clean environment, its
-# Xwayland's "DISPLAY XAUTHORITY" in $state/xwayland. Xwayland's sockets' folder must be
-# open to all, as a desktop's is; no compositor here makes it or mends it.
+# [VARIABLE=VALUE...] COMMAND... on its own bus, in a clean environment; "DISPLAY XAUTHORITY" of its
+# Xwayland in $state/xwayland. It needs /tmp/.X11-unix open to all; no compositor here makes it so.
 launch_session() {
     local variables=()
     while [[ $1 == *=* ]]; do variables+=("$1"); shift; done
