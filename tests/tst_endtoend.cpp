@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -48,6 +49,9 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
+    // Helpers whose program quit come to the suite: another suite may run beside this one.
+    void initTestCase() { QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0); }
+
     // The Wayland window has the desktop entry's id (scripts/package --check holds the files to
     // it); the X11 window, the class the entry promises.
     void namedAsItsEntry()

@@ -133,13 +133,22 @@ inline QString focusedWindow()
     return {};
 }
 
-// The running helpers of this build, not another checkout's; only root sees them.
+// The running helpers of this build that this suite started, not those of another beside it:
+// each is our child's child, or ours once orphaned (the suite is a subreaper). Only root sees
+// a helper's program.
 inline QStringList ourHelpers()
 {
+    const auto parent = [](const QString &pid) { // from "pid (name) state ppid ..."
+        QFile stat("/proc/" + pid + "/stat");
+        const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+        return QString(line.mid(line.lastIndexOf(')') + 2).split(' ').value(1));
+    };
     const QString helper = QCoreApplication::applicationDirPath() + "/tessellon-clipboard";
+    const QString self = QString::number(QCoreApplication::applicationPid());
     QStringList found;
     for (const QString &pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs))
-        if (QFile::symLinkTarget("/proc/" + pid + "/exe") == helper)
+        if (QFile::symLinkTarget("/proc/" + pid + "/exe") == helper
+            && (parent(pid) == self || parent(parent(pid)) == self))
             found << pid;
     return found;
 }
