@@ -27,20 +27,47 @@ namespace {
 // Entries are separated by LF, but a CR directly before it forms one
 // character with it (CR LF is a single grapheme), so that LF separates
 // nothing. No other grapheme can absorb an LF, so this test is exact.
-QStringList split(const QString &text)
+// With inPlace, each entry reads its characters where they stand in text,
+// which must outlive the list.
+QStringList split(const QString &text, bool inPlace = false)
 {
+    const auto entry = [&](qsizetype start, qsizetype size) {
+        return inPlace ? QString::fromRawData(text.constData() + start, size)
+                       : text.mid(start, size);
+    };
     QStringList entries;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text.at(i) != u'\n' || (i > 0 && text.at(i - 1) == u'\r'))
             continue;
         if (i > start)
-            entries.append(text.mid(start, i - start));
+            entries.append(entry(start, i - start));
         start = i + 1;
     }
     if (text.size() > start)
-        entries.append(text.mid(start));
+        entries.append(entry(start, text.size() - start));
     return entries;
+}
+
+// The text of UTF-8 data, or none if it is not UTF-8. Stateless, so that
+// a sequence cut off at the end counts as an error.
+QString decoded(const QByteArray &data)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(data);
+    return decoder.hasError() ? QString() : text;
+}
+
+// The text of a UTF-8 file, or none if it cannot be read whole.
+QString textOfFile(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    return file.error() == QFileDevice::NoError ? decoded(data) : QString();
 }
 
 struct Shipped
@@ -74,11 +101,16 @@ std::optional<size_t> indexOf(QStringView name)
 
 const QStringList &wordsAt(size_t i)
 {
-    // Each loads once, and other threads wait until that has finished.
+    // Each loads once, and other threads wait until that has finished. Its
+    // words stay in the file's text, kept for good: one block in place of
+    // one a word, so that a passphrase's few words are found sooner.
     static std::array<std::once_flag, shipped.size()> loaded;
+    static std::array<QString, shipped.size()> texts;
     static std::array<QStringList, shipped.size()> entries;
-    std::call_once(loaded[i],
-                   [i] { entries[i] = fromFile(ResourceFiles::locate(shipped[i].file)); });
+    std::call_once(loaded[i], [i] {
+        texts[i] = textOfFile(ResourceFiles::locate(shipped[i].file));
+        entries[i] = split(texts[i], true);
+    });
     return entries[i];
 }
 
@@ -221,25 +253,12 @@ qsizetype prefixChain(const QStringList &words)
 
 QStringList fromFile(const QString &path)
 {
-    if (path.isEmpty())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    return fromData(data);
+    return split(textOfFile(path));
 }
 
 QStringList fromData(const QByteArray &data)
 {
-    // Stateless, so that a sequence cut off at the end counts as an error.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(data);
-    if (decoder.hasError())
-        return {};
-    return split(text);
+    return split(decoded(data));
 }
 
 } // namespace Wordlist
