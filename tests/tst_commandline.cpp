@@ -12,7 +12,6 @@ static QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// By the shell in the programs' folder: exit status, standard output, standard error.
 static std::tuple<int, QByteArray, QByteArray> run(const QString &script)
 {
     QProcess shell;
@@ -33,8 +32,7 @@ class TestCommandLine : public QObject
     QString settingsFile() const { return m_config.filePath("Tessellon/Tessellon.conf"); }
 
 private slots:
-    // The programs on the PATH, in English, with no display. Options not given come from the
-    // window's settings, read and never written.
+    // On the PATH, in English, no display; other options from the window's settings, never written.
     void initTestCase()
     {
         qputenv("PATH", QCoreApplication::applicationDirPath().toUtf8() + ':' + qgetenv("PATH"));

@@ -1,6 +1,5 @@
-// The real window on the platform theme that CTest picks for the run (GTK with Adwaita or
-// Adwaita:dark, or Fusion with a dark palette), measured from its pixels: every enabled control's
-// symbol or title against what lies behind it, in every mode and with the history open.
+// The real window on the run's theme (GTK Adwaita, Adwaita:dark, or Fusion dark), by its pixels:
+// each enabled control's symbol or title against what lies behind, in every mode, history open.
 #include "support/ModelFixture.h"
 #include "support/Palettes.h"
 #include "ui/ContentView.h"
@@ -28,9 +27,8 @@ static double luminance(QRgb rgb)
     return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
 }
 
-// What lies behind is the median colour by luminance (a face drawn as a gradient has no one
-// commonest colour); the symbol or title is the colour that stands out from it most, found in two
-// pixels at least (a lone pixel is an edge's blend). WCAG 2's contrast ratio.
+// Behind: the median colour by luminance (a gradient face has no commonest one); the symbol or
+// title: the colour standing out most, in two pixels at least (one is an edge's blend). WCAG 2.
 static double measured(const QList<QImage> &areas)
 {
     QHash<QRgb, int> counts;

@@ -12,8 +12,7 @@
 using namespace Qt::StringLiterals;
 using namespace SamplePasswords;
 
-// What the box is given, at a width, and what it must show: the password unless told, at a size
-// in pixels from the least to the most.
+// What the box is given at a width, and what it must show, at a pixel size from least to most.
 struct Box
 {
     QString password; // null for none
@@ -108,8 +107,7 @@ private slots:
         const QSizeF text = content.boundingSize();
         QVERIFY(text.height() >= lines * pixels && text.height() < 2 * lines * pixels);
         QVERIFY(text.width() <= box.width - 20 && height == int(std::ceil(text.height())) + 16);
-        // Lines end after a separator or a space where they can, not inside a word; the first
-        // character stands on the first line.
+        // Lines end after a separator or space where they can; the first character is on line 1.
         const bool separated =
             std::ranges::any_of(shown, [](QChar c) { return !c.isLetterOrNumber(); });
         QCOMPARE(content.caretAt(0).y1(), 0.0);
@@ -129,8 +127,7 @@ private slots:
         QCOMPARE(display.selectedText(), selectable ? shown.left(content.visibleLength()) : u""_s);
     }
 
-    // A new id fades in, the same text under a new id too; the same password again does not.
-    // Monospaced, whatever faces the machine has: "W" as wide as "i".
+    // A new id fades in, same text or not, a repeat not; in any face, "W" is as wide as "i".
     void fadesInOnlyForANewId()
     {
         PasswordDisplay display;

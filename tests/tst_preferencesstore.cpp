@@ -107,7 +107,6 @@ private slots:
         for (const QString &key : object(changes).keys())
             expected.insert(key, object(changes).value(key));
         QCOMPARE(object(SettingsJson::encode(*settings)), expected);
-        // Saving and reading again changes nothing.
         QCOMPARE(SettingsJson::decode(SettingsJson::encode(*settings)), settings);
     }
 
@@ -150,8 +149,7 @@ private slots:
         QVERIFY(QFileInfo(fileName()).size() < 2048 + 12 * extras.size());
     }
 
-    // A save that cannot be done is told once and never waited for (a wait would hang here, on
-    // our own lock); it lands once it can be.
+    // A failing save is told once, never awaited (a wait hangs here, on our lock); it lands later.
     void failedSaveIsToldOnce_data()
     {
         QTest::addColumn<bool>("locked"); // else a file stands where the folder goes

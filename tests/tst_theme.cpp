@@ -18,8 +18,7 @@ class TestTheme : public QObject
 private slots:
     void initTestCase() { QAccessible::installFactory(accessibleInterface); }
 
-    // In a meter 200 wide on a scale of 128 bits, 2 at the least, and full past it: a glide down
-    // from 300 looks like one from 128.
+    // 200 px wide: full from 128 bits, 2 px at least; a glide down from 300 matches one from 128.
     void meterFillColourAndValue()
     {
         QList<QImage> halfWayDown;
@@ -70,7 +69,6 @@ private slots:
     {
         using F = Theme::Foreground;
         for (QPalette palette : {Palettes::light(), Palettes::dark()}) {
-            // The shades of text: the text's own ink, each level fainter.
             const QColor text = palette.color(QPalette::WindowText);
             qreal previous = 1.01;
             for (F role : {F::primary, F::secondary, F::tertiary, F::quaternary}) {
@@ -78,8 +76,7 @@ private slots:
                 QVERIFY(shade.rgb() == text.rgb() && shade.alphaF() < previous && shade.alpha());
                 previous = shade.alphaF();
             }
-            // A theme that greys an unfocused window (GTK's backdrop) leaves its ink as it was
-            // focused; a disabled window keeps its own.
+            // Ink greyed when unfocused (GTK's backdrop) stays as focused; disabled, it stays grey.
             QPalette unfocused = palette;
             for (auto group : {QPalette::Inactive, QPalette::Disabled})
                 unfocused.setColor(group, QPalette::WindowText, 0x929595);
@@ -88,9 +85,8 @@ private slots:
             unfocused.setCurrentColorGroup(QPalette::Disabled);
             QCOMPARE(Theme::foreground(F::primary, unfocused), QColor(0x929595));
 
-            // Symbols are drawings, inked like button text, not empty and not a square (the GTK
-            // contrast runs see that a theme's fixed-colour icons never stand in for them); the
-            // menu bar's overflow arrows come from our style, not from Qt's image.
+            // Symbols and our style's menu-bar overflow arrows are drawings in button-text ink, not
+            // empty nor square (the GTK contrast runs see no fixed-colour theme icon stands in).
             QGuiApplication::setPalette(palette);
             for (const QIcon &icon :
                  {Symbols::icon("clock.arrow.circlepath"), Symbols::icon("gearshape"),

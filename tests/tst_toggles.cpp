@@ -51,8 +51,7 @@ private slots:
             const int offWeight = chip.labelFont().weight();
             chip.setState(on);
             QVERIFY(chip.labelFont().weight() > offWeight);
-            // Chips and group buttons are rounded, the row title is not: a corner pixel, then one
-            // on the left edge, and only the title takes both.
+            // Chips and group buttons are rounded, the row title not: only it takes a corner click.
             ChipRow row(u"Symbols"_s, {"!"});
             for (QAbstractButton *target : QList<QAbstractButton *>{&chip, &group, row.title()}) {
                 QSignalSpy clicks(target, &QAbstractButton::clicked);
@@ -65,8 +64,7 @@ private slots:
         }
     }
 
-    // The chips show the row's selection; its title offers the other way, and with nothing on
-    // is fainter, in the same ink.
+    // Chips show the selection; the title offers the opposite, fainter (same ink) with none on.
     void rowShowsItsSelection()
     {
         const auto row = [](const QString &title, const QStringList &selected, const char *shown,
@@ -107,8 +105,7 @@ private slots:
                  (QList{QPoint(88, 0), QPoint(358, 0), QPoint(88, 27), QPoint(78, 3)}));
     }
 
-    // The layout the chips flow in, alone. Rows are centred on their tallest; a row as wide as
-    // the width still holds.
+    // The chips' flow layout alone: rows centre on their tallest; a row as wide as the width fits.
     void flowRows_data()
     {
         QTest::addColumn<int>("width");

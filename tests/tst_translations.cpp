@@ -1,6 +1,4 @@
-// The window in each shipped language, and in a pseudo-language (never installed) that wraps
-// every text in ⟦ ⟧.
-#include "core/PasswordGenerator.h"
+// The window in each shipped language, and in a never-installed pseudo-language: each text in ⟦ ⟧.
 #include "core/Wordlist.h"
 #include "startup/Translations.h"
 #include "support/ModelFixture.h"
@@ -39,9 +37,8 @@ class TestTranslations : public QObject
 private slots:
     void initTestCase() { QAccessible::installFactory(accessibleInterface); }
 
-    // The first of the user's languages with a catalogue, unless English comes first, named as
-    // its file ("pt_BR" for "pt-BR"). Passphrases in its language where that list ships, else
-    // English, until a list is picked; a list not shipped falls back so.
+    // The first of the user's languages with a catalogue, unless English leads, named as its file
+    // ("pt_BR" for "pt-BR"). Its word list if shipped, else English, until a shipped one is picked.
     void languageChosen_data()
     {
         QTest::addColumn<QStringList>("languages");

@@ -133,9 +133,8 @@ inline QString focusedWindow()
     return {};
 }
 
-// The running helpers of this build that this suite started, not those of another beside it:
-// each is our child's child, or ours once orphaned (the suite is a subreaper). Only root sees
-// a helper's program.
+// This build's helpers that this suite started, not another's beside it: our child's child, or
+// ours once orphaned (the suite is a subreaper). Only root sees a helper's program.
 inline QStringList ourHelpers()
 {
     const auto parent = [](const QString &pid) { // from "pid (name) state ppid ..."

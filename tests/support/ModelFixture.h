@@ -7,7 +7,6 @@
 
 #include <memory>
 
-// The user's preferences in memory: what the last save left, and how often.
 class MemoryStore final : public SettingsStore
 {
 public:
@@ -33,8 +32,7 @@ struct ModelOptions
     CopyTimings timings = {};
 };
 
-// The real model over a store in memory. Copies are noted, not put on the
-// clipboard; its notices go into one log with the saves.
+// The real model on a memory store; copies noted, not put on the clipboard; notices in its log.
 struct ModelFixture
 {
     explicit ModelFixture(const ModelOptions &options = {})
@@ -74,8 +72,7 @@ struct ModelFixture
 #include <QTest>
 #include <QWidget>
 
-// One of our windows over the fixture's model, shown and active at its own
-// size (a content view alone, at its ideal one); its parts found by name.
+// Our window on the model, shown and active at its own size (a bare content view at its ideal one).
 template <typename View> struct ShownFixture : ModelFixture
 {
     explicit ShownFixture(const ModelOptions &options = {})

@@ -2,8 +2,7 @@
 
 #include <QPalette>
 
-// Palettes with known colours, so that colours by role can be checked. Qt derives the bevel
-// shades of buttons from the button colour, and gives white for highlighted text.
+// Known colours to check roles by; as Qt would, bevels from the button and highlighted text white.
 struct Palettes
 {
     static QPalette make(QColor window, QColor text, QColor button, QColor base, QColor accent)

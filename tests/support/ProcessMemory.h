@@ -3,9 +3,8 @@
 #include <QFile>
 #include <QString>
 
-// How often a text stands in a running process's writable memory, as UTF-16, UTF-8 or UTF-32,
-// live or freed: read through /proc/PID/mem as root (or a core dump) could. The sanitizer's
-// shadow mirrors the heap in bits: it holds no text and is too large to read.
+// Copies of a text (UTF-16, -8 or -32, live or freed) in a process's writable memory, as root or a
+// core dump could read it (/proc/PID/mem). The sanitizer's shadow: heap bits, no text, too large.
 inline int copiesInMemory(qint64 pid, const QString &text)
 {
     const QList<uint> utf32 = text.toUcs4();
@@ -43,8 +42,7 @@ inline int copiesInMemory(qint64 pid, const QString &text)
     return found;
 }
 
-// Whether the page that holds an address of this process is locked in
-// memory, out of swap: its mapping's flags say "lo".
+// Whether the page holding this address is locked in memory, out of swap: smaps' flags say "lo".
 inline bool lockedInMemory(const void *address)
 {
     QFile smaps(QStringLiteral("/proc/self/smaps"));

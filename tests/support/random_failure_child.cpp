@@ -1,5 +1,4 @@
-// One generation on a system random source that fails ("fail") or is interrupted three times
-// ("interrupted"), through this getrandom in place of the C library's.
+// One generation on our getrandom, not libc's: failing ("fail") or 3 times EINTR ("interrupted").
 #include "core/PasswordGenerator.h"
 #include "core/SystemRandomSource.h"
 
