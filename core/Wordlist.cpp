@@ -103,7 +103,8 @@ const QStringList &wordsAt(size_t i)
 {
     // Each loads once, and other threads wait until that has finished. Its
     // words stay in the file's text, kept for good: one block in place of
-    // one a word, so that a passphrase's few words are found sooner.
+    // one a word, so that a passphrase's few words are found sooner. They
+    // are only read (a word's utf16() would copy it into place, unlocked).
     static std::array<std::once_flag, shipped.size()> loaded;
     static std::array<QString, shipped.size()> texts;
     static std::array<QStringList, shipped.size()> entries;
