@@ -196,18 +196,17 @@ GenerationResult generatePassphrase(const Settings &settings, const QStringList 
     for (qint64 attempt = 0; attempt < tries && !fits; ++attempt) {
         picks.clear();
         joins.clear();
-        for (qint64 i = 0; i < count; ++i)
+        size = 0;
+        for (qint64 i = 0; i < count; ++i) {
             picks.append(drawIndex(random, words.size()));
+            size += words.at(picks.back()).size();
+        }
         for (qsizetype i = 1; i < picks.size() && !separators.isEmpty(); ++i) {
             joins.append(separators.size() == 1
                              ? &separators.first()
                              : &separators.at(drawIndex(random, separators.size())));
+            size += joins.back()->size();
         }
-        size = 0;
-        for (quint32 pick : picks)
-            size += words.at(pick).size();
-        for (const QString *join : joins)
-            size += join->size();
         fits = limit <= 0 || size <= limit;
     }
     if (!fits) {
