@@ -80,9 +80,10 @@ public:
 
     bool quit(const QString &how)
     {
-        if (how == u"ctrl+q")
-            press(how);
-        else if (how != u"close")
+        if (how == u"ctrl+q") {
+            if (!press(how) && isRunning()) // so that a quit that never came says why
+                qWarning("ctrl+q was not sent, and the window still runs");
+        } else if (how != u"close")
             ::kill(pid_t(pid()), how == u"SIGTERM" ? SIGTERM : how == u"SIGINT" ? SIGINT : SIGHUP);
         else if (desktop() == Desktop::gnome)
             desktopEval("global.display.focus_window.delete(global.get_current_time())");
